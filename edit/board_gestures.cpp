@@ -1,0 +1,127 @@
+#include "edit/board_gestures.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "edit/component_gestures.h"
+#include "edit/edit_host.h"
+#include "geometry/hit_test.h"
+#include "geometry/terminal_position.h"
+#include "geometry/wire_tables.h"
+#include "model/numeric.h"
+#include "render/surface.h"
+
+namespace cw {
+namespace {
+
+// One rubber-band stroke; XOR, so drawing the same stroke again erases it.
+void BandStroke(Board& board, EditHost& host) {
+    Surface& s = host.BoardSurface();
+    s.SetDrawWidth(3);
+    s.SetForeColor({0, 255, 255});
+    s.SetDrawMode(kDrawModeXor);
+    s.Line(board.AnchorX, board.AnchorY, board.RubberX, board.RubberY);
+}
+
+// The band's free end follows the pointer but stays on the board.
+void ClampRubber(Board& board, const EditHost& host, float x, float y) {
+    const int16_t right = Nearest16(host.WindowScaleWidth());
+    const int16_t bottom = Nearest16(host.WindowScaleHeight() - host.MenuHeight());
+    board.RubberX = MaxInt(0, MinInt(Floor16(x), right));
+    board.RubberY = MaxInt(0, MinInt(Floor16(y), bottom));
+}
+
+}  // namespace
+
+void MainPicture_MouseDown(Board& board, EditHost& host, int button, int, float x, float y) {
+    if (button != 1 || board.MouseMode != 0) return;
+    if (board.ToolMode == 1) {
+        board.AnchorX = Nearest16(x);
+        board.AnchorY = Nearest16(y);
+        const int16_t n = FindNodeAt(board, board.AnchorX, board.AnchorY);
+        if (n != 0) {
+            const Point16 at = NodePosition(board, n);
+            board.AnchorX = at.x;
+            board.AnchorY = at.y;
+        }
+        board.RubberX = Nearest16(x);
+        board.RubberY = Nearest16(y);
+        board.MouseMode = 10;
+        BandStroke(board, host);
+        host.ShowBoardStrokes();
+    } else if (board.ToolMode == 2) {
+        board.MouseMode = 10;
+        board.AnchorX = Nearest16(x);
+        board.AnchorY = Nearest16(y);
+    }
+}
+
+void MainPicture_MouseMove(Board& board, EditHost& host, int, int, float x, float y) {
+    if (board.MouseMode != 10 || board.ToolMode != 1) return;
+    BandStroke(board, host);
+    ClampRubber(board, host, x, y);
+    BandStroke(board, host);
+    host.ShowBoardStrokes();
+}
+
+void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float y) {
+    if (board.MouseMode == 10 && board.ToolMode == 1) {
+        ClampRubber(board, host, x, y);
+        const bool tooShort = std::abs(board.AnchorY - board.RubberY) < 7 &&
+                              std::abs(board.AnchorX - board.RubberX) < 7;
+        if (!tooShort && AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
+            SolveAndRepaint(board, host);
+        }
+        board.MouseMode = 0;
+        host.RefreshBoard();
+    } else if (board.MouseMode == 10 && board.ToolMode == 2) {
+        const bool click = std::fabs(board.AnchorX - x) <= 5 && std::fabs(board.AnchorY - y) <= 5;
+        if (click) {
+            DeleteNearestWire(board, board.AnchorX, board.AnchorY);
+            SolveAndRepaint(board, host);
+            host.RefreshBoard();
+        }
+        board.MouseMode = 0;
+    } else if (board.MouseMode == 10) {
+        // The pencil was chosen while a board gesture ran: end the gesture rather than leave
+        // the board ignoring every later press.
+        board.MouseMode = 0;
+        host.RefreshBoard();
+    }
+    host.ReleaseCapture();
+}
+
+bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by) {
+    const int16_t first = FindNodeAt(board, ax, ay);
+    const int needed = (first == 0) + (FindNodeAt(board, bx, by) == 0);
+    if (!CanAddWire(board) || !CanAddJunctions(board, needed)) return false;
+    const int16_t a = first != 0 ? first : AddJunction(board, ax, ay);
+    const int16_t found = FindNodeAt(board, bx, by);
+    const int16_t b = found != 0 ? found : AddJunction(board, bx, by);
+    AppendWireRow(board, a, b);
+    return true;
+}
+
+void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
+    int16_t best = 999;
+    int l = 0;
+    for (int i = 1; i <= board.LastWire(); ++i) {
+        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const Point16 p1 = NodePosition(board, w.end[0]);
+        const Point16 p2 = NodePosition(board, w.end[1]);
+        const int16_t d = SegmentDistance(p1.x, p1.y, p2.x, p2.y, px, py);
+        if (d < best) {
+            best = d;
+            l = i;
+        }
+    }
+    if (l == 0 || best > 7) return;
+    const auto row = [&]() -> WireRow& { return board.WireTable[static_cast<size_t>(l)]; };
+    const bool firstOnlyHere = row().end[0] < 0 && CountWireEnds(board, row().end[0]) <= 1;
+    if (row().end[1] < 0 && CountWireEnds(board, row().end[1]) <= 1) RemoveJunction(board, -row().end[1]);
+    // Read again: removing the second end's junction may have renumbered the first.
+    if (firstOnlyHere) RemoveJunction(board, -row().end[0]);
+    RemoveWireRow(board, l);
+}
+
+}  // namespace cw

@@ -1,0 +1,27 @@
+// Gestures on the board itself: drawing a wire with the line tool (a rubber band drawn in XOR
+// between press and release) and deleting the nearest wire with the delete tool. The circuit is
+// solved after every change of the wire table.
+#pragma once
+
+#include <cstdint>
+
+#include "model/board.h"
+
+namespace cw {
+
+class EditHost;
+
+void MainPicture_MouseDown(Board& board, EditHost& host, int button, int shift, float x, float y);
+void MainPicture_MouseMove(Board& board, EditHost& host, int button, int shift, float x, float y);
+void MainPicture_MouseUp(Board& board, EditHost& host, int button, int shift, float x, float y);
+
+// Appends a wire whose ends join the terminal or junction found at each point, or new junctions
+// there. Returns false, changing neither table, when the 16-bit row counters have no room for
+// the row and the junctions it needs.
+bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by);
+
+// Removes the wire nearest to (px, py) if it lies within 7, with every junction only it used.
+// Among wires at equal distance the lowest row goes.
+void DeleteNearestWire(Board& board, int16_t px, int16_t py);
+
+}  // namespace cw

@@ -1,0 +1,151 @@
+#include "edit/component_gestures.h"
+
+#include <cmath>
+
+#include "analysis/solver.h"
+#include "edit/edit_host.h"
+#include "geometry/terminal_position.h"
+#include "geometry/wire_tables.h"
+#include "model/numeric.h"
+
+namespace cw {
+namespace {
+
+int16_t InitialValue(Kind kind) {
+    switch (kind) {
+        case Kind::Swit: return 1;   // a new switch is open
+        case Kind::Resi: return 10;  // and a new resistor 10
+        default: return 0;
+    }
+}
+
+void ApplyClickAction(Board& board, Kind kind, int k) {
+    if (k < 1 || k > board.LastValue()) return;
+    int16_t& v = board.ValueTable[static_cast<size_t>(k)];
+    if (kind == Kind::Swit) {
+        v = static_cast<int16_t>(1 - v);
+    } else if (kind == Kind::Resi) {
+        const int doubled = 2 * v;
+        v = doubled > 20 ? int16_t{5} : Saturate16(doubled);
+    }
+}
+
+// Sends the dragged copy back to its palette slot and drops the copy its press loaded.
+void CancelPlacement(Board& board, EditHost& host, Kind kind) {
+    const int U = board.UBound(kind);
+    const ComponentElement& slot = board.Array(kind)[static_cast<size_t>(U)];
+    const float side = host.MenuScaleHeight() - 2;
+    host.MoveElement(kind, U - 1, slot.Left, slot.Top, side, side);
+    host.UnloadLastElement(kind);
+}
+
+}  // namespace
+
+void SolveAndRepaint(Board& board, EditHost& host) {
+    SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
+}
+
+void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,
+                        float y) {
+    if (button != 1 || board.MouseMode != 0) return;
+    const int U = board.UBound(kind);
+    if (i < 1 || i > U) return;
+    {
+        const ComponentElement& e = board.Array(kind)[static_cast<size_t>(i)];
+        board.RubberX = Nearest16(e.Left);
+        board.RubberY = Nearest16(e.Top);
+    }
+    board.MouseMode = 1;
+    if (i == U) {
+        host.LoadElement(kind);
+        const ComponentElement pressed = board.Array(kind)[static_cast<size_t>(i)];
+        host.MoveElement(kind, U + 1, pressed.Left, pressed.Top, pressed.Width, pressed.Height);
+        board.MouseMode = 2;
+    }
+    host.ZOrderElement(kind, i);
+    host.ZOrderOverlay();
+    board.AnchorX = Nearest16(x);
+    board.AnchorY = Nearest16(y);
+}
+
+void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int, float x, float y) {
+    if (board.MouseMode != 1 && board.MouseMode != 2) return;
+    if (i < 1 || i > board.UBound(kind)) return;
+    const ComponentElement e = board.Array(kind)[static_cast<size_t>(i)];
+    const int16_t leftLimit = Nearest16(host.WindowScaleWidth() - e.ScaleWidth() - 3);
+    const int16_t left = MaxInt(0, MinInt(leftLimit, Nearest16(e.Left + x - board.AnchorX)));
+    // A placed component stays above the palette strip; a new one may be dragged over it.
+    const float strip = board.MouseMode == 1 ? host.MenuScaleHeight() : 0.0f;
+    const int16_t topLimit = Nearest16(host.WindowScaleHeight() - strip - e.ScaleHeight() - 3);
+    const int16_t top = MaxInt(0, MinInt(topLimit, Nearest16(e.Top + y - board.AnchorY)));
+    host.MoveElement(kind, i, left, top, e.Width, e.Height);
+    if (board.MouseMode == 2) {
+        const float paletteZone = host.WindowScaleHeight() - host.MenuScaleHeight() - kBoardSize;
+        const ComponentElement& moved = board.Array(kind)[static_cast<size_t>(i)];
+        if (moved.Top > paletteZone && moved.Width == kBoardSize) {
+            const float side = host.MenuScaleHeight() - 2;
+            host.MoveElement(kind, i, moved.Left, moved.Top, side, side);
+        } else if (moved.Top <= paletteZone && moved.Width != kBoardSize) {
+            host.MoveElement(kind, i, moved.Left, moved.Top, kBoardSize, kBoardSize);
+        }
+    }
+    host.RefreshElement(kind, i);
+    host.RefreshBoard();
+}
+
+void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button, int, float, float) {
+    if (button != 1 || board.MouseMode == 0) return;
+    if (i < 1 || i > board.UBound(kind)) return;
+    if (board.MouseMode == 2) {
+        const int k = board.LastValue() + 1;
+        // A drop still at palette size is cancelled, and so is one whose number would no longer
+        // fit its second terminal 2k into a 16-bit NodeId.
+        if (board.Array(kind)[static_cast<size_t>(i)].Width != kBoardSize || k > kMaxComponentNumber) {
+            CancelPlacement(board, host, kind);
+        } else {
+            board.Array(kind)[static_cast<size_t>(i)].Tag = k;
+            board.ValueTable.push_back(InitialValue(kind));
+            if (kind == Kind::Resi) host.RefreshElement(kind, i);
+        }
+    } else if (board.MouseMode == 1) {
+        const ComponentElement& e = board.Array(kind)[static_cast<size_t>(i)];
+        const float dx = std::fabs(board.RubberX - e.Left);
+        const float dy = std::fabs(board.RubberY - e.Top);
+        if (board.ToolMode == 2) {
+            // The delete tool never moves a component: a drag puts it back, and so does a
+            // deletion the junction table has no room for.
+            const bool moved = dx >= 5 || dy >= 5;
+            if (moved || !DeleteComponent(board, host, kind, i)) {
+                host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
+            }
+        } else if (board.ToolMode == 1 && (kind == Kind::Swit || kind == Kind::Resi)) {
+            if (dx <= 5 && dy <= 5) {
+                ApplyClickAction(board, kind, e.Tag);
+                host.RefreshElement(kind, i);
+                SolveAndRepaint(board, host);
+            }
+        }
+    }
+    board.MouseMode = 0;
+    if (i <= board.UBound(kind)) host.RefreshElement(kind, i);
+    host.RefreshBoard();
+}
+
+bool DeleteComponent(Board& board, EditHost& host, Kind kind, int i) {
+    const int k = board.Array(kind)[static_cast<size_t>(i)].Tag;
+    const int16_t terminals[2] = {FirstTerminal(k), SecondTerminal(k)};
+    int needed = 0;
+    for (int16_t n : terminals) needed += CountWireEnds(board, n) >= 1;
+    if (!CanAddJunctions(board, needed)) return false;
+    // The junctions are made while the component is still visible: hidden ones have no terminals.
+    for (int16_t n : terminals) {
+        if (CountWireEnds(board, n) < 1) continue;
+        const Point16 at = TerminalPosition(board, n);
+        RenameNode(board, n, AddJunction(board, at.x, at.y));
+    }
+    host.SetElementVisible(kind, i, false);
+    SolveAndRepaint(board, host);
+    return true;
+}
+
+}  // namespace cw

@@ -1,0 +1,41 @@
+// What the gesture handlers need of the window they run in: the sizes they clamp against and the
+// component controls they load, move, raise and repaint. The window implements it on real
+// widgets; keeping it abstract keeps the gestures free of any toolkit.
+#pragma once
+
+#include "model/board.h"
+
+namespace cw {
+
+class Surface;
+
+class EditHost {
+public:
+    virtual ~EditHost() = default;
+
+    virtual float WindowScaleWidth() const = 0;
+    virtual float WindowScaleHeight() const = 0;
+    virtual float MenuScaleHeight() const = 0;  // the palette strip's inner height
+    virtual float MenuHeight() const = 0;       // its outer height
+
+    // Loads element U + 1 of the array from its template, visible and in front; it becomes the
+    // new palette copy.
+    virtual void LoadElement(Kind kind) = 0;
+    // Unloads the array's highest element.
+    virtual void UnloadLastElement(Kind kind) = 0;
+    // Moves element i (its Left, Top, Width, Height in the model follow).
+    virtual void MoveElement(Kind kind, int i, float left, float top, float width, float height) = 0;
+    virtual void SetElementVisible(Kind kind, int i, bool visible) = 0;
+    virtual void ZOrderElement(Kind kind, int i) = 0;
+    virtual void RefreshElement(Kind kind, int i) = 0;
+    virtual void ZOrderOverlay() = 0;
+
+    virtual void RefreshBoard() = 0;
+    // The board's surface, for the rubber band's XOR strokes between repaints, and a request to
+    // show what was drawn on it since the last repaint.
+    virtual Surface& BoardSurface() = 0;
+    virtual void ShowBoardStrokes() = 0;
+    virtual void ReleaseCapture() = 0;
+};
+
+}  // namespace cw

@@ -1,0 +1,56 @@
+#include "geometry/hit_test.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "model/board.h"
+#include "model/numeric.h"
+
+namespace cw {
+
+int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
+    int16_t r = 0;
+    int16_t t = 6;
+    const float fx = x;
+    const float fy = y;
+    for (Kind kind : kKinds) {
+        const ComponentArray& array = board.Array(kind);
+        for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
+            const ComponentElement& e = array[static_cast<size_t>(i)];
+            const float L = e.Left, T = e.Top, Wd = e.Width, Ht = e.Height;
+            const float bottom = T + Ht;
+            if (!e.Visible || !(T < fy && fy < bottom)) continue;
+            const float leftReach = L - static_cast<float>(t);
+            const float middle = L + Wd / 2.0f;
+            const float rightReach = L + Wd + static_cast<float>(t);
+            const int k = e.Tag;
+            if (leftReach <= fx && fx < middle) {
+                r = FirstTerminal(k);
+                t = MaxInt(0, Nearest16(L - fx));
+            } else if (middle <= fx && fx < rightReach) {
+                r = SecondTerminal(k);
+                t = MaxInt(0, Nearest16(fx - L - Wd));
+            }
+        }
+    }
+    if (r != 0 || board.LastJunction() < 1) return r;
+    for (int k = 1; k <= board.LastJunction(); ++k) {
+        const JunctionRow& j = board.JunctionTable[static_cast<size_t>(k)];
+        if (j.x - t < x && x < j.x + t && j.y - t < y && y < j.y + t) {
+            r = static_cast<int16_t>(-k);
+            t = MinInt(static_cast<int16_t>(std::abs(j.x - x)), static_cast<int16_t>(std::abs(j.y - y)));
+        }
+    }
+    return r;
+}
+
+int16_t SegmentDistance(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t px, int16_t py) {
+    const int minX = MinInt(x1, x2), maxX = MaxInt(x1, x2);
+    const int minY = MinInt(y1, y2), maxY = MaxInt(y1, y2);
+    if (px > maxX + 4 || px < minX - 4 || py < minY - 4 || py > maxY + 4) return 999;
+    if (x1 == x2) return Saturate16(std::abs(px - x1));
+    const double a = static_cast<double>(y2 - y1) / (x2 - x1);
+    return Floor16(std::fabs((py - y1) - a * (px - x1)) / std::sqrt(1 + a * a));
+}
+
+}  // namespace cw

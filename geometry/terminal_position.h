@@ -1,0 +1,26 @@
+// Where a terminal lies on the board. Wires store no coordinates: every wire end on a terminal
+// is placed afresh from its component's current rectangle, so moving a component moves its
+// wires with it.
+#pragma once
+
+#include <cstdint>
+
+namespace cw {
+
+struct Board;
+
+struct Point16 {
+    int16_t x = 0, y = 0;
+    friend bool operator==(Point16, Point16) = default;
+};
+
+// Board position of terminal n (n > 0). Returns (-1, -1) when no visible placed component
+// carries the number floor((n + 1) / 2).
+Point16 TerminalPosition(const Board& board, int n);
+
+// Board position of any wire end: a terminal through TerminalPosition, a junction from its row
+// of JunctionTable. A junction that does not exist gives (-1, -1) instead of a read past the
+// table.
+Point16 NodePosition(const Board& board, int n);
+
+}  // namespace cw

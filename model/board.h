@@ -1,0 +1,84 @@
+// The board model: everything the window knows about the circuit. Plain data with the numbering
+// schemes of the board: tables keep a reserved row or element 0 so that the last index equals
+// the count, the component arrays keep the template at 0, the placed components at 1..U-1 and
+// the palette copy at U. Wires name their ends by NodeId only, so moving a component changes no
+// table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace cw {
+
+// The four component arrays, in the order every search visits them.
+enum class Kind : int { Cell = 0, Swit = 1, Resi = 2, Light = 3 };
+inline constexpr std::array<Kind, 4> kKinds = {Kind::Cell, Kind::Swit, Kind::Resi, Kind::Light};
+inline constexpr int KindIndex(Kind k) { return static_cast<int>(k); }
+
+// What a component control shows the model: its rectangle in window pixels (32-bit floats, as
+// the toolkit reports them), whether it is shown, and its ComponentNumber (0 when unplaced).
+// Components have no border, so the inner size equals the outer size.
+struct ComponentElement {
+    float Left = 0, Top = 0, Width = 0, Height = 0;
+    bool Visible = false;
+    int32_t Tag = 0;
+    float ScaleWidth() const { return Width; }
+    float ScaleHeight() const { return Height; }
+};
+
+struct JunctionRow {
+    int16_t x = 0, y = 0;
+};
+
+struct WireRow {
+    int16_t end[2] = {0, 0};  // column 0: where the gesture started, column 1: where it ended
+};
+
+// Side of a component placed on the board.
+inline constexpr float kBoardSize = 90.0f;
+
+// Limits of the 16-bit numbering: the second terminal 2k of the highest number must fit, and the
+// row counters of the two tables must be able to step one past their last row.
+inline constexpr int kMaxComponentNumber = 16383;
+inline constexpr int kMaxTableRows = 32766;
+
+// NodeIds: 2k-1 and 2k are the terminals of component k, -j is junction j, 0 is no point.
+constexpr int16_t FirstTerminal(int k) { return static_cast<int16_t>(2 * k - 1); }
+constexpr int16_t SecondTerminal(int k) { return static_cast<int16_t>(2 * k); }
+constexpr int ComponentOfTerminal(int n) { return (n + 1) / 2; }  // n > 0
+constexpr bool IsSecondTerminal(int n) { return n % 2 == 0; }
+
+using ComponentArray = std::vector<ComponentElement>;
+
+struct Board {
+    // Interaction fields.
+    int16_t AnchorX = 0, AnchorY = 0;
+    int16_t RubberX = 0, RubberY = 0;
+    int16_t MouseMode = 0;  // 0 none, 1 moving, 2 placing, 10 board gesture
+    int16_t ToolMode = 0;   // 0 pencil, 1 line, 2 delete
+
+    std::vector<int16_t> ValueTable{0};
+    std::vector<JunctionRow> JunctionTable{JunctionRow{}};
+    std::vector<WireRow> WireTable{WireRow{}};
+
+    std::array<ComponentArray, 4> arrays{};
+
+    ComponentArray& Array(Kind k) { return arrays[KindIndex(k)]; }
+    const ComponentArray& Array(Kind k) const { return arrays[KindIndex(k)]; }
+    // Upper bound of an array (the palette copy's index); -1 for an array not yet created.
+    int UBound(Kind k) const { return static_cast<int>(Array(k).size()) - 1; }
+
+    int LastValue() const { return static_cast<int>(ValueTable.size()) - 1; }      // N
+    int LastJunction() const { return static_cast<int>(JunctionTable.size()) - 1; }  // J
+    int LastWire() const { return static_cast<int>(WireTable.size()) - 1; }          // W
+
+    // The ValueTable entry of number k, 0 for a number outside the table.
+    int16_t ValueOf(int k) const;
+};
+
+// Resets the board to the state start-up creates: tables with their reserved row only, each
+// array holding its template (element 0), fields 0.
+void ResetBoard(Board& board);
+
+}  // namespace cw

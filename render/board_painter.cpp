@@ -1,0 +1,44 @@
+#include "render/board_painter.h"
+
+#include <vector>
+
+#include "geometry/terminal_position.h"
+#include "model/board.h"
+#include "model/numeric.h"
+#include "render/surface.h"
+
+namespace cw {
+
+void MainPicture_Paint(Surface& s, const Board& board, OverlayRepaintTarget* overlay) {
+    const int J = board.LastJunction();
+    const int highest = 2 * board.LastValue();
+    // One flag per NodeId from -J to 2N: terminals count as seen from the start, junctions not.
+    std::vector<char> seen(static_cast<size_t>(J + highest + 1), 0);
+    auto flag = [&](int n) -> char& { return seen[static_cast<size_t>(n + J)]; };
+    for (int n = 0; n <= highest; ++n) flag(n) = 1;
+
+    s.SetDrawWidth(3);
+    s.SetDrawMode(kDrawModeCopy);
+    s.SetFillStyle(kFillSolid);
+    for (int i = 1; i <= board.LastWire(); ++i) {
+        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const int a = w.end[0], b = w.end[1];
+        if (a < -J || a > highest || b < -J || b > highest) continue;
+        const Point16 p1 = NodePosition(board, a);
+        const Point16 p2 = NodePosition(board, b);
+        s.SetForeColor({0, 0, 255});
+        s.Line(p1.x, p1.y, p2.x, p2.y);
+        const Point16 ends[2] = {p1, p2};
+        const int ids[2] = {a, b};
+        for (int e = 0; e < 2; ++e) {
+            s.SetForeColor(flag(ids[e]) ? Rgb{0, 0, 0} : Rgb{255, 255, 255});
+            s.SetFillColor(s.State().ForeColor);
+            s.Circle(ends[e].x, ends[e].y, 3);
+        }
+        flag(a) = 1;
+        flag(b) = 1;
+    }
+    if (overlay) overlay->RepaintArea(0, 0, Nearest32(overlay->Width()), Nearest32(overlay->Height()));
+}
+
+}  // namespace cw

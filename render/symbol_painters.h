@@ -1,0 +1,28 @@
+// The four component symbols, each scaled to its element's own surface: the battery cell (no
+// state), the switch (open or closed), the bulb (its glass shows the solver's value) and the
+// resistor (its value in four colour bands). They read the board at paint time and write
+// nothing.
+#pragma once
+
+#include <cstdint>
+
+#include "render/surface.h"
+
+namespace cw {
+
+struct Board;
+
+// The ValueTable entry a painter shows for an element carrying tag: an element whose tag is not
+// a placed number inside ValueTable draws as an unplaced one, with value 0.
+int16_t PaintedValue(const Board& board, int32_t tag);
+
+// Glass colour of a bulb whose ValueTable entry is v: grey at 0, pale yellow at 20, full yellow
+// from 40; values beyond the curve's range are full yellow.
+Rgb BulbGlassColour(int v);
+
+void Cell_Paint(Surface& s);
+void Swit_Paint(Surface& s, const Board& board, int32_t tag);
+void Light_Paint(Surface& s, const Board& board, int32_t tag);
+void Resi_Paint(Surface& s, const Board& board, int32_t tag);
+
+}  // namespace cw
