@@ -1,0 +1,132 @@
+#include "overlay/freehand_overlay.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/numeric.h"
+#include "toolkit/picture_control.h"
+#include "toolkit/platform.h"
+
+namespace cw {
+namespace {
+constexpr double kPenWidth = 2.0;
+constexpr double kEraseReach = 4.0;
+const QColor kPenColour(24, 24, 40);
+
+double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF d = b - a;
+    const double len2 = QPointF::dotProduct(d, d);
+    const double t = len2 > 0 ? std::clamp(QPointF::dotProduct(p - a, d) / len2, 0.0, 1.0) : 0.0;
+    const QPointF q = a + t * d - p;
+    return std::hypot(q.x(), q.y());
+}
+
+QRect Padded(const QRectF& r) { return r.adjusted(-4, -4, 4, 4).toAlignedRect(); }
+}  // namespace
+
+FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), handle_(platform.Register(this, nullptr, true)) {
+    setMouseTracking(true);
+}
+
+FreehandOverlay::~FreehandOverlay() { platform_.Unregister(handle_); }
+
+int32_t FreehandOverlay::ChildAtPoint(int32_t& hWnd, int32_t& x, int32_t& y) {
+    return platform_.ChildAtPoint(hWnd, x, y);
+}
+
+void FreehandOverlay::Move(float left, float top, float width, float height) {
+    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)), std::max(0, Nearest32(height)));
+}
+
+void FreehandOverlay::ZOrder(int position) {
+    if (position == 0) raise();
+}
+
+void FreehandOverlay::RepaintArea(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    update(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+}
+
+void FreehandOverlay::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(kPenColour, kPenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QRectF area = QRectF(event->rect()).adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
+    for (const QPolygonF& stroke : strokes_) {
+        if (!stroke.boundingRect().adjusted(-1, -1, 1, 1).intersects(area)) continue;
+        if (stroke.size() == 1) {
+            p.drawPoint(stroke.front());
+        } else {
+            p.drawPolyline(stroke);
+        }
+    }
+}
+
+void FreehandOverlay::EraseAt(QPointF p) {
+    QRectF erased;
+    bool any = false;
+    for (auto it = strokes_.begin(); it != strokes_.end();) {
+        bool touched = false;
+        for (qsizetype i = 0; i < it->size() && !touched; ++i) {
+            const QPointF b = (*it)[std::min(i + 1, it->size() - 1)];
+            touched = DistanceToSegment(p, (*it)[i], b) <= kEraseReach;
+        }
+        if (touched) {
+            erased = any ? (erased | it->boundingRect()) : it->boundingRect();
+            any = true;
+            it = strokes_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (!any) return;
+    const QRect r = Padded(erased);
+    update(r);
+    if (sink_) sink_->Glasso1_RepaintRequest(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+}
+
+void FreehandOverlay::Handle(QMouseEvent* event, uint32_t message) {
+    event->accept();
+    const uint32_t wParam = WParamOf(event);
+    const QPointF pos = event->position();
+    if (platform_.Capture() != 0) {
+        // A control pressed through the relay holds the pointer until its release.
+        platform_.RouteFromToolkit(handle_, message, wParam, event->globalPosition().toPoint());
+        return;
+    }
+    if (!penMode_) {
+        if (sink_) sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
+                                               MakeLParam(static_cast<int>(std::floor(pos.x())),
+                                                          static_cast<int>(std::floor(pos.y()))));
+        return;
+    }
+    if (message == kWmLButtonDown) {
+        strokes_.push_back(QPolygonF{pos});
+        drawing_ = true;
+        update(Padded(QRectF(pos, pos)));
+    } else if (message == kWmMouseMove && drawing_ && (wParam & kMkLButton) && !strokes_.empty()) {
+        QPolygonF& stroke = strokes_.back();
+        const QPointF last = stroke.back();
+        stroke.push_back(pos);
+        update(Padded(QRectF(last, pos).normalized()));
+    } else if (message == kWmLButtonUp) {
+        drawing_ = false;
+    }
+    if ((message == kWmRButtonDown) || (message == kWmMouseMove && (wParam & kMkRButton))) EraseAt(pos);
+}
+
+void FreehandOverlay::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton b = event->button();
+    Handle(event, b == Qt::LeftButton ? kWmLButtonDown : b == Qt::RightButton ? kWmRButtonDown : kWmMButtonDown);
+}
+
+void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) { Handle(event, kWmMouseMove); }
+
+void FreehandOverlay::mouseReleaseEvent(QMouseEvent* event) {
+    const Qt::MouseButton b = event->button();
+    Handle(event, b == Qt::LeftButton ? kWmLButtonUp : b == Qt::RightButton ? kWmRButtonUp : kWmMButtonUp);
+}
+
+}  // namespace cw

@@ -1,0 +1,52 @@
+// Our own overlay: a transparent widget over the board that keeps the learner's freehand
+// strokes as polylines for the life of the window. A left drag draws (dark pen, 2 pixels), a
+// right drag erases the strokes it touches and asks the host to repaint what lay under them.
+#pragma once
+
+#include <QPolygonF>
+#include <QWidget>
+#include <vector>
+
+#include "overlay/glasso.h"
+
+namespace cw {
+
+class Platform;
+
+class FreehandOverlay final : public QWidget, public Glasso {
+    Q_OBJECT
+public:
+    FreehandOverlay(Platform& platform, QWidget* parent);
+    ~FreehandOverlay() override;
+
+    bool PenMode() const override { return penMode_; }
+    void SetPenMode(bool on) override { penMode_ = on; }
+    int32_t ChildAtPoint(int32_t& hWnd, int32_t& x, int32_t& y) override;
+    int32_t hWnd() const override { return handle_; }
+    float Width() const override { return static_cast<float>(width()); }
+    float Height() const override { return static_cast<float>(height()); }
+    void Move(float left, float top, float width, float height) override;
+    void ZOrder(int position) override;
+    void RepaintArea(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void SetEventSink(GlassoEvents* sink) override { sink_ = sink; }
+
+    const std::vector<QPolygonF>& Strokes() const { return strokes_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Handle(QMouseEvent* event, uint32_t message);
+    void EraseAt(QPointF p);
+    Platform& platform_;
+    int32_t handle_;
+    GlassoEvents* sink_ = nullptr;
+    bool penMode_ = false;
+    bool drawing_ = false;
+    std::vector<QPolygonF> strokes_;
+};
+
+}  // namespace cw

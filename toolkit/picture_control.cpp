@@ -1,0 +1,134 @@
+#include "toolkit/picture_control.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/numeric.h"
+
+namespace cw {
+
+uint32_t WParamOf(const QMouseEvent* event) {
+    uint32_t w = 0;
+    const Qt::MouseButtons b = event->buttons();
+    if (b & Qt::LeftButton) w |= kMkLButton;
+    if (b & Qt::RightButton) w |= kMkRButton;
+    if (b & Qt::MiddleButton) w |= kMkMButton;
+    if (event->modifiers() & Qt::ShiftModifier) w |= kMkShift;
+    if (event->modifiers() & Qt::ControlModifier) w |= kMkControl;
+    return w;
+}
+
+PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
+    : QWidget(parent), platform_(platform), border_(border), handle_(platform.Register(this, this)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+PictureControl::~PictureControl() { platform_.Unregister(handle_); }
+
+bool PictureControl::EnsureImage() {
+    const qreal dpr = devicePixelRatioF();
+    const QSize want(static_cast<int>(std::lround(ScaleWidth() * dpr)),
+                     static_cast<int>(std::lround(ScaleHeight() * dpr)));
+    if (image_.size() == want && image_.devicePixelRatio() == dpr) return false;
+    image_ = QImage(want, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr);
+    return true;
+}
+
+void PictureControl::Render(const QRect* clip) {
+    EnsureImage();
+    if (image_.isNull()) return;
+    const QColor back(backColor_.r, backColor_.g, backColor_.b);
+    {
+        QPainter p(&image_);
+        if (clip) {
+            p.fillRect(*clip, back);
+        } else {
+            p.fillRect(QRectF(0, 0, ScaleWidth(), ScaleHeight()), back);
+        }
+    }
+    surface_.BeginBatch(clip);
+    if (paint_) paint_(surface_);
+    surface_.EndBatch();
+    surface_.TakeDrawn();
+}
+
+void PictureControl::Refresh() {
+    Render(nullptr);
+    if (isVisible()) repaint();
+}
+
+void PictureControl::Redraw(const Rect32& area) {
+    const QRect clip(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (clip.isEmpty()) return;
+    Render(&clip);
+    if (isVisible()) repaint(clip.translated(border_, border_));
+}
+
+void PictureControl::Move(float left, float top, float width, float height) {
+    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)),
+                std::max(0, Nearest32(height)));
+}
+
+Surface& PictureControl::DrawingSurface() {
+    if (EnsureImage()) Render(nullptr);
+    return surface_;
+}
+
+void PictureControl::ShowPendingStrokes() {
+    const QRect r = surface_.TakeDrawn();
+    if (!r.isEmpty()) update(r.translated(border_, border_));
+}
+
+void PictureControl::paintEvent(QPaintEvent* event) {
+    if (EnsureImage()) Render(nullptr);
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    if (border_ > 0) {
+        // A sunken frame around the inner area, as the tool buttons have.
+        p.fillRect(rect(), QColor(255, 255, 255));
+        p.fillRect(QRect(0, 0, width() - border_ / 2, height() - border_ / 2), QColor(128, 128, 128));
+        p.fillRect(QRect(border_ / 2, border_ / 2, width() - border_, height() - border_), QColor(64, 64, 64));
+    }
+    p.drawImage(QPoint(border_, border_), image_);
+}
+
+void PictureControl::Route(QMouseEvent* event, uint32_t message) {
+    event->accept();
+    platform_.RouteFromToolkit(handle_, message, WParamOf(event), event->globalPosition().toPoint());
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton b = event->button();
+    Route(event, b == Qt::LeftButton ? kWmLButtonDown : b == Qt::RightButton ? kWmRButtonDown : kWmMButtonDown);
+}
+
+void PictureControl::mouseMoveEvent(QMouseEvent* event) { Route(event, kWmMouseMove); }
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
+    const Qt::MouseButton b = event->button();
+    Route(event, b == Qt::LeftButton ? kWmLButtonUp : b == Qt::RightButton ? kWmRButtonUp : kWmMButtonUp);
+}
+
+void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {
+    const float fx = static_cast<float>(x - border_), fy = static_cast<float>(y - border_);
+    const int shift = ((wParam & kMkShift) ? 1 : 0) | ((wParam & kMkControl) ? 2 : 0);
+    auto buttonOf = [](uint32_t m) { return (m == kWmLButtonDown || m == kWmLButtonUp) ? 1 : (m == kWmRButtonDown || m == kWmRButtonUp) ? 2 : 4; };
+    if (message == kWmMouseMove) {
+        const int held = ((wParam & kMkLButton) ? 1 : 0) | ((wParam & kMkRButton) ? 2 : 0) | ((wParam & kMkMButton) ? 4 : 0);
+        if (MouseMove) MouseMove(held, shift, fx, fy);
+    } else if (IsButtonDown(message)) {
+        if (message == kWmLButtonDown) leftPressed_ = true;
+        if (MouseDown) MouseDown(buttonOf(message), shift, fx, fy);
+    } else if (IsButtonUp(message)) {
+        const bool click = message == kWmLButtonUp && leftPressed_ && rect().contains(x, y);
+        if (message == kWmLButtonUp) leftPressed_ = false;
+        if (MouseUp) MouseUp(buttonOf(message), shift, fx, fy);
+        if (click && Click) Click();
+    }
+}
+
+}  // namespace cw
