@@ -1,0 +1,296 @@
+#include "app/circuit_window.h"
+
+#include <QPalette>
+#include <QResizeEvent>
+
+#include "edit/board_gestures.h"
+#include "edit/component_gestures.h"
+#include "model/numeric.h"
+#include "overlay/overlay_relay.h"
+#include "render/board_painter.h"
+#include "render/symbol_painters.h"
+#include "render/tool_icons.h"
+
+namespace cw {
+namespace {
+
+struct DesignRect {
+    float left, top, width, height;
+};
+
+// Where the templates sit in the window's stored layout; only they keep it at run time.
+constexpr std::array<DesignRect, 4> kTemplateRects = {{
+    {8, 448, 33, 31},    // Cell
+    {48, 448, 33, 31},   // Swit
+    {88, 448, 33, 31},   // Resi
+    {128, 448, 33, 31},  // Light
+}};
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+}  // namespace
+
+Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(this, nullptr)) {
+    setWindowTitle(QStringLiteral("Circuit Workbench"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    // The window stores its controls from the top of the stack down; Qt stacks each new child
+    // on top, so they are created bottom first: the strip, the tool buttons, the overlay, the
+    // board. The layout raises the overlay over everything.
+    menuPic_ = new PictureControl(platform_, this);
+    menuPic_->setGeometry(8, 480, 561, 41);
+    menuPic_->SetBackColor(kStripColour);
+    menuPic_->MouseDown = [this](int b, int sh, float x, float y) {
+        MenuPic_MouseDown(b, sh, x, y);
+    };
+
+    auto makeTool = [this](int left, void (*paint)(Surface&), void (Circuit::*click)()) {
+        auto* button = new PictureControl(platform_, this, kToolButtonBorder);
+        button->setGeometry(left, 448, 33, 31);
+        button->SetPaintHandler(paint);
+        button->Click = [this, click] { (this->*click)(); };
+        return button;
+    };
+    linePic_ = makeTool(168, &LinePic_Paint, &Circuit::LinePic_Click);
+    pencilPic_ = makeTool(208, &PencilPic_Paint, &Circuit::PencilPic_Click);
+    delPic_ = makeTool(248, &DelPic_Paint, &Circuit::DelPic_Click);
+
+    glasso_ = new FreehandOverlay(platform_, this);
+    glasso_->setGeometry(296, 400, 81, 73);
+    glasso_->SetEventSink(this);
+
+    mainPicture_ = new PictureControl(platform_, this);
+    mainPicture_->setGeometry(8, 408, 33, 33);
+    mainPicture_->SetPaintHandler([this](Surface& s) { MainPicture_Paint(s, board_, glasso_); });
+    mainPicture_->MouseDown = [this](int b, int sh, float x, float y) {
+        MainPicture_MouseDown(board_, *this, b, sh, x, y);
+    };
+    mainPicture_->MouseMove = [this](int b, int sh, float x, float y) {
+        MainPicture_MouseMove(board_, *this, b, sh, x, y);
+    };
+    mainPicture_->MouseUp = [this](int b, int sh, float x, float y) {
+        MainPicture_MouseUp(board_, *this, b, sh, x, y);
+    };
+
+    Form_Load();
+    resize(kDesignClientWidth, kDesignClientHeight);
+    Form_Resize();
+    menuPic_->Refresh();
+    mainPicture_->Refresh();
+}
+
+Circuit::~Circuit() {
+    // The overlay must not call back into a half-destroyed window.
+    glasso_->SetEventSink(nullptr);
+    // The child controls unregister from platform_ when they go, so they must go before it.
+    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    qDeleteAll(children);
+}
+
+void Circuit::Form_Load() {
+    ResetBoard(board_);
+    for (Kind kind : kKinds) {
+        ComponentElement& t = board_.Array(kind)[0];
+        const DesignRect& r = kTemplateRects[static_cast<size_t>(KindIndex(kind))];
+        t = ComponentElement{r.left, r.top, r.width, r.height, false, 0};
+    }
+    for (PictureControl* c : {linePic_, delPic_, pencilPic_, mainPicture_}) {
+        c->SetBackColor(kWindowBackground);
+    }
+    for (Kind kind : kKinds) {
+        LoadElement(kind);
+        ZOrderElement(kind, board_.UBound(kind));
+    }
+    board_.MouseMode = 0;
+    PencilPic_Click();
+}
+
+void Circuit::Form_Resize() {
+    const float W = WindowScaleWidth();
+    const float H = WindowScaleHeight();
+    const float h = MenuScaleHeight();
+    mainPicture_->Move(0, 0, W, MaxInt(0, Nearest16(H - h)));
+    glasso_->Move(2, 2, MaxInt(0, Nearest16(W - 4)), MaxInt(0, Nearest16(H - h - 4)));
+    menuPic_->Move(0, H - h, W, MenuHeight());
+    MenuPic_MouseDown(1, 0, 0, 0);
+    glasso_->ZOrder(0);
+}
+
+void Circuit::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode) {
+    board_.ToolMode = mode;
+    const Rgb background = kWindowBackground;
+    for (PictureControl* c : {pencilPic_, linePic_, delPic_}) {
+        c->SetBackColor(c == highlighted ? kToolHighlight : background);
+    }
+    for (PictureControl* c : {pencilPic_, linePic_, delPic_}) c->Refresh();
+    glasso_->SetPenMode(penMode);
+}
+
+void Circuit::PencilPic_Click() {
+    SelectTool(0, pencilPic_, true);
+}
+void Circuit::LinePic_Click() {
+    SelectTool(1, linePic_, false);
+}
+void Circuit::DelPic_Click() {
+    SelectTool(2, delPic_, false);
+}
+
+void Circuit::MenuPic_MouseDown(int, int, float x, float) {
+    const float h = menuPic_->ScaleHeight();
+    const float SW = menuPic_->ScaleWidth();
+    const float H = WindowScaleHeight();
+    const int16_t L = MaxInt(0, MinInt(Nearest16(SW - 7 * h), Nearest16(x - 3.5f * h)));
+    const float top = H - h + 2;
+    const float side = h - 2;
+    int slot = 0;
+    for (Kind kind : kKinds) {
+        MoveElement(kind, board_.UBound(kind), L + slot * h, top, side, side);
+        ++slot;
+    }
+    for (PictureControl* c : {linePic_, pencilPic_, delPic_}) {
+        c->Move(L + slot * h, top, side, side);
+        ++slot;
+    }
+}
+
+PictureControl* Circuit::Element(Kind kind, int i) const {
+    const auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
+    if (i < 1 || i >= static_cast<int>(controls.size())) return nullptr;
+    return controls[static_cast<size_t>(i)];
+}
+
+void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
+    // An element already unloaded (its control waits for deletion) draws as unplaced.
+    const int32_t tag =
+        i <= board_.UBound(kind) ? board_.Array(kind)[static_cast<size_t>(i)].Tag : 0;
+    switch (kind) {
+        case Kind::Cell:
+            Cell_Paint(s);
+            break;
+        case Kind::Swit:
+            Swit_Paint(s, board_, tag);
+            break;
+        case Kind::Resi:
+            Resi_Paint(s, board_, tag);
+            break;
+        case Kind::Light:
+            Light_Paint(s, board_, tag);
+            break;
+    }
+}
+
+PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
+    auto* c = new PictureControl(platform_, this);
+    c->SetBackColor(kWindowBackground);
+    c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
+    c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
+        ComponentMouseDown(board_, *this, kind, i, b, sh, x, y);
+    };
+    c->MouseMove = [this, kind, i](int b, int sh, float x, float y) {
+        ComponentMouseMove(board_, *this, kind, i, b, sh, x, y);
+    };
+    c->MouseUp = [this, kind, i](int b, int sh, float x, float y) {
+        ComponentMouseUp(board_, *this, kind, i, b, sh, x, y);
+    };
+    return c;
+}
+
+void Circuit::LoadElement(Kind kind) {
+    ComponentArray& array = board_.Array(kind);
+    ComponentElement e = array[0];
+    e.Visible = true;
+    e.Tag = 0;
+    array.push_back(e);
+    const int i = board_.UBound(kind);
+    auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
+    if (controls.empty()) controls.push_back(nullptr);
+    PictureControl* c = MakeElementControl(kind, i);
+    controls.push_back(c);
+    c->Move(e.Left, e.Top, e.Width, e.Height);
+    c->show();
+    c->raise();
+    c->Refresh();
+}
+
+void Circuit::UnloadLastElement(Kind kind) {
+    ComponentArray& array = board_.Array(kind);
+    auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
+    if (array.size() <= 1 || controls.size() <= 1) return;
+    array.pop_back();
+    PictureControl* c = controls.back();
+    controls.pop_back();
+    // The release that unloads it may still be running in its own handler.
+    c->hide();
+    c->deleteLater();
+}
+
+void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, float height) {
+    PictureControl* c = Element(kind, i);
+    if (!c) return;
+    ComponentElement& e = board_.Array(kind)[static_cast<size_t>(i)];
+    e.Left = left;
+    e.Top = top;
+    e.Width = width;
+    e.Height = height;
+    c->Move(left, top, width, height);
+}
+
+void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
+    PictureControl* c = Element(kind, i);
+    if (!c) return;
+    board_.Array(kind)[static_cast<size_t>(i)].Visible = visible;
+    c->setVisible(visible);
+}
+
+void Circuit::ZOrderElement(Kind kind, int i) {
+    if (PictureControl* c = Element(kind, i)) c->raise();
+}
+
+void Circuit::RefreshElement(Kind kind, int i) {
+    if (PictureControl* c = Element(kind, i)) c->Refresh();
+}
+
+void Circuit::ZOrderOverlay() {
+    glasso_->ZOrder(0);
+}
+void Circuit::RefreshBoard() {
+    mainPicture_->Refresh();
+}
+Surface& Circuit::BoardSurface() {
+    return mainPicture_->DrawingSurface();
+}
+void Circuit::ShowBoardStrokes() {
+    mainPicture_->ShowPendingStrokes();
+}
+void Circuit::ReleaseCapture() {
+    platform_.ReleaseCapture();
+}
+
+RelayContext Circuit::Relay() {
+    return RelayContext{
+        *glasso_, platform_, handle_, mainPicture_->Handle(), board_, [this](Kind kind, int i) {
+            PictureControl* c = Element(kind, i);
+            return c ? c->Handle() : 0;
+        }};
+}
+
+void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {
+    cw::Glasso1_MouseMessage(Relay(), message, wParam, lParam);
+}
+
+void Circuit::Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    cw::Glasso1_RepaintRequest(Relay(), x1, y1, x2, y2);
+}
+
+}  // namespace cw

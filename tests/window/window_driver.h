@@ -1,0 +1,40 @@
+// Drives the real window as a learner would: mouse events at window coordinates, delivered by
+// Qt to whatever widget lies there, so the overlay, capture and relay all take part.
+#pragma once
+
+#include <QPoint>
+#include <memory>
+
+#include "app/circuit_window.h"
+
+namespace cw::test {
+
+class WindowDriver {
+  public:
+    WindowDriver();
+    ~WindowDriver();
+
+    Circuit& window() { return *window_; }
+    Board& board() { return window_->Model(); }
+
+    void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+    void MoveTo(QPoint p);
+    void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+    // Press, a few moves on the way, release.
+    void Drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton);
+    void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+
+    // Where slot i (0..6) of the palette row is, its centre in window coordinates.
+    QPoint SlotCentre(int slot);
+    // Drags the palette copy of a kind so that its top-left lands at (left, top); returns the
+    // index of the element now on the board.
+    int Place(Kind kind, int left, int top);
+    // The colour of the window's pixel at p, as the screen would show it.
+    QRgb PixelAt(QPoint p);
+
+  private:
+    std::unique_ptr<Circuit> window_;
+    Qt::MouseButtons held_;
+};
+
+}  // namespace cw::test
