@@ -4,15 +4,21 @@
 
 namespace cw {
 namespace {
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 double ScaleOf(const QImage* image, bool width) {
     const double dpr = image->devicePixelRatio();
     return (width ? image->width() : image->height()) / dpr;
 }
 }  // namespace
 
-double ImageSurface::ScaleWidth() const { return ScaleOf(image_, true); }
-double ImageSurface::ScaleHeight() const { return ScaleOf(image_, false); }
+double ImageSurface::ScaleWidth() const {
+    return ScaleOf(image_, true);
+}
+double ImageSurface::ScaleHeight() const {
+    return ScaleOf(image_, false);
+}
 
 void ImageSurface::BeginBatch(const QRect* clip) {
     EndBatch();
@@ -21,7 +27,9 @@ void ImageSurface::BeginBatch(const QRect* clip) {
     if (clip) batch_->setClipRect(*clip);
 }
 
-void ImageSurface::EndBatch() { batch_.reset(); }
+void ImageSurface::EndBatch() {
+    batch_.reset();
+}
 
 QRect ImageSurface::TakeDrawn() {
     const QRect r = drawn_;
@@ -46,7 +54,8 @@ QPainter& ImageSurface::Prepare(bool outline, bool fill, Qt::PenJoinStyle join) 
     } else {
         p->setPen(Qt::NoPen);
     }
-    p->setBrush(fill ? QBrush(ToQColor(s.FillStyle == kFillSolid ? s.FillColor : s.ForeColor)) : QBrush());
+    p->setBrush(fill ? QBrush(ToQColor(s.FillStyle == kFillSolid ? s.FillColor : s.ForeColor))
+                     : QBrush());
     return *p;
 }
 
@@ -71,7 +80,8 @@ void ImageSurface::DrawBox(double x1, double y1, double x2, double y2) {
 
 void ImageSurface::DrawEllipse(double cx, double cy, double rx, double ry) {
     if (image_->isNull()) return;
-    Prepare(true, State().FillStyle == kFillSolid, Qt::RoundJoin).drawEllipse(QPointF(cx, cy), rx, ry);
+    Prepare(true, State().FillStyle == kFillSolid, Qt::RoundJoin)
+        .drawEllipse(QPointF(cx, cy), rx, ry);
     Finish(QRectF(cx - rx, cy - ry, 2 * rx, 2 * ry));
 }
 
@@ -79,14 +89,21 @@ void ImageSurface::DrawDot(double x, double y) {
     if (image_->isNull()) return;
     const double d = std::max(1, State().DrawWidth);
     QPainter& p = Prepare(false, true, Qt::RoundJoin);
-    p.setBrush(ToQColor(State().ForeColor));
-    const QRectF r(x - d / 2, y - d / 2, d, d);
-    if (d <= 1) {
-        p.fillRect(r, ToQColor(State().ForeColor));
-    } else {
-        p.drawEllipse(r);
+    const QColor colour = ToQColor(State().ForeColor);
+    // A disc of exactly d device-independent pixels across: every pixel whose centre lies inside
+    // it, row by row, so a wide dot is as wide as it is tall at any scale.
+    const double dpr = image_->devicePixelRatio();
+    const double cx = x * dpr, cy = y * dpr, radius = d * dpr / 2;
+    for (int py = static_cast<int>(std::floor(cy - radius)); py <= std::ceil(cy + radius); ++py) {
+        const double dy = py + 0.5 - cy;
+        if (std::fabs(dy) >= radius) continue;
+        const double half = std::sqrt(radius * radius - dy * dy);
+        const int x0 = static_cast<int>(std::ceil(cx - half - 0.5));
+        const int x1 = static_cast<int>(std::floor(cx + half - 0.5));
+        if (x1 < x0) continue;
+        p.fillRect(QRectF(x0 / dpr, py / dpr, (x1 - x0 + 1) / dpr, 1 / dpr), colour);
     }
-    Finish(r);
+    Finish(QRectF(x - d / 2, y - d / 2, d, d));
 }
 
 void ImageSurface::DrawRoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,

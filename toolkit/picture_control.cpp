@@ -21,12 +21,17 @@ uint32_t WParamOf(const QMouseEvent* event) {
 }
 
 PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
-    : QWidget(parent), platform_(platform), border_(border), handle_(platform.Register(this, this)) {
+    : QWidget(parent),
+      platform_(platform),
+      border_(border),
+      handle_(platform.Register(this, this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
-PictureControl::~PictureControl() { platform_.Unregister(handle_); }
+PictureControl::~PictureControl() {
+    platform_.Unregister(handle_);
+}
 
 bool PictureControl::EnsureImage() {
     const qreal dpr = devicePixelRatioF();
@@ -90,35 +95,49 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     if (border_ > 0) {
         // A sunken frame around the inner area, as the tool buttons have.
         p.fillRect(rect(), QColor(255, 255, 255));
-        p.fillRect(QRect(0, 0, width() - border_ / 2, height() - border_ / 2), QColor(128, 128, 128));
-        p.fillRect(QRect(border_ / 2, border_ / 2, width() - border_, height() - border_), QColor(64, 64, 64));
+        p.fillRect(QRect(0, 0, width() - border_ / 2, height() - border_ / 2),
+                   QColor(128, 128, 128));
+        p.fillRect(QRect(border_ / 2, border_ / 2, width() - border_, height() - border_),
+                   QColor(64, 64, 64));
     }
     p.drawImage(QPoint(border_, border_), image_);
 }
 
 void PictureControl::Route(QMouseEvent* event, uint32_t message) {
     event->accept();
-    platform_.RouteFromToolkit(handle_, message, WParamOf(event), event->globalPosition().toPoint());
+    platform_.RouteFromToolkit(handle_, message, WParamOf(event),
+                               event->globalPosition().toPoint());
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     const Qt::MouseButton b = event->button();
-    Route(event, b == Qt::LeftButton ? kWmLButtonDown : b == Qt::RightButton ? kWmRButtonDown : kWmMButtonDown);
+    Route(event, b == Qt::LeftButton    ? kWmLButtonDown
+                 : b == Qt::RightButton ? kWmRButtonDown
+                                        : kWmMButtonDown);
 }
 
-void PictureControl::mouseMoveEvent(QMouseEvent* event) { Route(event, kWmMouseMove); }
+void PictureControl::mouseMoveEvent(QMouseEvent* event) {
+    Route(event, kWmMouseMove);
+}
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     const Qt::MouseButton b = event->button();
-    Route(event, b == Qt::LeftButton ? kWmLButtonUp : b == Qt::RightButton ? kWmRButtonUp : kWmMButtonUp);
+    Route(event, b == Qt::LeftButton    ? kWmLButtonUp
+                 : b == Qt::RightButton ? kWmRButtonUp
+                                        : kWmMButtonUp);
 }
 
 void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {
     const float fx = static_cast<float>(x - border_), fy = static_cast<float>(y - border_);
     const int shift = ((wParam & kMkShift) ? 1 : 0) | ((wParam & kMkControl) ? 2 : 0);
-    auto buttonOf = [](uint32_t m) { return (m == kWmLButtonDown || m == kWmLButtonUp) ? 1 : (m == kWmRButtonDown || m == kWmRButtonUp) ? 2 : 4; };
+    auto buttonOf = [](uint32_t m) {
+        return (m == kWmLButtonDown || m == kWmLButtonUp)   ? 1
+               : (m == kWmRButtonDown || m == kWmRButtonUp) ? 2
+                                                            : 4;
+    };
     if (message == kWmMouseMove) {
-        const int held = ((wParam & kMkLButton) ? 1 : 0) | ((wParam & kMkRButton) ? 2 : 0) | ((wParam & kMkMButton) ? 4 : 0);
+        const int held = ((wParam & kMkLButton) ? 1 : 0) | ((wParam & kMkRButton) ? 2 : 0) |
+                         ((wParam & kMkMButton) ? 4 : 0);
         if (MouseMove) MouseMove(held, shift, fx, fy);
     } else if (IsButtonDown(message)) {
         if (message == kWmLButtonDown) leftPressed_ = true;

@@ -12,11 +12,19 @@ int32_t MakeLParam(int x, int y) {
     return static_cast<int32_t>(lo | (hi << 16));
 }
 
-int16_t LParamX(int32_t lParam) { return static_cast<int16_t>(static_cast<uint32_t>(lParam) & 0xFFFF); }
-int16_t LParamY(int32_t lParam) { return static_cast<int16_t>(static_cast<uint32_t>(lParam) >> 16); }
+int16_t LParamX(int32_t lParam) {
+    return static_cast<int16_t>(static_cast<uint32_t>(lParam) & 0xFFFF);
+}
+int16_t LParamY(int32_t lParam) {
+    return static_cast<int16_t>(static_cast<uint32_t>(lParam) >> 16);
+}
 
-bool IsButtonDown(uint32_t m) { return m == kWmLButtonDown || m == kWmRButtonDown || m == kWmMButtonDown; }
-bool IsButtonUp(uint32_t m) { return m == kWmLButtonUp || m == kWmRButtonUp || m == kWmMButtonUp; }
+bool IsButtonDown(uint32_t m) {
+    return m == kWmLButtonDown || m == kWmRButtonDown || m == kWmMButtonDown;
+}
+bool IsButtonUp(uint32_t m) {
+    return m == kWmLButtonUp || m == kWmRButtonUp || m == kWmMButtonUp;
+}
 
 bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b) {
     const Rect32 r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -71,7 +79,8 @@ int32_t Platform::ChildAtPoint(int32_t handle, int x, int y) const {
     const QObjectList& children = parent->children();
     for (size_t h = 1; h < entries_.size(); ++h) {
         const Entry& e = entries_[h];
-        if (!e.widget || e.excluded || e.widget->parentWidget() != parent || e.widget->isHidden()) continue;
+        if (!e.widget || e.excluded || e.widget->parentWidget() != parent || e.widget->isHidden())
+            continue;
         if (!e.widget->geometry().contains(p)) continue;
         const int order = static_cast<int>(children.indexOf(e.widget.data()));
         if (order > bestOrder) {
@@ -101,7 +110,8 @@ void Platform::RedrawWindow(int32_t handle, const Rect32* area) {
     const Entry* e = Find(handle);
     if (!e || !e->target) return;
     const QRect all = e->widget->rect();
-    e->target->Redraw(area ? *area : Rect32{all.left(), all.top(), all.right() + 1, all.bottom() + 1});
+    e->target->Redraw(area ? *area
+                           : Rect32{all.left(), all.top(), all.right() + 1, all.bottom() + 1});
 }
 
 }  // namespace cw
