@@ -1,0 +1,356 @@
+// Editing gestures through real mouse events on the offscreen window: every press over the
+// board goes through the overlay's relay, as in the program.
+#include <gtest/gtest.h>
+
+#include "edit/board_gestures.h"
+#include "edit/component_gestures.h"
+#include "window_driver.h"
+
+namespace cw::test {
+namespace {
+
+const ComponentElement& El(WindowDriver& d, Kind kind, int i) {
+    return d.board().Array(kind)[i];
+}
+
+TEST(PaletteDrag, DropOnTheBoardPlacesANumberedComponent) {
+    WindowDriver d;
+    const int i = d.Place(Kind::Swit, 200, 150);
+    EXPECT_EQ(i, 1);
+    EXPECT_EQ(d.board().UBound(Kind::Swit), 2);  // a fresh palette copy took the slot
+    EXPECT_EQ(El(d, Kind::Swit, 1).Tag, 1);
+    EXPECT_EQ(El(d, Kind::Swit, 1).Left, 200);
+    EXPECT_EQ(El(d, Kind::Swit, 1).Width, 90);
+    EXPECT_EQ(d.board().ValueTable, (std::vector<int16_t>{0, 1}));  // a new switch is open
+    EXPECT_EQ(El(d, Kind::Swit, 2).Left, 41);
+    EXPECT_EQ(El(d, Kind::Swit, 2).Top, 511);
+    EXPECT_EQ(d.board().MouseMode, 0);
+}
+
+TEST(PaletteDrag, PressAndReleaseWithoutMovingCancels) {
+    WindowDriver d;
+    d.Click(d.SlotCentre(2));
+    EXPECT_EQ(d.board().UBound(Kind::Resi), 1);
+    EXPECT_EQ(d.board().LastValue(), 0);
+    EXPECT_EQ(El(d, Kind::Resi, 1).Left, 82);
+    EXPECT_EQ(El(d, Kind::Resi, 1).Width, 39);
+    EXPECT_EQ(d.board().MouseMode, 0);
+    // The next drop still gets number 1.
+    d.Place(Kind::Resi, 100, 100);
+    EXPECT_EQ(El(d, Kind::Resi, 1).Tag, 1);
+    EXPECT_EQ(d.board().ValueOf(1), 10);
+}
+
+TEST(PaletteDrag, NumbersRunAcrossKindsAndSurviveDeletions) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 50, 50);
+    d.Place(Kind::Light, 200, 50);
+    d.window().DelPic_Click();
+    d.Click({95, 95});  // delete the cell
+    EXPECT_FALSE(El(d, Kind::Cell, 1).Visible);
+    d.Place(Kind::Resi, 300, 200);  // placing works whatever the tool
+    EXPECT_EQ(El(d, Kind::Light, 1).Tag, 2);
+    EXPECT_EQ(El(d, Kind::Resi, 1).Tag, 3);
+    EXPECT_EQ(d.board().LastValue(), 3);
+}
+
+TEST(PaletteDrag, SizeSwitchesAtThePaletteZoneEdge) {
+    WindowDriver d;
+    const QPoint from = d.SlotCentre(3);
+    const QPoint offset = from - QPoint(123, 511);
+    d.Press(from);
+    d.MoveTo(QPoint(300, 419) + offset);  // Top 419 = 550 - 41 - 90: board size
+    EXPECT_EQ(El(d, Kind::Light, 1).Top, 419);
+    EXPECT_EQ(El(d, Kind::Light, 1).Width, 90);
+    d.MoveTo(QPoint(300, 420) + offset);
+    EXPECT_EQ(El(d, Kind::Light, 1).Width, 39);
+    d.MoveTo(QPoint(300, 200) + offset);
+    EXPECT_EQ(El(d, Kind::Light, 1).Width, 90);
+    d.MoveTo(QPoint(300, 450) + offset);
+    d.Release(QPoint(300, 450) + offset);  // dropped at palette size: cancelled
+    EXPECT_EQ(d.board().UBound(Kind::Light), 1);
+    EXPECT_EQ(El(d, Kind::Light, 1).Left, 123);
+    EXPECT_EQ(d.board().LastValue(), 0);
+}
+
+TEST(Dragging, PlacedComponentsStopAtEveryEdge) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 200, 200);
+    d.window().LinePic_Click();  // with the pencil the overlay keeps the pointer
+    d.Drag({245, 245}, {-500, -500});
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 0);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 0);
+    d.Drag({45, 45}, {2000, 2000});
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 582 - 90 - 3);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 550 - 41 - 90 - 3);
+    EXPECT_EQ(d.board().MouseMode, 0);
+}
+
+TEST(Dragging, NewComponentsMayGoOverTheStrip) {
+    WindowDriver d;
+    const QPoint from = d.SlotCentre(0);
+    d.Press(from);
+    d.MoveTo(from + QPoint(5000, 5000));
+    EXPECT_EQ(El(d, Kind::Cell, 1).Width, 39);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 582 - 39 - 3);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 550 - 39 - 3);
+    d.MoveTo(from + QPoint(-5000, -5000));
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 0);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 0);
+    d.Release(from + QPoint(-5000, -5000));
+    EXPECT_EQ(El(d, Kind::Cell, 1).Tag, 1);
+}
+
+TEST(Dragging, CandidatePositionsRoundHalfToEven) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    Board& b = d.board();
+    ComponentMouseDown(b, d.window(), Kind::Cell, 1, 1, 0, 0, 0);
+    ComponentMouseMove(b, d.window(), Kind::Cell, 1, 1, 0, -89.5f, 0);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 10);
+    ComponentMouseMove(b, d.window(), Kind::Cell, 1, 0, 0, 1.5f, 0);  // button already up
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 12);
+    ComponentMouseUp(b, d.window(), Kind::Cell, 1, 1, 0, 0, 0);
+}
+
+TEST(Dragging, OtherButtonsAndBusyGesturesDoNothing) {
+    WindowDriver d;
+    d.Press(d.SlotCentre(0), Qt::RightButton);
+    EXPECT_EQ(d.board().UBound(Kind::Cell), 1);
+    EXPECT_EQ(d.board().MouseMode, 0);
+    d.Release(d.SlotCentre(0), Qt::RightButton);
+    d.board().MouseMode = 10;
+    ComponentMouseDown(d.board(), d.window(), Kind::Cell, 1, 1, 0, 5, 5);
+    EXPECT_EQ(d.board().UBound(Kind::Cell), 1);
+}
+
+TEST(DeleteTool, SmallWobbleDeletesLargerDragPutsBack) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Light, 300, 100);
+    d.window().DelPic_Click();
+    d.Drag({145, 145}, {150, 145});  // moved 5: put back
+    EXPECT_TRUE(El(d, Kind::Cell, 1).Visible);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 100);
+    d.Drag({345, 145}, {349, 141});  // moved 4: deleted
+    EXPECT_FALSE(El(d, Kind::Light, 1).Visible);
+    EXPECT_FALSE(d.window().Element(Kind::Light, 1)->isVisible());
+}
+
+TEST(DeleteTool, WiredTerminalsBecomeJunctions) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Light, 300, 100);
+    d.window().LinePic_Click();
+    d.Drag({297, 174}, {97, 145});
+    d.Drag({393, 174}, {193, 145});
+    d.Drag({97, 145}, {97, 300});  // a second wire on the cell's first terminal
+    ASSERT_EQ(d.board().LastWire(), 3);
+    ASSERT_EQ(d.board().LastJunction(), 1);
+    d.window().DelPic_Click();
+    d.Click({145, 120});
+    EXPECT_FALSE(El(d, Kind::Cell, 1).Visible);
+    ASSERT_EQ(d.board().LastJunction(), 3);
+    EXPECT_EQ(d.board().JunctionTable[2].x, 100);
+    EXPECT_EQ(d.board().JunctionTable[2].y, 145);
+    EXPECT_EQ(d.board().WireTable[1].end[1], -2);
+    EXPECT_EQ(d.board().WireTable[3].end[0], -2);
+    EXPECT_EQ(d.board().WireTable[2].end[1], -3);
+    EXPECT_EQ(d.board().LastWire(), 3);
+    EXPECT_EQ(d.board().ValueOf(2), 0);  // the bulb went dark with its cell
+}
+
+TEST(LineToolClicks, SwitchTogglesResistorStepsCellsStay) {
+    WindowDriver d;
+    d.Place(Kind::Swit, 100, 100);
+    d.Place(Kind::Resi, 300, 100);
+    d.Place(Kind::Cell, 100, 300);
+    d.window().LinePic_Click();
+    std::vector<int16_t> sw, re;
+    for (int i = 0; i < 3; ++i) {
+        d.Click({145, 130});
+        sw.push_back(d.board().ValueOf(1));
+        d.Click({345, 130});
+        re.push_back(d.board().ValueOf(2));
+    }
+    EXPECT_EQ(sw, (std::vector<int16_t>{0, 1, 0}));
+    EXPECT_EQ(re, (std::vector<int16_t>{20, 5, 10}));
+    d.Click({145, 330});
+    EXPECT_EQ(d.board().ValueOf(3), 0);
+    d.Drag({145, 130}, {151, 130});  // dragged 6: moved, not toggled
+    EXPECT_EQ(d.board().ValueOf(1), 0);
+    EXPECT_EQ(El(d, Kind::Swit, 1).Left, 106);
+}
+
+TEST(LineToolClicks, SwitchInSeriesTurnsTheBulbGreyAndBack) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 50, 100);
+    d.Place(Kind::Swit, 250, 100);
+    d.Place(Kind::Light, 450, 100);
+    d.window().LinePic_Click();
+    d.Drag({47, 145}, {447, 174});   // cell + to bulb first
+    d.Drag({143, 145}, {247, 145});  // cell - to switch
+    d.Drag({343, 145}, {543, 174});  // switch to bulb second
+    const QPoint glass(465, 125);
+    EXPECT_EQ(d.PixelAt(glass), qRgb(128, 128, 128));  // a new switch is open
+    d.Click({295, 120});
+    EXPECT_EQ(d.board().ValueOf(3), 13);
+    EXPECT_EQ(d.PixelAt(glass), qRgb(210, 210, 128));
+    d.Click({295, 120});
+    EXPECT_EQ(d.PixelAt(glass), qRgb(128, 128, 128));
+}
+
+TEST(Wires, BandStartsAtTheTerminalAndReleasesMakeJunctions) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.window().LinePic_Click();
+    d.Press({96, 143});
+    EXPECT_EQ(d.board().AnchorX, 100);
+    EXPECT_EQ(d.board().AnchorY, 145);
+    EXPECT_EQ(d.board().MouseMode, 10);
+    d.MoveTo({300, 300});
+    d.Release({300, 300});
+    ASSERT_EQ(d.board().LastWire(), 1);
+    ASSERT_EQ(d.board().LastJunction(), 1);
+    EXPECT_EQ(d.board().WireTable[1].end[0], 1);
+    EXPECT_EQ(d.board().WireTable[1].end[1], -1);
+    EXPECT_EQ(d.board().JunctionTable[1].x, 300);
+    EXPECT_EQ(d.board().JunctionTable[1].y, 300);
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(d.window().Windows().Capture(), 0);
+}
+
+TEST(Wires, ShortReleasesMakeNothingAndLeaveNoBand) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Drag({300, 300}, {306, 306});
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+    d.Drag({300, 300}, {307, 300});  // 7 in one direction is enough
+    EXPECT_EQ(d.board().LastWire(), 1);
+}
+
+TEST(Wires, BandWhileDraggingIsXorAndGoesAway) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Press({100, 100});
+    d.MoveTo({200, 150});
+    EXPECT_NE(d.window().MainPicture().Image(), before);
+    d.MoveTo({103, 102});
+    d.Release({103, 102});
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+}
+
+TEST(Wires, ReleasesBeyondTheBoardClampToItsEdges) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.Drag({100, 100}, {900, 800});
+    d.Drag({100, 100}, {-50, -60});
+    ASSERT_EQ(d.board().LastJunction(), 3);
+    EXPECT_EQ(d.board().JunctionTable[2].x, 582);
+    EXPECT_EQ(d.board().JunctionTable[2].y, 509);
+    EXPECT_EQ(d.board().JunctionTable[3].x, 0);
+    EXPECT_EQ(d.board().JunctionTable[3].y, 0);
+    EXPECT_EQ(d.board().WireTable[2].end[0], -1);  // the second press found junction 1
+}
+
+TEST(Wires, WireDrawnBetweenTwoComponents) {
+    WindowDriver d;
+    d.Place(Kind::Resi, 100, 100);
+    d.Place(Kind::Resi, 300, 100);
+    d.window().LinePic_Click();
+    d.Drag({193, 145}, {297, 145});
+    ASSERT_EQ(d.board().LastWire(), 1);
+    EXPECT_EQ(d.board().WireTable[1].end[0], 2);
+    EXPECT_EQ(d.board().WireTable[1].end[1], 3);
+    EXPECT_EQ(d.board().LastJunction(), 0);
+    // Moving a component carries its wire ends along.
+    d.window().PencilPic_Click();
+    d.window().LinePic_Click();
+    EXPECT_EQ(d.PixelAt({245, 145}), qRgb(0, 0, 255));
+}
+
+TEST(DeleteToolOnWires, NearestWithinSevenWithItsLoneJunctions) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.Drag({100, 100}, {300, 100});  // junctions 1, 2
+    d.Drag({100, 200}, {300, 200});  // junctions 3, 4
+    d.Drag({300, 200}, {300, 400});  // shares junction 4, new 5
+    d.window().DelPic_Click();
+    d.Click({200, 105});  // beyond the wire's widened box: nothing
+    EXPECT_EQ(d.board().LastWire(), 3);
+    d.Click({200, 104});
+    ASSERT_EQ(d.board().LastWire(), 2);
+    ASSERT_EQ(d.board().LastJunction(), 3);
+    EXPECT_EQ(d.board().WireTable[1].end[0], -1);  // junctions renumbered down by two
+    EXPECT_EQ(d.board().WireTable[1].end[1], -2);
+    EXPECT_EQ(d.board().WireTable[2].end[0], -2);
+    EXPECT_EQ(d.board().WireTable[2].end[1], -3);
+    d.Click({200, 200});  // the wire sharing junction 2 keeps it
+    EXPECT_EQ(d.board().LastWire(), 1);
+    EXPECT_EQ(d.board().LastJunction(), 2);
+    EXPECT_EQ(d.board().JunctionTable[1].y, 200);
+    d.Drag({300, 300}, {300, 306});  // a drag deletes nothing
+    EXPECT_EQ(d.board().LastWire(), 1);
+    d.Drag({300, 300}, {305, 300});  // 5 still counts as a click
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.board().LastJunction(), 0);
+}
+
+TEST(DeleteToolOnWires, TiesGoToTheLowerRow) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.Drag({100, 100}, {300, 100});
+    d.Drag({100, 106}, {300, 106});
+    d.window().DelPic_Click();
+    d.Click({200, 103});
+    ASSERT_EQ(d.board().LastWire(), 1);
+    EXPECT_EQ(d.board().JunctionTable[1].y, 106);
+}
+
+// The 16-bit limits, reached by filling the tables directly.
+TEST(Limits, DropBeyondTheLastNumberIsCancelled) {
+    WindowDriver d;
+    d.board().ValueTable.resize(kMaxComponentNumber + 1, 0);
+    d.Place(Kind::Cell, 100, 100);
+    EXPECT_EQ(d.board().UBound(Kind::Cell), 1);
+    EXPECT_EQ(d.board().LastValue(), kMaxComponentNumber);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 511);
+    d.board().ValueTable.resize(kMaxComponentNumber, 0);
+    d.Place(Kind::Cell, 100, 100);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Tag, kMaxComponentNumber);
+    EXPECT_EQ(d.board().MouseMode, 0);
+}
+
+TEST(Limits, WireWithoutRoomIsNotMade) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.board().JunctionTable.resize(kMaxTableRows);
+    d.Drag({100, 100}, {300, 100});  // needs two junctions, there is room for one
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.board().LastJunction(), kMaxTableRows - 1);
+    EXPECT_EQ(d.board().MouseMode, 0);
+    d.board().JunctionTable.resize(1);
+    d.board().WireTable.resize(kMaxTableRows + 1);
+    EXPECT_FALSE(AddWire(d.board(), 10, 10, 50, 50));
+    EXPECT_EQ(d.board().LastJunction(), 0);
+}
+
+TEST(Limits, DeletionWithoutJunctionRoomIsRefused) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.window().LinePic_Click();
+    d.Drag({97, 145}, {97, 300});
+    d.board().JunctionTable.resize(kMaxTableRows + 1);
+    d.window().DelPic_Click();
+    d.Click({145, 120});
+    EXPECT_TRUE(El(d, Kind::Cell, 1).Visible);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 100);
+    EXPECT_EQ(d.board().WireTable[1].end[0], 1);
+    EXPECT_EQ(d.board().MouseMode, 0);
+}
+
+}  // namespace
+}  // namespace cw::test
