@@ -38,7 +38,8 @@ int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
         const JunctionRow& j = board.JunctionTable[static_cast<size_t>(k)];
         if (j.x - t < x && x < j.x + t && j.y - t < y && y < j.y + t) {
             r = static_cast<int16_t>(-k);
-            t = MinInt(static_cast<int16_t>(std::abs(j.x - x)), static_cast<int16_t>(std::abs(j.y - y)));
+            t = MinInt(static_cast<int16_t>(std::abs(j.x - x)),
+                       static_cast<int16_t>(std::abs(j.y - y)));
         }
     }
     return r;

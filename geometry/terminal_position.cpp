@@ -7,26 +7,70 @@
 
 namespace cw {
 
+namespace {
+
+int NumberOfTerminal(int n) {
+    return static_cast<int>(std::floor((n + 1) / 2.0));
+}
+
+// Terminal n of the element e of the kind's array.
+Point16 PositionOn(Kind kind, const ComponentElement& e, int n) {
+    int16_t x = Nearest16(e.Left);
+    if (n == 2 * static_cast<int>(std::floor(n / 2.0))) x = Nearest16(x + e.Width);
+    int16_t y;
+    if (kind == Kind::Light) {
+        const int16_t m = MinInt(60, Nearest16(e.ScaleHeight() * 0.3));
+        y = Nearest16(static_cast<double>(e.Height) + e.Top - m / 2.0 - 2);
+    } else {
+        y = Nearest16(e.Height / 2.0 + e.Top);
+    }
+    return {x, y};
+}
+
+// The highest number a terminal NodeId in 16 bits can name.
+constexpr int kHighestNamedNumber = (kInt16Max + 1) / 2;
+
+}  // namespace
+
 Point16 TerminalPosition(const Board& board, int n) {
-    const int k = static_cast<int>(std::floor((n + 1) / 2.0));
+    const int k = NumberOfTerminal(n);
     for (Kind kind : kKinds) {
         const ComponentArray& array = board.Array(kind);
         for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
             const ComponentElement& e = array[static_cast<size_t>(i)];
-            if (!e.Visible || e.Tag != k) continue;
-            int16_t x = Nearest16(e.Left);
-            if (n == 2 * static_cast<int>(std::floor(n / 2.0))) x = Nearest16(x + e.Width);
-            int16_t y;
-            if (kind == Kind::Light) {
-                const int16_t m = MinInt(60, Nearest16(e.ScaleHeight() * 0.3));
-                y = Nearest16(static_cast<double>(e.Height) + e.Top - m / 2.0 - 2);
-            } else {
-                y = Nearest16(e.Height / 2.0 + e.Top);
-            }
-            return {x, y};
+            if (e.Visible && e.Tag == k) return PositionOn(kind, e, n);
         }
     }
     return {-1, -1};
+}
+
+TerminalIndex::TerminalIndex(const Board& board) : board_(board) {
+    for (Kind kind : kKinds) {
+        const ComponentArray& array = board.Array(kind);
+        for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
+            const ComponentElement& e = array[static_cast<size_t>(i)];
+            if (!e.Visible || e.Tag < 1 || e.Tag > kHighestNamedNumber) continue;
+            if (static_cast<size_t>(e.Tag) >= byNumber_.size())
+                byNumber_.resize(static_cast<size_t>(e.Tag) + 1);
+            Slot& slot = byNumber_[static_cast<size_t>(e.Tag)];
+            // The first match in search order wins, as in the scan.
+            if (slot.kind < 0) slot = Slot{static_cast<int8_t>(KindIndex(kind)), i};
+        }
+    }
+}
+
+Point16 TerminalIndex::Position(int n) const {
+    const int k = NumberOfTerminal(n);
+    if (k < 1 || static_cast<size_t>(k) >= byNumber_.size()) return {-1, -1};
+    const Slot& slot = byNumber_[static_cast<size_t>(k)];
+    if (slot.kind < 0) return {-1, -1};
+    const Kind kind = kKinds[static_cast<size_t>(slot.kind)];
+    return PositionOn(kind, board_.Array(kind)[static_cast<size_t>(slot.index)], n);
+}
+
+Point16 TerminalIndex::NodePosition(int n) const {
+    if (n > 0) return Position(n);
+    return cw::NodePosition(board_, n);
 }
 
 Point16 NodePosition(const Board& board, int n) {

@@ -35,7 +35,9 @@ bool CanAddJunctions(const Board& board, int count) {
     return board.LastJunction() + count <= kMaxTableRows;
 }
 
-bool CanAddWire(const Board& board) { return board.LastWire() + 1 <= kMaxTableRows; }
+bool CanAddWire(const Board& board) {
+    return board.LastWire() + 1 <= kMaxTableRows;
+}
 
 int16_t AddJunction(Board& board, int16_t x, int16_t y) {
     board.JunctionTable.push_back({x, y});

@@ -17,6 +17,7 @@ void MainPicture_Paint(Surface& s, const Board& board, OverlayRepaintTarget* ove
     auto flag = [&](int n) -> char& { return seen[static_cast<size_t>(n + J)]; };
     for (int n = 0; n <= highest; ++n) flag(n) = 1;
 
+    const TerminalIndex terminals(board);
     s.SetDrawWidth(3);
     s.SetDrawMode(kDrawModeCopy);
     s.SetFillStyle(kFillSolid);
@@ -24,8 +25,8 @@ void MainPicture_Paint(Surface& s, const Board& board, OverlayRepaintTarget* ove
         const WireRow& w = board.WireTable[static_cast<size_t>(i)];
         const int a = w.end[0], b = w.end[1];
         if (a < -J || a > highest || b < -J || b > highest) continue;
-        const Point16 p1 = NodePosition(board, a);
-        const Point16 p2 = NodePosition(board, b);
+        const Point16 p1 = terminals.NodePosition(a);
+        const Point16 p2 = terminals.NodePosition(b);
         s.SetForeColor({0, 0, 255});
         s.Line(p1.x, p1.y, p2.x, p2.y);
         const Point16 ends[2] = {p1, p2};
@@ -38,7 +39,8 @@ void MainPicture_Paint(Surface& s, const Board& board, OverlayRepaintTarget* ove
         flag(a) = 1;
         flag(b) = 1;
     }
-    if (overlay) overlay->RepaintArea(0, 0, Nearest32(overlay->Width()), Nearest32(overlay->Height()));
+    if (overlay)
+        overlay->RepaintArea(0, 0, Nearest32(overlay->Width()), Nearest32(overlay->Height()));
 }
 
 }  // namespace cw
