@@ -23,7 +23,9 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
     return std::hypot(q.x(), q.y());
 }
 
-QRect Padded(const QRectF& r) { return r.adjusted(-4, -4, 4, 4).toAlignedRect(); }
+QRect Padded(const QRectF& r) {
+    return r.adjusted(-4, -4, 4, 4).toAlignedRect();
+}
 }  // namespace
 
 FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent)
@@ -31,29 +33,35 @@ FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent)
     setMouseTracking(true);
 }
 
-FreehandOverlay::~FreehandOverlay() { platform_.Unregister(handle_); }
+FreehandOverlay::~FreehandOverlay() {
+    platform_.Unregister(handle_);
+}
 
 int32_t FreehandOverlay::ChildAtPoint(int32_t& hWnd, int32_t& x, int32_t& y) {
     return platform_.ChildAtPoint(hWnd, x, y);
 }
 
 void FreehandOverlay::Move(float left, float top, float width, float height) {
-    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)), std::max(0, Nearest32(height)));
+    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)),
+                std::max(0, Nearest32(height)));
 }
 
 void FreehandOverlay::ZOrder(int position) {
     if (position == 0) raise();
 }
 
-void FreehandOverlay::RepaintArea(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    update(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+void FreehandOverlay::RepaintArea(int32_t, int32_t, int32_t, int32_t) {
+    // Qt composites this transparent widget over every repaint of what lies beneath it, so the
+    // strokes already show again over a freshly painted board; asking for the whole area again
+    // would only repaint the board and every part on it a second time.
 }
 
 void FreehandOverlay::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(kPenColour, kPenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QRectF area = QRectF(event->rect()).adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
+    const QRectF area =
+        QRectF(event->rect()).adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
     for (const QPolygonF& stroke : strokes_) {
         if (!stroke.boundingRect().adjusted(-1, -1, 1, 1).intersects(area)) continue;
         if (stroke.size() == 1) {
@@ -97,9 +105,10 @@ void FreehandOverlay::Handle(QMouseEvent* event, uint32_t message) {
         return;
     }
     if (!penMode_) {
-        if (sink_) sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
-                                               MakeLParam(static_cast<int>(std::floor(pos.x())),
-                                                          static_cast<int>(std::floor(pos.y()))));
+        if (sink_)
+            sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
+                                        MakeLParam(static_cast<int>(std::floor(pos.x())),
+                                                   static_cast<int>(std::floor(pos.y()))));
         return;
     }
     if (message == kWmLButtonDown) {
@@ -114,19 +123,26 @@ void FreehandOverlay::Handle(QMouseEvent* event, uint32_t message) {
     } else if (message == kWmLButtonUp) {
         drawing_ = false;
     }
-    if ((message == kWmRButtonDown) || (message == kWmMouseMove && (wParam & kMkRButton))) EraseAt(pos);
+    if ((message == kWmRButtonDown) || (message == kWmMouseMove && (wParam & kMkRButton)))
+        EraseAt(pos);
 }
 
 void FreehandOverlay::mousePressEvent(QMouseEvent* event) {
     const Qt::MouseButton b = event->button();
-    Handle(event, b == Qt::LeftButton ? kWmLButtonDown : b == Qt::RightButton ? kWmRButtonDown : kWmMButtonDown);
+    Handle(event, b == Qt::LeftButton    ? kWmLButtonDown
+                  : b == Qt::RightButton ? kWmRButtonDown
+                                         : kWmMButtonDown);
 }
 
-void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) { Handle(event, kWmMouseMove); }
+void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) {
+    Handle(event, kWmMouseMove);
+}
 
 void FreehandOverlay::mouseReleaseEvent(QMouseEvent* event) {
     const Qt::MouseButton b = event->button();
-    Handle(event, b == Qt::LeftButton ? kWmLButtonUp : b == Qt::RightButton ? kWmRButtonUp : kWmMButtonUp);
+    Handle(event, b == Qt::LeftButton    ? kWmLButtonUp
+                  : b == Qt::RightButton ? kWmRButtonUp
+                                         : kWmMButtonUp);
 }
 
 }  // namespace cw

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 #include "model/numeric.h"
 
@@ -47,13 +48,11 @@ void PictureControl::Render(const QRect* clip) {
     EnsureImage();
     if (image_.isNull()) return;
     const QColor back(backColor_.r, backColor_.g, backColor_.b);
-    {
+    if (clip) {
         QPainter p(&image_);
-        if (clip) {
-            p.fillRect(*clip, back);
-        } else {
-            p.fillRect(QRectF(0, 0, ScaleWidth(), ScaleHeight()), back);
-        }
+        p.fillRect(*clip, back);
+    } else {
+        image_.fill(back);  // one plain pass, where a painter would hand it to worker threads
     }
     surface_.BeginBatch(clip);
     if (paint_) paint_(surface_);
@@ -61,16 +60,58 @@ void PictureControl::Render(const QRect* clip) {
     surface_.TakeDrawn();
 }
 
+namespace {
+
+// The smallest rectangle holding every pixel in which two images of one size and format differ.
+QRect ChangedArea(const QImage& a, const QImage& b) {
+    const int w = a.width();
+    int top = -1, bottom = -1, left = w, right = -1;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const uint32_t*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const uint32_t*>(b.constScanLine(y));
+        if (std::memcmp(p, q, static_cast<size_t>(w) * 4) == 0) continue;
+        if (top < 0) top = y;
+        bottom = y;
+        int x0 = 0;
+        while (p[x0] == q[x0]) ++x0;
+        int x1 = w - 1;
+        while (p[x1] == q[x1]) --x1;
+        left = std::min(left, x0);
+        right = std::max(right, x1);
+    }
+    if (top < 0) return {};
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace
+
 void PictureControl::Refresh() {
+    // The Paint handler runs now, so the image always shows the model as it stands; the screen
+    // takes it at the next frame, however many refreshes one event makes. Only the pixels that
+    // changed are handed to the screen, so dragging one part over a full board stays cheap.
+    // The two buffers take turns: the one on screen is kept to compare the new one against.
+    std::swap(image_, previous_);
     Render(nullptr);
-    if (isVisible()) repaint();
+    if (!isVisible()) return;
+    if (previous_.size() != image_.size() ||
+        previous_.devicePixelRatio() != image_.devicePixelRatio()) {
+        update();
+        return;
+    }
+    const QRect changed = ChangedArea(previous_, image_);
+    if (changed.isEmpty()) return;
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect logical =
+        QRectF(changed.x() / dpr, changed.y() / dpr, changed.width() / dpr, changed.height() / dpr)
+            .toAlignedRect();
+    update(logical.translated(border_, border_));
 }
 
 void PictureControl::Redraw(const Rect32& area) {
     const QRect clip(area.left, area.top, area.right - area.left, area.bottom - area.top);
     if (clip.isEmpty()) return;
     Render(&clip);
-    if (isVisible()) repaint(clip.translated(border_, border_));
+    if (isVisible()) update(clip.translated(border_, border_));
 }
 
 void PictureControl::Move(float left, float top, float width, float height) {

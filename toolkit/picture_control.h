@@ -15,7 +15,7 @@ namespace cw {
 
 class PictureControl final : public QWidget, public MessageTarget {
     Q_OBJECT
-public:
+  public:
     // border: frame width on each side (the inner area is the outer size less twice it).
     PictureControl(Platform& platform, QWidget* parent, int border = 0);
     ~PictureControl() override;
@@ -31,7 +31,8 @@ public:
     std::function<void(int, int, float, float)> MouseDown, MouseMove, MouseUp;
     std::function<void()> Click;
 
-    // Fills the image with BackColor, runs the Paint handler and shows the result now.
+    // Fills the image with BackColor and runs the Paint handler now; the screen shows the
+    // result at the next frame.
     void Refresh();
     void Move(float left, float top, float width, float height);
     float ScaleWidth() const { return static_cast<float>(std::max(0, width() - 2 * border_)); }
@@ -44,13 +45,13 @@ public:
     void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) override;
     void Redraw(const Rect32& area) override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool EnsureImage();  // true when the image was recreated
     void Render(const QRect* clip);
     void Route(QMouseEvent* event, uint32_t message);
@@ -61,6 +62,7 @@ private:
     Rgb backColor_{255, 255, 255};
     std::function<void(Surface&)> paint_;
     QImage image_;
+    QImage previous_;  // the image Refresh replaced, to find what changed
     ImageSurface surface_{&image_};
     bool leftPressed_ = false;
 };
