@@ -17,7 +17,9 @@ void SolveBoard(benchmark::State& state) {
     state.counters["wires"] = static_cast<double>(b.LastWire());
 }
 
-Board Mesh(int n) { return RandomMesh(n); }
+Board Mesh(int n) {
+    return RandomMesh(n);
+}
 
 void SolveDense(benchmark::State& state) {
     Board b = RandomMesh(static_cast<int>(state.range(0)));

@@ -18,13 +18,16 @@ void RecordingSurface::DrawEllipse(double cx, double cy, double rx, double ry) {
     Record(RecordedOp::Type::Ellipse, {cx, cy, rx, ry, 0, 0});
 }
 
-void RecordingSurface::DrawDot(double x, double y) { Record(RecordedOp::Type::Dot, {x, y, 0, 0, 0, 0}); }
+void RecordingSurface::DrawDot(double x, double y) {
+    Record(RecordedOp::Type::Dot, {x, y, 0, 0, 0, 0});
+}
 
 void RecordingSurface::DrawRoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                                      int32_t cornerW, int32_t cornerH) {
-    Record(RecordedOp::Type::RoundRect, {static_cast<double>(left), static_cast<double>(top),
-                                         static_cast<double>(right), static_cast<double>(bottom),
-                                         static_cast<double>(cornerW), static_cast<double>(cornerH)});
+    Record(
+        RecordedOp::Type::RoundRect,
+        {static_cast<double>(left), static_cast<double>(top), static_cast<double>(right),
+         static_cast<double>(bottom), static_cast<double>(cornerW), static_cast<double>(cornerH)});
 }
 
 }  // namespace cw

@@ -20,7 +20,9 @@ void StartPen(Surface& s, Rgb fill) {
     s.SetDrawStyle(0);
 }
 
-bool IsPlacedTag(const Board& board, int32_t tag) { return tag >= 1 && tag <= board.LastValue(); }
+bool IsPlacedTag(const Board& board, int32_t tag) {
+    return tag >= 1 && tag <= board.LastValue();
+}
 
 }  // namespace
 
@@ -32,7 +34,8 @@ Rgb BulbGlassColour(int v) {
     // The two brightening terms, computed wide so that a huge value simply saturates.
     const double e = std::clamp(std::floor((v / 20.0) * 127), 0.0, 127.0);
     const double f = std::clamp(std::floor(((v - 20) / 20.0) * 128), 0.0, 128.0);
-    return {static_cast<uint8_t>(128 + e), static_cast<uint8_t>(128 + e), static_cast<uint8_t>(128 - f)};
+    return {static_cast<uint8_t>(128 + e), static_cast<uint8_t>(128 + e),
+            static_cast<uint8_t>(128 - f)};
 }
 
 void Cell_Paint(Surface& s) {
@@ -109,11 +112,13 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag) {
     const int16_t m = MinInt(q, 5);
     s.Line(0, SH / 2, q, SH / 2);
     s.Line(SW - q - 2, SH / 2, SW - 2, SH / 2);
-    s.RoundRect(q, Nearest32(SH / 2 - t), Nearest32(SW - q - 2), Nearest32(SH / 2 + t), MinInt(5, q), t);
+    s.RoundRect(q, Nearest32(SH / 2 - t), Nearest32(SW - q - 2), Nearest32(SH / 2 + t),
+                MinInt(5, q), t);
     s.SetDrawWidth(2);
     const int16_t R = PaintedValue(board, tag);
     const Rgb gold{255, 218, 70}, green{0, 255, 0}, brown{128, 0, 0}, red{255, 0, 0};
-    const Rgb bands[4] = {gold, kBlack, R == 5 ? green : kBlack, R == 5 ? kBlack : (R == 10 ? brown : red)};
+    const Rgb bands[4] = {gold, kBlack, R == 5 ? green : kBlack,
+                          R == 5 ? kBlack : (R == 10 ? brown : red)};
     const double top = std::floor(SH / 2 - t) + 3, bottom = SH / 2 + t - 3;
     for (int i = 0; i < 4; ++i) {
         const double x = SW - (3 + i) * m - 2;

@@ -13,8 +13,12 @@ void SetPen(Surface& s, Rgb colour, int width) {
 }
 
 // The pencil stroke and the cross keep a margin of a quarter of the button, at most 5 pixels.
-int16_t InsetX(const Surface& s) { return MinInt(5, Nearest16(s.ScaleWidth() / 4)); }
-int16_t InsetY(const Surface& s) { return MinInt(5, Nearest16(s.ScaleHeight() / 4)); }
+int16_t InsetX(const Surface& s) {
+    return MinInt(5, Nearest16(s.ScaleWidth() / 4));
+}
+int16_t InsetY(const Surface& s) {
+    return MinInt(5, Nearest16(s.ScaleHeight() / 4));
+}
 
 }  // namespace
 

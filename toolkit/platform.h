@@ -48,7 +48,7 @@ bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b);
 
 // A window that takes mouse messages and immediate repaints.
 class MessageTarget {
-public:
+  public:
     virtual ~MessageTarget() = default;
     // (x, y) in the window's client coordinates.
     virtual void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) = 0;
@@ -56,7 +56,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     Platform() = default;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
@@ -85,7 +85,7 @@ public:
     // Repaints the rectangle of the window now (all of it when area is null).
     void RedrawWindow(int32_t handle, const Rect32* area);
 
-private:
+  private:
     struct Entry {
         QPointer<QWidget> widget;
         MessageTarget* target = nullptr;

@@ -31,8 +31,10 @@ TEST(Relay, PencilKeepsEverythingAtTheOverlay) {
     Seen board, cell;
     d.window().MainPicture().MouseDown = Recorder(board);
     d.window().Element(Kind::Cell, 1)->MouseDown = Recorder(cell);
-    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton, OverlayLParam(d.window(), {150, 150}));
-    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton, OverlayLParam(d.window(), {300, 300}));
+    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
+                                    OverlayLParam(d.window(), {150, 150}));
+    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
+                                    OverlayLParam(d.window(), {300, 300}));
     d.Drag({145, 145}, {300, 300});  // real input: a stroke, the cell stays
     EXPECT_EQ(board.count, 0);
     EXPECT_EQ(cell.count, 0);
@@ -66,7 +68,8 @@ TEST(Relay, PressOverEmptyBoardArrivesAtTheBoard) {
     d.window().DelPic_Click();
     Seen board;
     d.window().MainPicture().MouseDown = Recorder(board);
-    d.window().Glasso1_MouseMessage(kWmRButtonDown, kMkRButton, OverlayLParam(d.window(), {400, 300}));
+    d.window().Glasso1_MouseMessage(kWmRButtonDown, kMkRButton,
+                                    OverlayLParam(d.window(), {400, 300}));
     EXPECT_EQ(board.count, 1);
     EXPECT_EQ(board.button, 2);
     EXPECT_EQ(board.x, 400);

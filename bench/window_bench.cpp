@@ -1,0 +1,136 @@
+// The window under load on the offscreen platform: one drag step, one wire added, a full board
+// repaint on boards of growing size, and the random-gesture soak at length.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <random>
+
+#include "../tests/window/gesture_soak.h"
+#include "../tests/window/window_driver.h"
+#include "edit/board_gestures.h"
+#include "edit/component_gestures.h"
+#include "geometry/terminal_position.h"
+
+namespace cw::bench {
+namespace {
+using cw::test::WindowDriver;
+
+// A 1280 x 960 window with n components on a grid (overlapping once the board is full) and
+// 2n wires, each from a random terminal to one of a component nearby on the grid, as a learner
+// wires neighbours; solved and painted.
+std::unique_ptr<WindowDriver> BoardOf(int n) {
+    auto d = std::make_unique<WindowDriver>();
+    d->window().resize(1280, 960);
+    const int columns = 12, rows = 8;
+    for (int i = 0; i < n; ++i) {
+        const int cell = i % (columns * rows), layer = i / (columns * rows);
+        d->Place(kKinds[static_cast<size_t>(i % 4)], 5 + (cell % columns) * 100 + 3 * layer,
+                 5 + (cell / columns) * 100 + 3 * layer);
+    }
+    std::mt19937 rng(5);
+    Board& b = d->board();
+    const int steps[4] = {1, -1, columns, -columns};
+    for (int w = 0; w < 2 * n; ++w) {
+        const int k = 1 + static_cast<int>(rng() % n);
+        const int near = std::clamp(k + steps[rng() % 4], 1, n);
+        const Point16 p = TerminalPosition(b, 2 * k - static_cast<int>(rng() % 2));
+        const Point16 q = TerminalPosition(b, 2 * near - static_cast<int>(rng() % 2));
+        AddWire(b, p.x, p.y, q.x, q.y);
+    }
+    SolveAndRepaint(b, d->window());
+    d->window().RefreshBoard();
+    d->window().LinePic_Click();
+    return d;
+}
+
+void DragStep(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    d->Press({50, 50});  // the first component
+    bool out = false;
+    for (auto _ : state) {
+        d->MoveTo(out ? QPoint(50, 50) : QPoint(60, 57));
+        QCoreApplication::processEvents();  // the frame that shows it
+        out = !out;
+    }
+    d->Release({50, 50});
+    state.counters["components"] = d->board().LastValue();
+    state.counters["wires"] = d->board().LastWire();
+}
+
+void WireAdded(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    Board& b = d->board();
+    for (auto _ : state) {
+        d->Drag({2, 49}, {98, 49});  // first terminal of component 1 to its second
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        b.WireTable.pop_back();
+        state.ResumeTiming();
+    }
+    state.counters["components"] = b.LastValue();
+}
+
+void FullRepaint(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        d->window().RefreshBoard();
+        QCoreApplication::processEvents();
+    }
+    state.counters["wires"] = d->board().LastWire();
+}
+
+// The board's Paint handler and the change detection alone, with no frame: the window is hidden.
+void BoardRenderOnly(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    d->window().hide();
+    for (auto _ : state) d->window().RefreshBoard();
+}
+
+void SoakEvents(benchmark::State& state) {
+    for (auto _ : state) {
+        WindowDriver d;
+        cw::test::GestureSoak soak(d, 11);
+        for (int64_t i = 0; i < state.range(0); ++i) soak.Step();
+        state.counters["components"] = d.board().LastValue();
+        state.counters["wires"] = d.board().LastWire();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+BENCHMARK(DragStep)
+    ->Name("Window/DragStep")
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(WireAdded)
+    ->Name("Window/WireAdded")
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(FullRepaint)
+    ->Name("Window/FullBoardRepaint")
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BoardRenderOnly)
+    ->Name("Window/BoardRenderOnly")
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(SoakEvents)
+    ->Name("Window/SoakEvents")
+    ->Arg(100000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace cw::bench

@@ -1,0 +1,166 @@
+#include "gesture_soak.h"
+
+#include <map>
+#include <sstream>
+
+#include "analysis/solver.h"
+#include "geometry/terminal_position.h"
+
+namespace cw::test {
+namespace {
+
+int UnusedJunctions(const Board& b) {
+    std::vector<int> uses(static_cast<size_t>(b.LastJunction()) + 1, 0);
+    for (int l = 1; l <= b.LastWire(); ++l) {
+        for (int16_t e : b.WireTable[l].end) {
+            if (e < 0 && -e <= b.LastJunction()) ++uses[static_cast<size_t>(-e)];
+        }
+    }
+    int unused = 0;
+    for (int j = 1; j <= b.LastJunction(); ++j) unused += uses[static_cast<size_t>(j)] == 0;
+    return unused;
+}
+
+bool HasSelfLoopOnJunction(const Board& b) {
+    for (int l = 1; l <= b.LastWire(); ++l) {
+        if (b.WireTable[l].end[0] < 0 && b.WireTable[l].end[0] == b.WireTable[l].end[1])
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+GestureSoak::GestureSoak(WindowDriver& driver, uint32_t seed) : d_(driver), rng_(seed) {}
+
+QPoint GestureSoak::RandomPoint() {
+    Circuit& w = d_.window();
+    const Board& b = d_.board();
+    const int W = w.width(), H = w.height();
+    auto jitter = [&](int r) { return static_cast<int>(rng_() % (2 * r + 1)) - r; };
+    switch (rng_() % 6) {
+        case 0: {  // near a placed component's terminal
+            const Kind kind = kKinds[rng_() % 4];
+            const int U = b.UBound(kind);
+            if (U > 1) {
+                const ComponentElement& e = b.Array(kind)[1 + rng_() % (U - 1)];
+                const Point16 t =
+                    TerminalPosition(b, rng_() % 2 ? FirstTerminal(e.Tag) : SecondTerminal(e.Tag));
+                if (t.x >= 0) return QPoint(t.x + jitter(8), t.y + jitter(8));
+            }
+            break;
+        }
+        case 1: {  // on a component or a palette copy
+            const Kind kind = kKinds[rng_() % 4];
+            const ComponentElement& e = b.Array(kind)[1 + rng_() % b.UBound(kind)];
+            return QPoint(static_cast<int>(e.Left + e.Width / 2) + jitter(10),
+                          static_cast<int>(e.Top + e.Height / 2) + jitter(10));
+        }
+        case 2:  // on the strip or a tool button
+            return QPoint(static_cast<int>(rng_() % static_cast<unsigned>(W + 1)),
+                          H - 20 + jitter(20));
+        case 3:  // outside the window
+            return QPoint(jitter(W + 200), jitter(H + 200));
+        default:
+            break;
+    }
+    return QPoint(static_cast<int>(rng_() % static_cast<unsigned>(W + 1)),
+                  static_cast<int>(rng_() % static_cast<unsigned>(H + 1)));
+}
+
+void GestureSoak::Step() {
+    unusedJunctions_ = UnusedJunctions(d_.board());
+    hadSelfLoopOnJunction_ = HasSelfLoopOnJunction(d_.board());
+    const Qt::MouseButton buttons[3] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    std::ostringstream what;
+    const unsigned r = rng_() % 100;
+    if (r < 3) {
+        const int t = static_cast<int>(rng_() % 3);
+        if (t == 0) d_.window().PencilPic_Click();
+        if (t == 1) d_.window().LinePic_Click();
+        if (t == 2) d_.window().DelPic_Click();
+        what << "tool " << t;
+    } else if (r < 4) {
+        const int w = 150 + static_cast<int>(rng_() % 700), h = 60 + static_cast<int>(rng_() % 700);
+        d_.window().resize(w, h);
+        what << "resize " << w << "x" << h;
+    } else if (r < 30) {
+        const Qt::MouseButton b = rng_() % 5 ? Qt::LeftButton : buttons[1 + rng_() % 2];
+        const QPoint p = RandomPoint();
+        if (held_ & b) {
+            d_.Release(p, b);
+            held_ &= ~b;
+        }
+        d_.Press(p, b);
+        held_ |= b;
+        what << "press " << b << " at " << p.x() << "," << p.y();
+    } else if (r < 55 && held_ != Qt::NoButton) {
+        Qt::MouseButton b = Qt::LeftButton;
+        while (!(held_ & b)) b = buttons[rng_() % 3];
+        const QPoint p = RandomPoint();
+        d_.Release(p, b);
+        held_ &= ~b;
+        what << "release " << b << " at " << p.x() << "," << p.y();
+    } else {
+        const QPoint p = RandomPoint();
+        d_.MoveTo(p);
+        what << "move to " << p.x() << "," << p.y();
+    }
+    last_ = what.str();
+}
+
+std::string GestureSoak::CheckInvariants() {
+    const Board& b = d_.board();
+    std::ostringstream bad;
+    const int N = b.LastValue(), J = b.LastJunction();
+    if (b.WireTable.empty() || b.JunctionTable.empty() || b.ValueTable.empty())
+        return "a table lost row 0";
+    if (b.WireTable[0].end[0] != 0 || b.WireTable[0].end[1] != 0) bad << "wire row 0 used; ";
+    // Every number 1..N on exactly one element; placed elements carry numbers.
+    std::vector<int> carried(static_cast<size_t>(N) + 1, 0);
+    for (Kind kind : kKinds) {
+        const ComponentArray& a = b.Array(kind);
+        const int U = b.UBound(kind);
+        if (U < 1) bad << "array " << KindIndex(kind) << " lost its palette copy; ";
+        if (d_.window().Element(kind, U) == nullptr) bad << "palette copy has no control; ";
+        for (int i = 1; i <= U; ++i) {
+            const int tag = a[static_cast<size_t>(i)].Tag;
+            if (tag < 0 || tag > N) {
+                bad << "tag " << tag << " out of range; ";
+                continue;
+            }
+            if (tag > 0) ++carried[static_cast<size_t>(tag)];
+            const bool dragged = b.MouseMode == 2 && i == U - 1;
+            if (i < U && tag == 0 && !dragged) bad << "placed element without a number; ";
+            if (i == U && tag != 0) bad << "palette copy carries " << tag << "; ";
+        }
+    }
+    for (int k = 1; k <= N; ++k) {
+        if (carried[static_cast<size_t>(k)] != 1)
+            bad << "number " << k << " carried " << carried[k] << " times; ";
+    }
+    // Wire ends name visible terminals or existing junctions.
+    for (int l = 1; l <= b.LastWire(); ++l) {
+        for (int16_t e : b.WireTable[l].end) {
+            if (e == 0) bad << "wire " << l << " has end 0; ";
+            if (e < 0 && -e > J) bad << "wire " << l << " names junction " << -e << "; ";
+            if (e > 0 && TerminalPosition(b, e).x < 0)
+                bad << "wire " << l << " names hidden terminal " << e << "; ";
+        }
+    }
+    // Junctions are used, but for the one left by deleting a junction's self-loop.
+    const int unused = UnusedJunctions(b);
+    if (unused > unusedJunctions_ && !hadSelfLoopOnJunction_)
+        bad << "an unused junction appeared; ";
+    if (held_ == Qt::NoButton && b.MouseMode != 0)
+        bad << "MouseMode " << b.MouseMode << " after the gesture; ";
+    if (held_ == Qt::NoButton && d_.window().Windows().Capture() != 0)
+        bad << "pointer still captured; ";
+    // The bulbs show what a fresh solve of the board gives.
+    Board fresh = b;
+    SolveCircuit(fresh);
+    if (fresh.ValueTable != b.ValueTable) bad << "bulb values differ from a fresh solve; ";
+    return bad.str();
+}
+
+}  // namespace cw::test

@@ -1,0 +1,36 @@
+// A seeded random-gesture driver for the real window: presses, moves and releases of every
+// button at random places (components, terminals, board, strip, tool buttons, outside the
+// window), tool changes, palette drags and window resizes. After each event it can check the
+// board model's invariants and that the bulbs show what a fresh solve gives.
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "window_driver.h"
+
+namespace cw::test {
+
+class GestureSoak {
+  public:
+    GestureSoak(WindowDriver& driver, uint32_t seed);
+
+    // Sends one random event (or a tool change or a resize).
+    void Step();
+    // An empty string when the model holds its invariants, else what is wrong.
+    std::string CheckInvariants();
+    // What the last step did, for failure messages.
+    const std::string& LastAction() const { return last_; }
+
+  private:
+    QPoint RandomPoint();
+    WindowDriver& d_;
+    std::mt19937 rng_;
+    Qt::MouseButtons held_;
+    std::string last_;
+    int unusedJunctions_ = 0;
+    bool hadSelfLoopOnJunction_ = false;
+};
+
+}  // namespace cw::test
