@@ -86,16 +86,15 @@ QRect ChangedArea(const QImage& a, const QImage& b) {
 }  // namespace
 
 void PictureControl::Refresh() {
-    // The Paint handler runs now, so the image always shows the model as it stands; the screen
-    // takes it at the next frame, however many refreshes one event makes. Only the pixels that
-    // changed are handed to the screen, so dragging one part over a full board stays cheap.
-    // The two buffers take turns: the one on screen is kept to compare the new one against.
+    // The Paint handler runs and the screen shows the result at once, but only the pixels that
+    // changed are repainted, so dragging one part over a full board stays cheap. The two
+    // buffers take turns: the one on screen is kept to compare the new one against.
     std::swap(image_, previous_);
     Render(nullptr);
     if (!isVisible()) return;
     if (previous_.size() != image_.size() ||
         previous_.devicePixelRatio() != image_.devicePixelRatio()) {
-        update();
+        repaint();
         return;
     }
     const QRect changed = ChangedArea(previous_, image_);
@@ -104,14 +103,14 @@ void PictureControl::Refresh() {
     const QRect logical =
         QRectF(changed.x() / dpr, changed.y() / dpr, changed.width() / dpr, changed.height() / dpr)
             .toAlignedRect();
-    update(logical.translated(border_, border_));
+    repaint(logical.translated(border_, border_));
 }
 
 void PictureControl::Redraw(const Rect32& area) {
     const QRect clip(area.left, area.top, area.right - area.left, area.bottom - area.top);
     if (clip.isEmpty()) return;
     Render(&clip);
-    if (isVisible()) update(clip.translated(border_, border_));
+    if (isVisible()) repaint(clip.translated(border_, border_));
 }
 
 void PictureControl::Move(float left, float top, float width, float height) {

@@ -31,8 +31,7 @@ class PictureControl final : public QWidget, public MessageTarget {
     std::function<void(int, int, float, float)> MouseDown, MouseMove, MouseUp;
     std::function<void()> Click;
 
-    // Fills the image with BackColor and runs the Paint handler now; the screen shows the
-    // result at the next frame.
+    // Fills the image with BackColor, runs the Paint handler and shows the result now.
     void Refresh();
     void Move(float left, float top, float width, float height);
     float ScaleWidth() const { return static_cast<float>(std::max(0, width() - 2 * border_)); }
