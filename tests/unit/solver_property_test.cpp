@@ -130,6 +130,22 @@ std::map<int, int> ExactBulbValues(const Board& b) {
     return values;
 }
 
+// The checker itself gives the known answers and would catch a wrong solver.
+TEST(SolverProperty, TheCheckerKnowsTheAnswersAndCatchesAWrongOne) {
+    Board b = EmptyBoard();
+    const int c = AddPart(b, Kind::Cell), l = AddPart(b, Kind::Light), r = AddPart(b, Kind::Light);
+    AddWireRow(b, T1(l), T1(c));
+    AddWireRow(b, T2(l), T2(c));
+    AddWireRow(b, T2(r), T1(c));
+    AddWireRow(b, T1(r), T2(c));
+    const std::map<int, int> exact = ExactBulbValues(b);
+    EXPECT_EQ(exact.at(l), 12);  // two bulbs in parallel, one of them reversed
+    EXPECT_EQ(exact.at(r), 13);
+    SolveCircuit(b);
+    b.ValueTable[static_cast<size_t>(l)] += 2;  // a solver two off
+    EXPECT_GT(std::abs(b.ValueOf(l) - exact.at(l)), 1);
+}
+
 TEST(SolverProperty, MatchesExactNodalAnalysisOnRandomBoards) {
     const unsigned seed = 4711;
     std::mt19937 rng(seed);
