@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "model/numeric.h"
-#include "toolkit/picture_control.h"
+#include "toolkit/mouse_messages.h"
 #include "toolkit/platform.h"
 
 namespace cw {
@@ -95,8 +95,9 @@ void FreehandOverlay::EraseAt(QPointF p) {
     if (sink_) sink_->Glasso1_RepaintRequest(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
 }
 
-void FreehandOverlay::Handle(QMouseEvent* event, uint32_t message) {
+void FreehandOverlay::Handle(QMouseEvent* event) {
     event->accept();
+    const uint32_t message = MessageOf(event);
     const uint32_t wParam = WParamOf(event);
     const QPointF pos = event->position();
     if (platform_.Capture() != 0) {
@@ -128,21 +129,13 @@ void FreehandOverlay::Handle(QMouseEvent* event, uint32_t message) {
 }
 
 void FreehandOverlay::mousePressEvent(QMouseEvent* event) {
-    const Qt::MouseButton b = event->button();
-    Handle(event, b == Qt::LeftButton    ? kWmLButtonDown
-                  : b == Qt::RightButton ? kWmRButtonDown
-                                         : kWmMButtonDown);
+    Handle(event);
 }
-
 void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) {
-    Handle(event, kWmMouseMove);
+    Handle(event);
 }
-
 void FreehandOverlay::mouseReleaseEvent(QMouseEvent* event) {
-    const Qt::MouseButton b = event->button();
-    Handle(event, b == Qt::LeftButton    ? kWmLButtonUp
-                  : b == Qt::RightButton ? kWmRButtonUp
-                                         : kWmMButtonUp);
+    Handle(event);
 }
 
 }  // namespace cw

@@ -15,7 +15,7 @@ class Platform;
 
 class FreehandOverlay final : public QWidget, public Glasso {
     Q_OBJECT
-public:
+  public:
     FreehandOverlay(Platform& platform, QWidget* parent);
     ~FreehandOverlay() override;
 
@@ -32,14 +32,14 @@ public:
 
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
-    void Handle(QMouseEvent* event, uint32_t message);
+  private:
+    void Handle(QMouseEvent* event);
     void EraseAt(QPointF p);
     Platform& platform_;
     int32_t handle_;

@@ -11,7 +11,7 @@ namespace cw {
 
 // The host's handlers of the overlay's two events.
 class GlassoEvents {
-public:
+  public:
     virtual ~GlassoEvents() = default;
     // message, wParam and lParam of a mouse message delivered to the overlay's window.
     virtual void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) = 0;
@@ -20,7 +20,7 @@ public:
 };
 
 class Glasso : public OverlayRepaintTarget {
-public:
+  public:
     virtual bool PenMode() const = 0;
     virtual void SetPenMode(bool on) = 0;
     // The child of window hWnd containing (x, y) in its client coordinates, else hWnd itself;

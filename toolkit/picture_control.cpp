@@ -7,19 +7,9 @@
 #include <cstring>
 
 #include "model/numeric.h"
+#include "toolkit/mouse_messages.h"
 
 namespace cw {
-
-uint32_t WParamOf(const QMouseEvent* event) {
-    uint32_t w = 0;
-    const Qt::MouseButtons b = event->buttons();
-    if (b & Qt::LeftButton) w |= kMkLButton;
-    if (b & Qt::RightButton) w |= kMkRButton;
-    if (b & Qt::MiddleButton) w |= kMkMButton;
-    if (event->modifiers() & Qt::ShiftModifier) w |= kMkShift;
-    if (event->modifiers() & Qt::ControlModifier) w |= kMkControl;
-    return w;
-}
 
 PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
     : QWidget(parent),
@@ -143,28 +133,20 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     p.drawImage(QPoint(border_, border_), image_);
 }
 
-void PictureControl::Route(QMouseEvent* event, uint32_t message) {
+void PictureControl::Route(QMouseEvent* event) {
     event->accept();
-    platform_.RouteFromToolkit(handle_, message, WParamOf(event),
+    platform_.RouteFromToolkit(handle_, MessageOf(event), WParamOf(event),
                                event->globalPosition().toPoint());
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
-    const Qt::MouseButton b = event->button();
-    Route(event, b == Qt::LeftButton    ? kWmLButtonDown
-                 : b == Qt::RightButton ? kWmRButtonDown
-                                        : kWmMButtonDown);
+    Route(event);
 }
-
 void PictureControl::mouseMoveEvent(QMouseEvent* event) {
-    Route(event, kWmMouseMove);
+    Route(event);
 }
-
 void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
-    const Qt::MouseButton b = event->button();
-    Route(event, b == Qt::LeftButton    ? kWmLButtonUp
-                 : b == Qt::RightButton ? kWmRButtonUp
-                                        : kWmMButtonUp);
+    Route(event);
 }
 
 void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {

@@ -53,7 +53,7 @@ class PictureControl final : public QWidget, public MessageTarget {
   private:
     bool EnsureImage();  // true when the image was recreated
     void Render(const QRect* clip);
-    void Route(QMouseEvent* event, uint32_t message);
+    void Route(QMouseEvent* event);
 
     Platform& platform_;
     int border_;
@@ -65,8 +65,5 @@ class PictureControl final : public QWidget, public MessageTarget {
     ImageSurface surface_{&image_};
     bool leftPressed_ = false;
 };
-
-// The platform's message and wParam for a Qt mouse event.
-uint32_t WParamOf(const QMouseEvent* event);
 
 }  // namespace cw
