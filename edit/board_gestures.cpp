@@ -69,7 +69,8 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
         ClampRubber(board, host, x, y);
         const bool tooShort = std::abs(board.AnchorY - board.RubberY) < 7 &&
                               std::abs(board.AnchorX - board.RubberX) < 7;
-        if (!tooShort && AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
+        if (!tooShort &&
+            AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
             SolveAndRepaint(board, host);
         }
         board.MouseMode = 0;
@@ -105,10 +106,11 @@ bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by) {
 void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
     int16_t best = 999;
     int l = 0;
+    const TerminalIndex terminals(board);
     for (int i = 1; i <= board.LastWire(); ++i) {
         const WireRow& w = board.WireTable[static_cast<size_t>(i)];
-        const Point16 p1 = NodePosition(board, w.end[0]);
-        const Point16 p2 = NodePosition(board, w.end[1]);
+        const Point16 p1 = terminals.NodePosition(w.end[0]);
+        const Point16 p2 = terminals.NodePosition(w.end[1]);
         const int16_t d = SegmentDistance(p1.x, p1.y, p2.x, p2.y, px, py);
         if (d < best) {
             best = d;
@@ -118,7 +120,8 @@ void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
     if (l == 0 || best > 7) return;
     const auto row = [&]() -> WireRow& { return board.WireTable[static_cast<size_t>(l)]; };
     const bool firstOnlyHere = row().end[0] < 0 && CountWireEnds(board, row().end[0]) <= 1;
-    if (row().end[1] < 0 && CountWireEnds(board, row().end[1]) <= 1) RemoveJunction(board, -row().end[1]);
+    if (row().end[1] < 0 && CountWireEnds(board, row().end[1]) <= 1)
+        RemoveJunction(board, -row().end[1]);
     // Read again: removing the second end's junction may have renumbered the first.
     if (firstOnlyHere) RemoveJunction(board, -row().end[0]);
     RemoveWireRow(board, l);

@@ -13,9 +13,12 @@ namespace {
 
 int16_t InitialValue(Kind kind) {
     switch (kind) {
-        case Kind::Swit: return 1;   // a new switch is open
-        case Kind::Resi: return 10;  // and a new resistor 10
-        default: return 0;
+        case Kind::Swit:
+            return 1;  // a new switch is open
+        case Kind::Resi:
+            return 10;  // and a new resistor 10
+        default:
+            return 0;
     }
 }
 
@@ -68,7 +71,8 @@ void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int butt
     board.AnchorY = Nearest16(y);
 }
 
-void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int, float x, float y) {
+void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int, float x,
+                        float y) {
     if (board.MouseMode != 1 && board.MouseMode != 2) return;
     if (i < 1 || i > board.UBound(kind)) return;
     const ComponentElement e = board.Array(kind)[static_cast<size_t>(i)];
@@ -93,14 +97,16 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
     host.RefreshBoard();
 }
 
-void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button, int, float, float) {
+void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button, int, float,
+                      float) {
     if (button != 1 || board.MouseMode == 0) return;
     if (i < 1 || i > board.UBound(kind)) return;
     if (board.MouseMode == 2) {
         const int k = board.LastValue() + 1;
         // A drop still at palette size is cancelled, and so is one whose number would no longer
         // fit its second terminal 2k into a 16-bit NodeId.
-        if (board.Array(kind)[static_cast<size_t>(i)].Width != kBoardSize || k > kMaxComponentNumber) {
+        if (board.Array(kind)[static_cast<size_t>(i)].Width != kBoardSize ||
+            k > kMaxComponentNumber) {
             CancelPlacement(board, host, kind);
         } else {
             board.Array(kind)[static_cast<size_t>(i)].Tag = k;
