@@ -354,3 +354,29 @@ TEST(Limits, DeletionWithoutJunctionRoomIsRefused) {
 
 }  // namespace
 }  // namespace cw::test
+
+namespace cw::test {
+namespace {
+
+// Choosing the pencil while a band is being drawn must not leave the board ignoring every
+// later press: the release ends the gesture, makes no wire and clears the band.
+TEST(Wires, PencilChosenMidBandEndsTheGesture) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Press({100, 100});
+    d.MoveTo({200, 200});
+    d.window().PencilPic_Click();
+    d.MoveTo({250, 200});
+    d.Release({250, 200});
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.window().Windows().Capture(), 0);
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+    d.window().LinePic_Click();
+    d.Drag({100, 100}, {200, 100});
+    EXPECT_EQ(d.board().LastWire(), 1);
+}
+
+}  // namespace
+}  // namespace cw::test
