@@ -12,14 +12,15 @@ namespace cw {
 // A dense (n + 1) x (n + 2) float matrix; row 0 and column 0 are never used, column n + 1 is the
 // right-hand side.
 class SystemMatrix {
-public:
-    explicit SystemMatrix(int n) : n_(n), cols_(n + 2), data_(static_cast<size_t>(n + 1) * cols_, 0.0f) {}
+  public:
+    explicit SystemMatrix(int n)
+        : n_(n), cols_(n + 2), data_(static_cast<size_t>(n + 1) * cols_, 0.0f) {}
     int Size() const { return n_; }
     float& At(int row, int col) { return data_[static_cast<size_t>(row) * cols_ + col]; }
     float At(int row, int col) const { return data_[static_cast<size_t>(row) * cols_ + col]; }
     float* Row(int row) { return &data_[static_cast<size_t>(row) * cols_]; }
 
-private:
+  private:
     int n_;
     size_t cols_;
     std::vector<float> data_;

@@ -31,7 +31,9 @@ void MergeForward(NetTable& net, int row) {
     }
 }
 
-int PlacedCount(const Board& board, Kind kind) { return board.UBound(kind) > 1 ? board.UBound(kind) - 1 : 0; }
+int PlacedCount(const Board& board, Kind kind) {
+    return board.UBound(kind) > 1 ? board.UBound(kind) - 1 : 0;
+}
 
 }  // namespace
 
@@ -159,7 +161,8 @@ void SolveCircuit(Board& board, const BulbRefresh& refreshBulb, EliminationKind 
         const auto& part = parts[static_cast<size_t>(j - firstComponentRow)];
         branches.push_back({part[0], part[1], row[0], row[1]});
         for (int16_t label : row) {
-            if (nodeNumber[static_cast<size_t>(label)] == 0) nodeNumber[static_cast<size_t>(label)] = next++;
+            if (nodeNumber[static_cast<size_t>(label)] == 0)
+                nodeNumber[static_cast<size_t>(label)] = next++;
         }
     }
     for (Branch& br : branches) {

@@ -10,7 +10,7 @@ namespace cw {
 class Surface;
 
 class EditHost {
-public:
+  public:
     virtual ~EditHost() = default;
 
     virtual float WindowScaleWidth() const = 0;
@@ -24,7 +24,8 @@ public:
     // Unloads the array's highest element.
     virtual void UnloadLastElement(Kind kind) = 0;
     // Moves element i (its Left, Top, Width, Height in the model follow).
-    virtual void MoveElement(Kind kind, int i, float left, float top, float width, float height) = 0;
+    virtual void MoveElement(Kind kind, int i, float left, float top, float width,
+                             float height) = 0;
     virtual void SetElementVisible(Kind kind, int i, bool visible) = 0;
     virtual void ZOrderElement(Kind kind, int i) = 0;
     virtual void RefreshElement(Kind kind, int i) = 0;

@@ -15,7 +15,9 @@ namespace cw {
 // The four component arrays, in the order every search visits them.
 enum class Kind : int { Cell = 0, Swit = 1, Resi = 2, Light = 3 };
 inline constexpr std::array<Kind, 4> kKinds = {Kind::Cell, Kind::Swit, Kind::Resi, Kind::Light};
-inline constexpr int KindIndex(Kind k) { return static_cast<int>(k); }
+inline constexpr int KindIndex(Kind k) {
+    return static_cast<int>(k);
+}
 
 // What a component control shows the model: its rectangle in window pixels (32-bit floats, as
 // the toolkit reports them), whether it is shown, and its ComponentNumber (0 when unplaced).
@@ -45,10 +47,18 @@ inline constexpr int kMaxComponentNumber = 16383;
 inline constexpr int kMaxTableRows = 32766;
 
 // NodeIds: 2k-1 and 2k are the terminals of component k, -j is junction j, 0 is no point.
-constexpr int16_t FirstTerminal(int k) { return static_cast<int16_t>(2 * k - 1); }
-constexpr int16_t SecondTerminal(int k) { return static_cast<int16_t>(2 * k); }
-constexpr int ComponentOfTerminal(int n) { return (n + 1) / 2; }  // n > 0
-constexpr bool IsSecondTerminal(int n) { return n % 2 == 0; }
+constexpr int16_t FirstTerminal(int k) {
+    return static_cast<int16_t>(2 * k - 1);
+}
+constexpr int16_t SecondTerminal(int k) {
+    return static_cast<int16_t>(2 * k);
+}
+constexpr int ComponentOfTerminal(int n) {
+    return (n + 1) / 2;
+}  // n > 0
+constexpr bool IsSecondTerminal(int n) {
+    return n % 2 == 0;
+}
 
 using ComponentArray = std::vector<ComponentElement>;
 
@@ -70,7 +80,7 @@ struct Board {
     // Upper bound of an array (the palette copy's index); -1 for an array not yet created.
     int UBound(Kind k) const { return static_cast<int>(Array(k).size()) - 1; }
 
-    int LastValue() const { return static_cast<int>(ValueTable.size()) - 1; }      // N
+    int LastValue() const { return static_cast<int>(ValueTable.size()) - 1; }        // N
     int LastJunction() const { return static_cast<int>(JunctionTable.size()) - 1; }  // J
     int LastWire() const { return static_cast<int>(WireTable.size()) - 1; }          // W
 

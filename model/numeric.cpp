@@ -12,7 +12,9 @@ int16_t Saturate16(double whole) {
     return static_cast<int16_t>(whole);
 }
 
-int16_t Nearest16(double v) { return Saturate16(std::nearbyint(v)); }
+int16_t Nearest16(double v) {
+    return Saturate16(std::nearbyint(v));
+}
 
 int32_t Nearest32(double v) {
     const double r = std::nearbyint(v);
@@ -22,6 +24,8 @@ int32_t Nearest32(double v) {
     return static_cast<int32_t>(r);
 }
 
-int16_t Floor16(double v) { return Saturate16(std::floor(v)); }
+int16_t Floor16(double v) {
+    return Saturate16(std::floor(v));
+}
 
 }  // namespace cw

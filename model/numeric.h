@@ -12,8 +12,12 @@ inline constexpr int kInt16Min = -32768;
 inline constexpr int kInt16Max = 32767;
 
 // The smaller and the larger of two 16-bit values; all clamping on the board uses these.
-constexpr int16_t MinInt(int16_t a, int16_t b) { return a < b ? a : b; }
-constexpr int16_t MaxInt(int16_t a, int16_t b) { return a > b ? a : b; }
+constexpr int16_t MinInt(int16_t a, int16_t b) {
+    return a < b ? a : b;
+}
+constexpr int16_t MaxInt(int16_t a, int16_t b) {
+    return a > b ? a : b;
+}
 
 // Brings a whole value (already rounded) into 16 bits: saturates, NaN gives 0.
 int16_t Saturate16(double whole);

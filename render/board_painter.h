@@ -12,7 +12,7 @@ class Surface;
 
 // What the board painter needs of the overlay lying over it.
 class OverlayRepaintTarget {
-public:
+  public:
     virtual ~OverlayRepaintTarget() = default;
     virtual float Width() const = 0;
     virtual float Height() const = 0;

@@ -19,14 +19,14 @@ struct RecordedOp {
 };
 
 class RecordingSurface final : public Surface {
-public:
+  public:
     RecordingSurface(double width, double height) : width_(width), height_(height) {}
     double ScaleWidth() const override { return width_; }
     double ScaleHeight() const override { return height_; }
     const std::vector<RecordedOp>& Ops() const { return ops_; }
     void Clear() { ops_.clear(); }
 
-protected:
+  protected:
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
     void DrawEllipse(double cx, double cy, double rx, double ry) override;
@@ -34,7 +34,7 @@ protected:
     void DrawRoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW,
                        int32_t cornerH) override;
 
-private:
+  private:
     void Record(RecordedOp::Type type, std::array<double, 6> args);
     double width_, height_;
     std::vector<RecordedOp> ops_;

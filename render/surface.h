@@ -29,7 +29,7 @@ struct DrawState {
 };
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
@@ -68,7 +68,7 @@ public:
     void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW,
                    int32_t cornerH);
 
-protected:
+  protected:
     virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawBox(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawEllipse(double cx, double cy, double rx, double ry) = 0;
@@ -76,7 +76,7 @@ protected:
     virtual void DrawRoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                                int32_t cornerW, int32_t cornerH) = 0;
 
-private:
+  private:
     DrawState state_;
     double currentX_ = 0, currentY_ = 0;
 };
