@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 #include <cstring>
 
@@ -52,27 +53,32 @@ void PictureControl::Render(const QRect* clip) {
 
 namespace {
 
-// The smallest rectangle holding every pixel in which two images of one size and format differ.
-QRect ChangedArea(const QImage& a, const QImage& b) {
+// Where two images of one size and format differ: bands of a few rows, each as wide as the
+// pixels that changed in it, so a long diagonal wire that moved gives a thin staircase rather
+// than the rectangle around it.
+QRegion ChangedArea(const QImage& a, const QImage& b) {
+    constexpr int kBandRows = 16;
     const int w = a.width();
-    int top = -1, bottom = -1, left = w, right = -1;
+    QRegion region;
+    QRect band;
     for (int y = 0; y < a.height(); ++y) {
         const auto* p = reinterpret_cast<const uint32_t*>(a.constScanLine(y));
         const auto* q = reinterpret_cast<const uint32_t*>(b.constScanLine(y));
-        if (std::memcmp(p, q, static_cast<size_t>(w) * 4) == 0) continue;
-        if (top < 0) top = y;
-        bottom = y;
-        int x0 = 0;
-        while (p[x0] == q[x0]) ++x0;
-        int x1 = w - 1;
-        while (p[x1] == q[x1]) --x1;
-        left = std::min(left, x0);
-        right = std::max(right, x1);
+        if (std::memcmp(p, q, static_cast<size_t>(w) * 4) != 0) {
+            int x0 = 0;
+            while (p[x0] == q[x0]) ++x0;
+            int x1 = w - 1;
+            while (p[x1] == q[x1]) --x1;
+            const QRect row(QPoint(x0, y), QPoint(x1, y));
+            band = band.isNull() ? row : band | row;
+        }
+        if (!band.isNull() && (y % kBandRows == kBandRows - 1 || y == a.height() - 1)) {
+            region += band;
+            band = QRect();
+        }
     }
-    if (top < 0) return {};
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    return region;
 }
-
 }  // namespace
 
 void PictureControl::Refresh() {
@@ -87,12 +93,14 @@ void PictureControl::Refresh() {
         repaint();
         return;
     }
-    const QRect changed = ChangedArea(previous_, image_);
+    const QRegion changed = ChangedArea(previous_, image_);
     if (changed.isEmpty()) return;
     const qreal dpr = image_.devicePixelRatio();
-    const QRect logical =
-        QRectF(changed.x() / dpr, changed.y() / dpr, changed.width() / dpr, changed.height() / dpr)
-            .toAlignedRect();
+    QRegion logical;
+    for (const QRect& r : changed) {
+        logical +=
+            QRectF(r.x() / dpr, r.y() / dpr, r.width() / dpr, r.height() / dpr).toAlignedRect();
+    }
     repaint(logical.translated(border_, border_));
 }
 
