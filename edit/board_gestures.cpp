@@ -81,6 +81,10 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
             DeleteNearestWire(board, board.AnchorX, board.AnchorY);
             SolveAndRepaint(board, host);
             host.RefreshBoard();
+        } else {
+            // Changes no table; but if the gesture began as a line-tool band and the delete
+            // tool was chosen on the way, the band's XOR stroke must not stay on the board.
+            host.RefreshBoard();
         }
         board.MouseMode = 0;
     } else if (board.MouseMode == 10) {

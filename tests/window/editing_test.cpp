@@ -380,3 +380,22 @@ TEST(Wires, PencilChosenMidBandEndsTheGesture) {
 
 }  // namespace
 }  // namespace cw::test
+
+namespace cw::test {
+namespace {
+
+TEST(Wires, DeleteToolChosenMidBandLeavesNoBand) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Press({100, 100});
+    d.MoveTo({200, 200});
+    d.window().DelPic_Click();
+    d.Release({200, 200});
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+}
+
+}  // namespace
+}  // namespace cw::test
