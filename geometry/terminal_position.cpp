@@ -1,7 +1,5 @@
 #include "geometry/terminal_position.h"
 
-#include <cmath>
-
 #include "model/board.h"
 #include "model/numeric.h"
 
@@ -9,14 +7,10 @@ namespace cw {
 
 namespace {
 
-int NumberOfTerminal(int n) {
-    return static_cast<int>(std::floor((n + 1) / 2.0));
-}
-
 // Terminal n of the element e of the kind's array.
 Point16 PositionOn(Kind kind, const ComponentElement& e, int n) {
     int16_t x = Nearest16(e.Left);
-    if (n == 2 * static_cast<int>(std::floor(n / 2.0))) x = Nearest16(x + e.Width);
+    if (IsSecondTerminal(n)) x = Nearest16(x + e.Width);
     int16_t y;
     if (kind == Kind::Light) {
         const int16_t m = MinInt(60, Nearest16(e.ScaleHeight() * 0.3));
@@ -33,7 +27,8 @@ constexpr int kHighestNamedNumber = (kInt16Max + 1) / 2;
 }  // namespace
 
 Point16 TerminalPosition(const Board& board, int n) {
-    const int k = NumberOfTerminal(n);
+    if (n <= 0) return {-1, -1};  // not a terminal
+    const int k = ComponentOfTerminal(n);
     for (Kind kind : kKinds) {
         const ComponentArray& array = board.Array(kind);
         for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
@@ -60,7 +55,8 @@ TerminalIndex::TerminalIndex(const Board& board) : board_(board) {
 }
 
 Point16 TerminalIndex::Position(int n) const {
-    const int k = NumberOfTerminal(n);
+    if (n <= 0) return {-1, -1};
+    const int k = ComponentOfTerminal(n);
     if (k < 1 || static_cast<size_t>(k) >= byNumber_.size()) return {-1, -1};
     const Slot& slot = byNumber_[static_cast<size_t>(k)];
     if (slot.kind < 0) return {-1, -1};

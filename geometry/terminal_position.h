@@ -15,8 +15,8 @@ struct Point16 {
     friend bool operator==(Point16, Point16) = default;
 };
 
-// Board position of terminal n (n > 0). Returns (-1, -1) when no visible placed component
-// carries the number floor((n + 1) / 2).
+// Board position of terminal n. Returns (-1, -1) when no visible placed component carries the
+// number floor((n + 1) / 2), or when n is not a terminal (n <= 0).
 Point16 TerminalPosition(const Board& board, int n);
 
 // Board position of any wire end: a terminal through TerminalPosition, a junction from its row
