@@ -47,6 +47,31 @@ TEST(TerminalPosition, NodePositionReadsJunctionsAndSurvivesMissingRows) {
     EXPECT_EQ(NodePosition(b, 0), (Point16{-1, -1}));
 }
 
+TEST(TerminalIndex, AgreesWithTheScanOnRandomBoards) {
+    std::mt19937 rng(31);
+    for (int round = 0; round < 300; ++round) {
+        Board b = EmptyBoard();
+        const int parts = static_cast<int>(rng() % 12);
+        for (int i = 0; i < parts; ++i) {
+            AddPart(b, kKinds[rng() % 4], static_cast<float>(rng() % 500) + 0.5f * (rng() % 2),
+                    static_cast<float>(rng() % 400));
+        }
+        for (ComponentArray& a : b.arrays) {
+            for (size_t i = 1; i + 1 < a.size(); ++i) {
+                if (rng() % 5 == 0) a[i].Visible = false;
+                if (rng() % 9 == 0) a[i].Tag = static_cast<int32_t>(rng() % 4);  // duplicates
+                if (rng() % 20 == 0) a[i].Tag = 100000;  // beyond any NodeId
+            }
+        }
+        AddJunctionRow(b, 7, 9);
+        const TerminalIndex index(b);
+        for (int n = -3; n <= 2 * parts + 3; ++n) {
+            ASSERT_EQ(index.NodePosition(n), NodePosition(b, n))
+                << "round " << round << " node " << n;
+        }
+    }
+}
+
 TEST(FindNodeAt, ReachAroundAComponent) {
     Board b = EmptyBoard();
     EXPECT_EQ(FindNodeAt(b, 120, 245), 0);
@@ -196,38 +221,6 @@ TEST(WireTables, RandomUpkeepKeepsTheTablesConsistent) {
                     ASSERT_LE(e, terminals);
                 }
             }
-        }
-    }
-}
-
-}  // namespace
-}  // namespace cw
-
-namespace cw {
-namespace {
-using namespace cw::test;
-
-TEST(TerminalIndex, AgreesWithTheScanOnRandomBoards) {
-    std::mt19937 rng(31);
-    for (int round = 0; round < 300; ++round) {
-        Board b = EmptyBoard();
-        const int parts = static_cast<int>(rng() % 12);
-        for (int i = 0; i < parts; ++i) {
-            AddPart(b, kKinds[rng() % 4], static_cast<float>(rng() % 500) + 0.5f * (rng() % 2),
-                    static_cast<float>(rng() % 400));
-        }
-        for (ComponentArray& a : b.arrays) {
-            for (size_t i = 1; i + 1 < a.size(); ++i) {
-                if (rng() % 5 == 0) a[i].Visible = false;
-                if (rng() % 9 == 0) a[i].Tag = static_cast<int32_t>(rng() % 4);  // duplicates
-                if (rng() % 20 == 0) a[i].Tag = 100000;  // beyond any NodeId
-            }
-        }
-        AddJunctionRow(b, 7, 9);
-        const TerminalIndex index(b);
-        for (int n = -3; n <= 2 * parts + 3; ++n) {
-            ASSERT_EQ(index.NodePosition(n), NodePosition(b, n))
-                << "round " << round << " node " << n;
         }
     }
 }

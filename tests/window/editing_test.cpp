@@ -272,6 +272,39 @@ TEST(Wires, WireDrawnBetweenTwoComponents) {
     EXPECT_EQ(d.PixelAt({245, 145}), qRgb(0, 0, 255));
 }
 
+// Choosing the pencil while a band is being drawn must not leave the board ignoring every
+// later press: the release ends the gesture, makes no wire and clears the band.
+TEST(Wires, PencilChosenMidBandEndsTheGesture) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Press({100, 100});
+    d.MoveTo({200, 200});
+    d.window().PencilPic_Click();
+    d.MoveTo({250, 200});
+    d.Release({250, 200});
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.window().Windows().Capture(), 0);
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+    d.window().LinePic_Click();
+    d.Drag({100, 100}, {200, 100});
+    EXPECT_EQ(d.board().LastWire(), 1);
+}
+
+TEST(Wires, DeleteToolChosenMidBandLeavesNoBand) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    const QImage before = d.window().MainPicture().Image().copy();
+    d.Press({100, 100});
+    d.MoveTo({200, 200});
+    d.window().DelPic_Click();
+    d.Release({200, 200});
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(d.board().LastWire(), 0);
+    EXPECT_EQ(d.window().MainPicture().Image(), before);
+}
+
 TEST(DeleteToolOnWires, NearestWithinSevenWithItsLoneJunctions) {
     WindowDriver d;
     d.window().LinePic_Click();
@@ -350,51 +383,6 @@ TEST(Limits, DeletionWithoutJunctionRoomIsRefused) {
     EXPECT_EQ(El(d, Kind::Cell, 1).Left, 100);
     EXPECT_EQ(d.board().WireTable[1].end[0], 1);
     EXPECT_EQ(d.board().MouseMode, 0);
-}
-
-}  // namespace
-}  // namespace cw::test
-
-namespace cw::test {
-namespace {
-
-// Choosing the pencil while a band is being drawn must not leave the board ignoring every
-// later press: the release ends the gesture, makes no wire and clears the band.
-TEST(Wires, PencilChosenMidBandEndsTheGesture) {
-    WindowDriver d;
-    d.window().LinePic_Click();
-    const QImage before = d.window().MainPicture().Image().copy();
-    d.Press({100, 100});
-    d.MoveTo({200, 200});
-    d.window().PencilPic_Click();
-    d.MoveTo({250, 200});
-    d.Release({250, 200});
-    EXPECT_EQ(d.board().MouseMode, 0);
-    EXPECT_EQ(d.board().LastWire(), 0);
-    EXPECT_EQ(d.window().Windows().Capture(), 0);
-    EXPECT_EQ(d.window().MainPicture().Image(), before);
-    d.window().LinePic_Click();
-    d.Drag({100, 100}, {200, 100});
-    EXPECT_EQ(d.board().LastWire(), 1);
-}
-
-}  // namespace
-}  // namespace cw::test
-
-namespace cw::test {
-namespace {
-
-TEST(Wires, DeleteToolChosenMidBandLeavesNoBand) {
-    WindowDriver d;
-    d.window().LinePic_Click();
-    const QImage before = d.window().MainPicture().Image().copy();
-    d.Press({100, 100});
-    d.MoveTo({200, 200});
-    d.window().DelPic_Click();
-    d.Release({200, 200});
-    EXPECT_EQ(d.board().MouseMode, 0);
-    EXPECT_EQ(d.board().LastWire(), 0);
-    EXPECT_EQ(d.window().MainPicture().Image(), before);
 }
 
 }  // namespace
