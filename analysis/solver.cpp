@@ -1,213 +1,356 @@
 #include "analysis/solver.h"
 
+#include <Eigen/SparseCholesky>
+#include <Eigen/SparseCore>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
-#include "analysis/elimination.h"
 #include "model/board.h"
 #include "model/numeric.h"
 
 namespace cw {
 namespace {
 
-constexpr int kCellCode = 0;
-constexpr int kResistorCode = 1;
-constexpr int kBulbCode = 2;
+constexpr double kCellVolts = 1.5;
+constexpr double kCellOhms = 1.0;
+constexpr double kBulbOhms = 10.0;
 
-struct Branch {
-    int number;
-    int kind;
-    int a;
-    int b;
+// How far a computed 100 x I may lie from a whole number and still count as that number. The
+// refined potentials are good to about 1e-18 of their size, far inside this; a current whose
+// exact 100 x I is not whole but this close to a whole number needs a network whose conductance
+// determinant exceeds 10^9, which no board within reach of a learner comes near.
+constexpr long double kWholeTolerance = 1e-9L;
+
+// Rounds of iterative refinement: the residual is formed in long double and corrected with the
+// double factorisation, so the potentials end up more exact than the factorisation itself.
+constexpr int kRefinements = 2;
+
+enum class PartKind : uint8_t { Cell, Resistor, Bulb };
+
+// A placed cell, resistor or bulb. Its terminals hold NodeIds while the net list is built,
+// point indices once it is built, and node indices once the points are joined.
+struct Part {
+    int number = 0;
+    PartKind kind = PartKind::Cell;
+    double ohms = 0;
+    int terminal[2] = {0, 0};
+    bool pruned = false;
+
+    bool Shorted() const { return terminal[0] == terminal[1]; }
+    bool Carries() const { return !pruned && !Shorted(); }
 };
 
-// Every later row takes the higher label wherever it held the lower one.
-void MergeForward(NetTable& net, int row) {
-    const int16_t lo = MinInt(net[row][0], net[row][1]);
-    const int16_t hi = MaxInt(net[row][0], net[row][1]);
-    for (size_t j = static_cast<size_t>(row) + 1; j < net.size(); ++j) {
-        if (net[j][0] == lo) net[j][0] = hi;
-        if (net[j][1] == lo) net[j][1] = hi;
+// Two points joined into one node: a wire, a closed switch, or a resistor of 0 ohms.
+struct Join {
+    int point[2];
+};
+
+// The circuit the board describes: every NodeId it names is one point.
+struct NetList {
+    std::vector<Join> joins;
+    std::vector<Part> parts;
+    int pointCount = 0;
+};
+
+class DisjointSets {
+  public:
+    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)) {
+        std::iota(parent_.begin(), parent_.end(), 0);
+    }
+    int Find(int x) {
+        while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
+        return x;
+    }
+    void Unite(int a, int b) { parent_[Find(a)] = Find(b); }
+
+  private:
+    std::vector<int> parent_;
+};
+
+// How many placed components carry each number. On a sound board every placed component carries
+// a number of its own in 1..16383 that ValueTable holds: a number then names one component's
+// entry and its two terminals, and nothing else.
+struct Numbering {
+    std::vector<uint8_t> carriers;
+    bool sound = true;
+
+    bool Owns(int k) const {
+        return k >= 1 && k < static_cast<int>(carriers.size()) && carriers[k] == 1;
+    }
+};
+
+Numbering ReadNumbers(const Board& board) {
+    Numbering numbering;
+    const int last = std::min(board.LastValue(), kMaxComponentNumber);
+    numbering.carriers.assign(static_cast<size_t>(std::max(last, 0)) + 1, 0);
+    for (Kind kind : kKinds) {
+        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
+            const int k = board.At(kind, l).Tag;
+            if (k < 1 || k > last) {
+                numbering.sound = false;
+            } else if (++numbering.carriers[k] > 1) {
+                numbering.carriers[k] = 2;
+                numbering.sound = false;
+            }
+        }
+    }
+    return numbering;
+}
+
+// Only entries that belong to a bulb alone are cleared, so bad Tags never reach another kind's
+// entry nor the reserved entry 0.
+void ClearBulbs(Board& board, const Numbering& numbering, const BulbRefresh& refreshBulb) {
+    for (int l = 1; l <= board.PlacedCount(Kind::Light); ++l) {
+        const int k = board.At(Kind::Light, l).Tag;
+        if (numbering.Owns(k)) board.ValueTable[static_cast<size_t>(k)] = 0;
+        if (refreshBulb) refreshBulb(l);
     }
 }
 
-int PlacedCount(const Board& board, Kind kind) {
-    return board.UBound(kind) > 1 ? board.UBound(kind) - 1 : 0;
+void RepaintBulbs(const Board& board, const BulbRefresh& refreshBulb) {
+    if (!refreshBulb) return;
+    for (int l = 1; l <= board.PlacedCount(Kind::Light); ++l) refreshBulb(l);
+}
+
+// Wires and closed switches become joins, cells, resistors and bulbs parts; every NodeId named
+// becomes a point. Empty when a resistor's entry is negative: such a board has no sound answer.
+std::optional<NetList> BuildNetList(const Board& board) {
+    NetList net;
+    for (int i = 1; i <= board.LastWire(); ++i) {
+        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        net.joins.push_back({{w.end[0], w.end[1]}});
+    }
+    for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
+        const int k = board.At(Kind::Swit, l).Tag;
+        if (board.ValueOf(k) == 0) net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}});
+    }
+    auto addParts = [&](Kind kind, PartKind partKind) {
+        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
+            const int k = board.At(kind, l).Tag;
+            double ohms = partKind == PartKind::Cell ? kCellOhms : kBulbOhms;
+            if (partKind == PartKind::Resistor) ohms = board.ValueOf(k);
+            if (ohms < 0) return false;
+            if (ohms == 0) {
+                net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}});
+            } else {
+                net.parts.push_back({k, partKind, ohms, {FirstTerminal(k), SecondTerminal(k)}});
+            }
+        }
+        return true;
+    };
+    if (!addParts(Kind::Cell, PartKind::Cell) || !addParts(Kind::Resi, PartKind::Resistor) ||
+        !addParts(Kind::Light, PartKind::Bulb)) {
+        return std::nullopt;
+    }
+
+    // Terminals first, then junctions, then any other NodeId a wire names.
+    const int terminals = 2 * board.LastValue(), junctions = board.LastJunction();
+    std::unordered_map<int, int> others;
+    auto point = [&](int& id) {
+        if (id >= 1 && id <= terminals) {
+            id = id - 1;
+        } else if (id <= -1 && -id <= junctions) {
+            id = terminals - id - 1;
+        } else {
+            id = others.try_emplace(id, terminals + junctions + static_cast<int>(others.size()))
+                     .first->second;
+        }
+    };
+    for (Join& j : net.joins) std::for_each(std::begin(j.point), std::end(j.point), point);
+    for (Part& p : net.parts) std::for_each(std::begin(p.terminal), std::end(p.terminal), point);
+    net.pointCount = terminals + junctions + static_cast<int>(others.size());
+    return net;
+}
+
+// Joins the points into nodes and renumbers every part's terminals by node, 0..count-1.
+int JoinNodes(NetList& net) {
+    DisjointSets points(net.pointCount);
+    for (const Join& j : net.joins) points.Unite(j.point[0], j.point[1]);
+    std::vector<int> nodeOfRoot(static_cast<size_t>(net.pointCount), -1);
+    int nodes = 0;
+    for (Part& p : net.parts) {
+        for (int& t : p.terminal) {
+            int& node = nodeOfRoot[static_cast<size_t>(points.Find(t))];
+            if (node < 0) node = nodes++;
+            t = node;
+        }
+    }
+    return nodes;
+}
+
+// A node met by a single part terminal is a dead end: the part there cannot carry current and
+// is pruned, which may leave its other node a dead end in turn. A part with both terminals on
+// one node is never pruned. Gives the number of surviving parts.
+int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
+    std::vector<int> uses(static_cast<size_t>(nodeCount), 0);
+    for (const Part& p : parts) {
+        for (int t : p.terminal) ++uses[t];
+    }
+    // The parts at each node, as one list cut by node.
+    std::vector<int> first(static_cast<size_t>(nodeCount) + 1, 0);
+    for (int n = 0; n < nodeCount; ++n) first[n + 1] = first[n] + uses[n];
+    std::vector<int> partsAt(static_cast<size_t>(first.back()));
+    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        for (int t : parts[i].terminal) partsAt[fill[t]++] = i;
+    }
+
+    std::vector<int> deadEnds;
+    for (int n = 0; n < nodeCount; ++n) {
+        if (uses[n] < 2) deadEnds.push_back(n);
+    }
+    int survivors = static_cast<int>(parts.size());
+    while (!deadEnds.empty()) {
+        const int n = deadEnds.back();
+        deadEnds.pop_back();
+        for (int s = first[n]; s < first[n + 1]; ++s) {
+            Part& p = parts[partsAt[s]];
+            if (p.pruned) continue;
+            p.pruned = true;
+            --survivors;
+            for (int t : p.terminal) {
+                if (--uses[t] == 1) deadEnds.push_back(t);
+            }
+        }
+    }
+    return survivors;
+}
+
+int SurvivingNodes(const std::vector<Part>& parts, int nodeCount) {
+    std::vector<bool> used(static_cast<size_t>(nodeCount), false);
+    for (const Part& p : parts) {
+        if (!p.pruned) used[p.terminal[0]] = used[p.terminal[1]] = true;
+    }
+    return static_cast<int>(std::count(used.begin(), used.end(), true));
+}
+
+// The potential of every node: nodal analysis, one reference node at 0 in each connected piece
+// that holds a cell. Pieces without a cell stay at 0 throughout. With every conductance
+// positive, each piece's equations are symmetric positive definite. Empty when the
+// factorisation fails or gives a value that is not finite.
+std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>& parts,
+                                                        int nodeCount) {
+    DisjointSets pieces(nodeCount);
+    for (const Part& p : parts) {
+        if (p.Carries()) pieces.Unite(p.terminal[0], p.terminal[1]);
+    }
+    std::vector<bool> driven(static_cast<size_t>(nodeCount), false);
+    for (const Part& p : parts) {
+        if (p.Carries() && p.kind == PartKind::Cell) driven[pieces.Find(p.terminal[0])] = true;
+    }
+    // Unknown potentials are numbered 0..count-1; the reference node of a piece and the nodes
+    // of undriven pieces keep -1.
+    std::vector<int> unknown(static_cast<size_t>(nodeCount), -1);
+    std::vector<bool> hasReference(static_cast<size_t>(nodeCount), false);
+    int count = 0;
+    for (int n = 0; n < nodeCount; ++n) {
+        const int piece = pieces.Find(n);
+        if (!driven[piece]) continue;
+        if (hasReference[piece]) {
+            unknown[n] = count++;
+        } else {
+            hasReference[piece] = true;
+        }
+    }
+    std::vector<long double> potential(static_cast<size_t>(nodeCount), 0.0L);
+    if (count == 0) return potential;
+
+    // A part from a to b carries g (V(a) - V(b) - E): conductance stamps on the left, a cell's
+    // g E driven into its positive terminal on the right.
+    std::vector<Eigen::Triplet<double>> stamps;
+    Eigen::VectorXd drive = Eigen::VectorXd::Zero(count);
+    for (const Part& p : parts) {
+        const int a = unknown[p.terminal[0]], b = unknown[p.terminal[1]];
+        if (!p.Carries() || (a < 0 && b < 0)) continue;
+        const double g = 1.0 / p.ohms;
+        const double e = p.kind == PartKind::Cell ? kCellVolts : 0.0;
+        if (a >= 0) stamps.emplace_back(a, a, g), drive[a] += g * e;
+        if (b >= 0) stamps.emplace_back(b, b, g), drive[b] -= g * e;
+        if (a >= 0 && b >= 0) stamps.emplace_back(a, b, -g), stamps.emplace_back(b, a, -g);
+    }
+    Eigen::SparseMatrix<double> conductance(count, count);
+    conductance.setFromTriplets(stamps.begin(), stamps.end());
+    const Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> factor(conductance);
+    if (factor.info() != Eigen::Success) return std::nullopt;
+
+    Eigen::VectorXd correction = factor.solve(drive);
+    std::vector<long double> x(static_cast<size_t>(count), 0.0L);
+    Eigen::VectorXd residual(count);
+    for (int round = 0;; ++round) {
+        for (int i = 0; i < count; ++i) x[i] += correction[i];
+        if (round == kRefinements) break;
+        // The residual drive - G x, part by part, in long double.
+        std::vector<long double> r(drive.data(), drive.data() + count);
+        for (const Part& p : parts) {
+            const int a = unknown[p.terminal[0]], b = unknown[p.terminal[1]];
+            if (!p.Carries() || (a < 0 && b < 0)) continue;
+            const long double flow = ((a >= 0 ? x[a] : 0.0L) - (b >= 0 ? x[b] : 0.0L)) /
+                                     static_cast<long double>(p.ohms);
+            if (a >= 0) r[a] -= flow;
+            if (b >= 0) r[b] += flow;
+        }
+        for (int i = 0; i < count; ++i) residual[i] = static_cast<double>(r[i]);
+        correction = factor.solve(residual);
+    }
+    for (int n = 0; n < nodeCount; ++n) {
+        if (unknown[n] < 0) continue;
+        potential[n] = x[unknown[n]];
+        if (!std::isfinite(potential[n])) return std::nullopt;
+    }
+    return potential;
+}
+
+// |floor(100 x I)|, where a value within the tolerance of a whole number counts as that whole
+// number: rounding must neither light a bulb that carries nothing nor take one off a whole value.
+int16_t HundredthsShown(long double current) {
+    const long double x = 100.0L * current;
+    if (!std::isfinite(x)) return 0;
+    const long double whole = std::nearbyint(x);
+    const bool isWhole = std::fabs(x - whole) <= kWholeTolerance * std::max(1.0L, std::fabs(x));
+    return Saturate16(static_cast<double>(std::fabs(isWhole ? whole : std::floor(x))));
+}
+
+void StoreBulbValues(Board& board, const std::vector<Part>& parts,
+                     const std::vector<long double>& potential) {
+    for (const Part& p : parts) {
+        if (p.kind != PartKind::Bulb || !p.Carries()) continue;
+        const long double drop = potential[p.terminal[0]] - potential[p.terminal[1]];
+        board.ValueTable[static_cast<size_t>(p.number)] =
+            HundredthsShown(drop / static_cast<long double>(p.ohms));
+    }
+}
+
+// Stores every bulb value of a sound board; a board that cannot be solved keeps its bulbs as
+// cleared.
+void SolveSoundBoard(Board& board) {
+    const int rows = board.LastWire() + board.PlacedCount(Kind::Swit) +
+                     board.PlacedCount(Kind::Cell) + board.PlacedCount(Kind::Resi) +
+                     board.PlacedCount(Kind::Light);
+    if (rows > kInt16Max) return;
+    std::optional<NetList> net = BuildNetList(board);
+    if (!net) return;
+    const int nodeCount = JoinNodes(*net);
+    const int branches = PruneDeadEnds(net->parts, nodeCount);
+    if (branches == 0) return;
+    if (branches + SurvivingNodes(net->parts, nodeCount) + 2 > kInt16Max) return;
+    const std::optional<std::vector<long double>> potential =
+        SolvePotentials(net->parts, nodeCount);
+    if (potential) StoreBulbValues(board, net->parts, *potential);
 }
 
 }  // namespace
 
-int CountNodeUses(const NetTable& net, int firstComponentRow, int16_t label) {
-    int count = 0;
-    for (size_t j = static_cast<size_t>(firstComponentRow); j < net.size(); ++j) {
-        count += (net[j][0] == label) + (net[j][1] == label);
-    }
-    return count;
-}
-
-PruneResult PruneDeadEnds(NetTable& net, int firstComponentRow) {
-    // Label use counts kept up to date while rows are pruned, so that each test gives what
-    // CountNodeUses would give at that moment without rescanning the rows.
-    int lowest = -1, highest = -1;
-    for (size_t j = static_cast<size_t>(firstComponentRow); j < net.size(); ++j) {
-        for (int16_t label : net[j]) {
-            lowest = std::min<int>(lowest, label);
-            highest = std::max<int>(highest, label);
-        }
-    }
-    std::vector<int> uses(static_cast<size_t>(highest - lowest) + 1, 0);
-    auto slot = [lowest](int16_t label) { return static_cast<size_t>(label - lowest); };
-    for (size_t j = static_cast<size_t>(firstComponentRow); j < net.size(); ++j) {
-        ++uses[slot(net[j][0])];
-        ++uses[slot(net[j][1])];
-    }
-    auto prune = [&](std::array<int16_t, 2>& row) {
-        --uses[slot(row[0])];
-        --uses[slot(row[1])];
-        row = {-1, -1};
-        uses[slot(-1)] += 2;
-    };
-    PruneResult result;
-    for (size_t j = static_cast<size_t>(firstComponentRow); j < net.size(); ++j) {
-        std::array<int16_t, 2>& row = net[j];
-        if (row[0] != -1 && uses[slot(row[0])] < 2) {
-            prune(row);
-            result.changed = true;
-        }
-        if (row[1] != -1 && uses[slot(row[1])] < 2) {
-            prune(row);
-            result.changed = true;
-        }
-        if (row[0] != -1 || row[1] != -1) ++result.survivors;
-        result.largestLabel = std::max<int>(result.largestLabel, MaxInt(row[0], row[1]));
-    }
-    return result;
-}
-
-void SolveCircuit(Board& board, const BulbRefresh& refreshBulb, EliminationKind elimination) {
-    const int placedBulbs = PlacedCount(board, Kind::Light);
-    if (board.UBound(Kind::Light) <= 1) return;
-
-    const ComponentArray& lights = board.Array(Kind::Light);
-    auto repaintBulbs = [&] {
-        if (!refreshBulb) return;
-        for (int l = 1; l <= placedBulbs; ++l) refreshBulb(l);
-    };
-    auto setValue = [&](int k, int16_t v) {
-        if (k >= 0 && k <= board.LastValue()) board.ValueTable[static_cast<size_t>(k)] = v;
-    };
-    for (int l = 1; l <= placedBulbs; ++l) {
-        setValue(lights[static_cast<size_t>(l)].Tag, 0);
-        if (refreshBulb) refreshBulb(l);
-    }
-
-    const int W = board.LastWire();
-    const int PS = PlacedCount(board, Kind::Swit);
-    const int PC = PlacedCount(board, Kind::Cell);
-    const int PR = PlacedCount(board, Kind::Resi);
-    const int rows = W + PS + PC + PR + placedBulbs;
-    if (rows > kInt16Max) {
-        repaintBulbs();
-        return;
-    }
-
-    // Net list: wires, switches, then cells, resistors and bulbs with their part rows.
-    NetTable net;
-    net.reserve(static_cast<size_t>(rows) + 1);
-    net.push_back({0, 0});
-    for (int i = 1; i <= W; ++i) {
-        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
-        net.push_back({w.end[0], w.end[1]});
-    }
-    auto addComponentRows = [&](Kind kind, int code, std::vector<std::array<int, 2>>* parts) {
-        const ComponentArray& array = board.Array(kind);
-        for (int l = 1; l <= PlacedCount(board, kind); ++l) {
-            const int k = array[static_cast<size_t>(l)].Tag;
-            net.push_back({FirstTerminal(k), SecondTerminal(k)});
-            if (parts) parts->push_back({k, code});
-        }
-    };
-    std::vector<std::array<int, 2>> parts;  // PartTable, from row 1 at index 0
-    addComponentRows(Kind::Swit, 0, nullptr);
-    addComponentRows(Kind::Cell, kCellCode, &parts);
-    addComponentRows(Kind::Resi, kResistorCode, &parts);
-    addComponentRows(Kind::Light, kBulbCode, &parts);
-
-    for (int i = 1; i <= W; ++i) MergeForward(net, i);
-    const ComponentArray& switches = board.Array(Kind::Swit);
-    for (int l = 1; l <= PS; ++l) {
-        if (board.ValueOf(switches[static_cast<size_t>(l)].Tag) == 0) MergeForward(net, W + l);
-    }
-
-    const int firstComponentRow = W + PS + 1;
-    PruneResult pass;
-    do {
-        pass = PruneDeadEnds(net, firstComponentRow);
-    } while (pass.changed);
-    const int B = pass.survivors;
-    if (pass.largestLabel == -1 || B == 0) {
-        repaintBulbs();
-        return;
-    }
-
-    // Compact node numbers in order of first appearance.
-    std::vector<int> nodeNumber(static_cast<size_t>(pass.largestLabel) + 1, 0);
-    std::vector<Branch> branches;
-    branches.reserve(static_cast<size_t>(B));
-    int next = 1;
-    for (int j = firstComponentRow; j <= rows; ++j) {
-        const auto& row = net[static_cast<size_t>(j)];
-        if (row[0] == -1 && row[1] == -1) continue;
-        const auto& part = parts[static_cast<size_t>(j - firstComponentRow)];
-        branches.push_back({part[0], part[1], row[0], row[1]});
-        for (int16_t label : row) {
-            if (nodeNumber[static_cast<size_t>(label)] == 0)
-                nodeNumber[static_cast<size_t>(label)] = next++;
-        }
-    }
-    for (Branch& br : branches) {
-        br.a = nodeNumber[static_cast<size_t>(br.a)];
-        br.b = nodeNumber[static_cast<size_t>(br.b)];
-    }
-    const int N = next - 1;
-    if (B + N + 2 > kInt16Max) {
-        repaintBulbs();
-        return;
-    }
-
-    // Branch rows: potential(a) - potential(b) - R x current = E. Node rows: currents in less
-    // currents out. Coefficients that land on one element are added, so a shorted branch cancels.
-    SystemMatrix m(B + N);
-    const int rhs = B + N + 1;
-    for (int i = 1; i <= B; ++i) {
-        const Branch& br = branches[static_cast<size_t>(i - 1)];
-        float R = 10.0f, E = 0.0f;
-        if (br.kind == kCellCode) {
-            R = 1.0f;
-            E = 1.5f;
-        } else if (br.kind == kResistorCode) {
-            R = static_cast<float>(board.ValueOf(br.number));
-        }
-        m.At(i, B + br.a) += 1.0f;
-        m.At(i, B + br.b) += -1.0f;
-        m.At(i, i) = -R;
-        m.At(i, rhs) = E;
-        m.At(B + br.a, i) += -1.0f;
-        m.At(B + br.b, i) += 1.0f;
-    }
-    if (elimination == EliminationKind::Dense) {
-        EliminateDense(m);
-    } else {
-        EliminateSparse(m);
-    }
-
-    for (int i = 1; i <= B; ++i) {
-        const Branch& br = branches[static_cast<size_t>(i - 1)];
-        if (br.kind != kBulbCode) continue;
-        const double scaled = std::floor(static_cast<double>(m.At(i, rhs)) * 100.0);
-        setValue(br.number, std::isfinite(scaled) ? Saturate16(std::fabs(scaled)) : int16_t{0});
-    }
-    repaintBulbs();
+void SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
+    if (board.UBound(Kind::Light) <= 1) return;  // no bulb was ever placed
+    const Numbering numbering = ReadNumbers(board);
+    ClearBulbs(board, numbering, refreshBulb);
+    if (numbering.sound) SolveSoundBoard(board);
+    RepaintBulbs(board, refreshBulb);
 }
 
 }  // namespace cw

@@ -2,6 +2,7 @@
 // mesh, built straight into the model with their components laid out on a grid.
 #pragma once
 
+#include <algorithm>
 #include <random>
 
 #include "model/board.h"
@@ -74,6 +75,22 @@ inline Board RandomMesh(int n, unsigned seed = 1) {
     const int terminals = 2 * b.LastValue();
     for (int w = 0; w < 2 * n; ++w) {
         Wire(b, 1 + static_cast<int>(rng() % terminals), 1 + static_cast<int>(rng() % terminals));
+    }
+    return b;
+}
+
+// n parts whose terminals meet at about n / 2 nodes: each terminal wired to one of n / 2
+// junctions at random, every fifth part a cell.
+inline Board HalfNodeMesh(int n, unsigned seed = 1) {
+    std::mt19937 rng(seed);
+    Board b = FreshBoard();
+    const int nodes = std::max(2, n / 2);
+    for (int j = 0; j < nodes; ++j) b.JunctionTable.push_back(JunctionRow{0, 0});
+    for (int i = 0; i < n; ++i) {
+        const Kind kind = i % 5 == 0 ? Kind::Cell : i % 5 < 3 ? Kind::Light : Kind::Resi;
+        const int k = Place(b, kind, kind == Kind::Resi ? 10 : 0);
+        Wire(b, FirstTerminal(k), -1 - static_cast<int>(rng() % nodes));
+        Wire(b, SecondTerminal(k), -1 - static_cast<int>(rng() % nodes));
     }
     return b;
 }

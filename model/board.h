@@ -79,6 +79,11 @@ struct Board {
     const ComponentArray& Array(Kind k) const { return arrays[KindIndex(k)]; }
     // Upper bound of an array (the palette copy's index); -1 for an array not yet created.
     int UBound(Kind k) const { return static_cast<int>(Array(k).size()) - 1; }
+    // The placed elements of a kind are 1..PlacedCount(kind), deleted ones included: the
+    // template at 0 and the palette copy at UBound are never counted.
+    int PlacedCount(Kind k) const { return UBound(k) > 1 ? UBound(k) - 1 : 0; }
+    ComponentElement& At(Kind k, int i) { return Array(k)[static_cast<size_t>(i)]; }
+    const ComponentElement& At(Kind k, int i) const { return Array(k)[static_cast<size_t>(i)]; }
 
     int LastValue() const { return static_cast<int>(ValueTable.size()) - 1; }        // N
     int LastJunction() const { return static_cast<int>(JunctionTable.size()) - 1; }  // J

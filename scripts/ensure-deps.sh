@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 # Sourced by run.sh and test.sh so both work on a bare machine and on a ready one.
 
-cw_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+cw_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev libgtest-dev libgmock-dev
     libbenchmark-dev xvfb xdotool x11-apps imagemagick)
 
 cw_ensure_deps() {

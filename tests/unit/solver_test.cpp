@@ -167,27 +167,19 @@ TEST(SolverShorts, ShortedCellBesideAWorkingLoop) {
     EXPECT_EQ(b.ValueOf(l), 13);
 }
 
-TEST(SolverLimits, ValuesTheEditingNeverMakesStaySound) {
-    // Negative resistances never come from the editing, but a board read from elsewhere could
-    // hold them; the solver must still give sound 16-bit results.
-    Board b = EmptyBoard();
-    const int c = AddPart(b, Kind::Cell), r = AddPart(b, Kind::Resi, 0, 0, -10),
-              l = AddPart(b, Kind::Light);
-    Wires(b, {{T1(c), T1(r)}, {T2(r), T1(l)}, {T2(l), T2(c)}});
-    SolveCircuit(b);
-    // Net loop resistance 1 + (-10) + 10 = 1: current 1.5, value 150.
-    EXPECT_EQ(b.ValueOf(l), 150);
-
-    Board big = EmptyBoard();
-    const int bc = AddPart(big, Kind::Cell), br = AddPart(big, Kind::Resi, 0, 0, -11),
-              bl = AddPart(big, Kind::Light);
-    Wires(big, {{T1(bc), T1(br)}, {T2(br), T1(bl)}, {T2(bl), T2(bc)}});
-    SolveCircuit(big);
-    // Loop resistance exactly 0: the current is not finite and counts as 0 or saturates; either
-    // way the value is a sound 16-bit number and nothing else changes.
-    const int16_t v = big.ValueOf(bl);
-    EXPECT_TRUE(v == 0 || v == kInt16Max) << v;
-    EXPECT_EQ(big.ValueOf(br), -11);
+TEST(SolverLimits, ResistorEntriesTheEditingNeverMakes) {
+    // A resistor of 0 joins its terminals like a wire; a negative one has no sound answer, so
+    // every bulb stays dark and no entry but a bulb's changes.
+    for (auto [ohms, expected] : std::vector<std::pair<int16_t, int16_t>>{{0, 13}, {-10, 0}}) {
+        Board b = EmptyBoard();
+        const int c = AddPart(b, Kind::Cell), r = AddPart(b, Kind::Resi, 0, 0, ohms),
+                  l = AddPart(b, Kind::Light);
+        Wires(b, {{T1(c), T1(r)}, {T2(r), T1(l)}, {T2(l), T2(c)}});
+        b.ValueTable[l] = 50;
+        SolveCircuit(b);
+        EXPECT_EQ(b.ValueOf(l), expected) << "resistor " << ohms;
+        EXPECT_EQ(b.ValueOf(r), ohms);
+    }
 }
 
 TEST(SolverLimits, TooManyRowsLeavesBulbsAtZero) {
@@ -204,48 +196,97 @@ TEST(SolverLimits, TooManyRowsLeavesBulbsAtZero) {
     EXPECT_EQ(b.LastWire(), kInt16Max - 1);
 }
 
-TEST(SolverLimits, BadTagsAreNeitherReadNorWrittenOutOfRange) {
+TEST(SolverLimits, ATagThatIsNotAPlacedNumberDarkensTheBoard) {
+    // Each bad Tag on a working loop: 0, negative, past 16383, past ValueTable, a number that
+    // another part carries. Every bulb ends at 0, and only bulb entries of their own change.
+    for (int bad : {0, -3, 16384, 9000, 1}) {
+        Board b = EmptyBoard();
+        const int c = AddPart(b, Kind::Cell), l = AddPart(b, Kind::Light);
+        Wires(b, {{T1(c), T1(l)}, {T2(l), T2(c)}});
+        b.ValueTable[l] = 13;
+        b.ValueTable[0] = 7;
+        b.Array(Kind::Light)
+            .insert(b.Array(Kind::Light).end() - 1, ComponentElement{0, 0, 90, 90, true, bad});
+        std::vector<int16_t> before = b.ValueTable;
+        SolveCircuit(b);
+        before[l] = 0;
+        EXPECT_EQ(b.ValueTable, before) << "tag " << bad;  // the cell's entry 1 is kept too
+    }
+}
+
+TEST(SolverLimits, ThousandsOfBulbsAndASwitchPastValueTable) {
+    // One cell and 16,381 bulbs in one loop: the largest loop within the 16-bit tables.
+    Board b = EmptyBoard();
+    const int c = AddPart(b, Kind::Cell);
+    int previous = T1(c);
+    for (int i = 0; i < 16381; ++i) {
+        const int l = AddPart(b, Kind::Light);
+        b.ValueTable[l] = 9;
+        Wires(b, {{previous, T1(l)}});
+        previous = T2(l);
+    }
+    Wires(b, {{previous, T2(c)}});
+    SolveCircuit(b);
+    EXPECT_EQ(b.ValueOf(2), 0);  // 1.5 / 163,811 is far below a hundredth
+    EXPECT_EQ(b.ValueOf(16382), 0);
+
+    Board s = EmptyBoard();
+    const int sc = AddPart(s, Kind::Cell), l = AddPart(s, Kind::Light);
+    s.Array(Kind::Swit)
+        .insert(s.Array(Kind::Swit).end() - 1, ComponentElement{0, 0, 90, 90, true, 3});
+    s.ValueTable.push_back(0);  // entry 3 exists: a closed switch joins the loop
+    Wires(s, {{T1(sc), T1(l)}, {T2(l), 5}, {6, T2(sc)}});
+    SolveCircuit(s);
+    EXPECT_EQ(s.ValueOf(l), 13);
+    s.ValueTable.pop_back();  // now its number is past ValueTable
+    SolveCircuit(s);
+    EXPECT_EQ(s.ValueOf(l), 0);
+}
+
+TEST(SolverKnownAnswers, AChainOfDeadEndsFallsPartByPart) {
+    // A bulb in a loop with a chain of three resistors hanging off one node: the chain falls
+    // from its far end inwards, and the loop keeps its value.
     Board b = EmptyBoard();
     const int c = AddPart(b, Kind::Cell), l = AddPart(b, Kind::Light);
-    Wires(b, {{T1(c), T1(l)}, {T2(l), T2(c)}});
-    b.Array(Kind::Light)
-        .insert(b.Array(Kind::Light).end() - 1, ComponentElement{0, 0, 90, 90, true, 9000});
+    const int r1 = AddPart(b, Kind::Resi), r2 = AddPart(b, Kind::Resi), r3 = AddPart(b, Kind::Resi);
+    const int tail = AddPart(b, Kind::Light);
+    Wires(b, {{T1(c), T1(l)}, {T2(l), T2(c)}, {T1(c), T1(r1)}, {T2(r1), T1(r2)}});
+    Wires(b, {{T2(r2), T1(r3)}, {T2(r3), T1(tail)}});
+    b.ValueTable[tail] = 30;
     SolveCircuit(b);
     EXPECT_EQ(b.ValueOf(l), 13);
-    EXPECT_EQ(b.LastValue(), 2);
+    EXPECT_EQ(b.ValueOf(tail), 0);
 }
 
-TEST(Pruning, CountNodeUsesCountsEveryComponentRow) {
-    NetTable net{{0, 0}, {1, 2}, {3, 4}, {3, 3}, {-1, -1}};
-    EXPECT_EQ(CountNodeUses(net, 2, 3), 3);
-    EXPECT_EQ(CountNodeUses(net, 2, -1), 2);
-    EXPECT_EQ(CountNodeUses(net, 2, 1), 0);  // row 1 is a wire
-}
+// Boards where a float elimination without a pivot tolerance showed the wrong bulbs.
+TEST(SolverExact, BoardsThatMisledTheSinglePrecisionSteps) {
+    Board backToBack = EmptyBoard();
+    AddPart(backToBack, Kind::Cell);
+    const int dark = AddPart(backToBack, Kind::Light);
+    AddPart(backToBack, Kind::Cell);
+    Wires(backToBack, {{5, 3}, {1, 4}, {2, 6}});
+    SolveCircuit(backToBack);
+    EXPECT_EQ(backToBack.ValueOf(dark), 0);
 
-TEST(Pruning, OnePassPrunesAndReportsTheLargestSurvivor) {
-    // Two components in a loop on labels 5 and 7, one hanging off label 7 to label 9.
-    NetTable net{{0, 0}, {5, 7}, {7, 5}, {7, 9}};
-    const PruneResult first = PruneDeadEnds(net, 1);
-    EXPECT_TRUE(first.changed);
-    EXPECT_EQ(first.survivors, 2);
-    EXPECT_EQ(first.largestLabel, 7);
-    EXPECT_EQ(net[3][0], -1);
-    const PruneResult second = PruneDeadEnds(net, 1);
-    EXPECT_FALSE(second.changed);
-    EXPECT_EQ(second.survivors, 2);
-}
+    Board mixed = EmptyBoard();
+    for (Kind k : {Kind::Cell, Kind::Light, Kind::Resi, Kind::Cell, Kind::Cell, Kind::Light}) {
+        AddPart(mixed, k, 0, 0, k == Kind::Resi ? 5 : 0);
+    }
+    Wires(mixed, {{2, 4}, {3, 5}, {9, 3}, {7, 11}, {1, 6}, {8, 12}, {12, 10}});
+    SolveCircuit(mixed);
+    EXPECT_EQ(mixed.ValueOf(2), 9);
+    EXPECT_EQ(mixed.ValueOf(6), 13);
 
-TEST(Pruning, ChainsFallOneLinkPerPassOrMore) {
-    NetTable net{{0, 0}, {1, 2}, {2, 3}, {3, 4}};
-    PruneResult pass;
-    int passes = 0;
-    do {
-        pass = PruneDeadEnds(net, 1);
-        ++passes;
-    } while (pass.changed);
-    EXPECT_EQ(pass.survivors, 0);
-    EXPECT_EQ(pass.largestLabel, -1);
-    EXPECT_LE(passes, 4);
+    Board series = EmptyBoard();
+    for (Kind k : {Kind::Light, Kind::Cell, Kind::Light, Kind::Cell, Kind::Light}) {
+        AddPart(series, k);
+    }
+    const int16_t j = AddJunctionRow(series, 300, 300);
+    Wires(series, {{10, 1}, {j, 2}, {j, 3}, {4, 6}, {5, 7}, {8, 9}, {9, j}});
+    SolveCircuit(series);
+    EXPECT_EQ(series.ValueOf(1), 0);
+    EXPECT_EQ(series.ValueOf(3), 25);
+    EXPECT_EQ(series.ValueOf(5), 0);
 }
 
 }  // namespace
