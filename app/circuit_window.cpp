@@ -10,6 +10,7 @@
 #include "render/board_painter.h"
 #include "render/symbol_painters.h"
 #include "render/tool_icons.h"
+#include "toolkit/colours.h"
 
 namespace cw {
 namespace {
@@ -25,10 +26,6 @@ constexpr std::array<DesignRect, 4> kTemplateRects = {{
     {88, 448, 33, 31},   // Resi
     {128, 448, 33, 31},  // Light
 }};
-
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
 
 }  // namespace
 

@@ -2,41 +2,32 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+
+#include "toolkit/colours.h"
 
 namespace cw {
-namespace {
-QColor ToQColor(Rgb c) {
-    return QColor(c.r, c.g, c.b);
-}
-double ScaleOf(const QImage* image, bool width) {
-    const double dpr = image->devicePixelRatio();
-    return (width ? image->width() : image->height()) / dpr;
-}
-}  // namespace
 
 double ImageSurface::ScaleWidth() const {
-    return ScaleOf(image_, true);
+    return logicalWidth_ >= 0 ? logicalWidth_ : image_->width() / image_->devicePixelRatio();
 }
 double ImageSurface::ScaleHeight() const {
-    return ScaleOf(image_, false);
+    return logicalHeight_ >= 0 ? logicalHeight_ : image_->height() / image_->devicePixelRatio();
+}
+
+void ImageSurface::SetLogicalSize(double width, double height) {
+    logicalWidth_ = width;
+    logicalHeight_ = height;
 }
 
 void ImageSurface::BeginBatch(const QRect* clip) {
     EndBatch();
     if (image_->isNull()) return;
     batch_ = std::make_unique<QPainter>(image_);
-    if (clip) {
-        batch_->setClipRect(*clip);
-        const double dpr = image_->devicePixelRatio();
-        clip_ = QRectF(clip->x() * dpr, clip->y() * dpr, clip->width() * dpr, clip->height() * dpr)
-                    .toAlignedRect();
-    }
+    if (clip) batch_->setClipRect(*clip);
 }
 
 void ImageSurface::EndBatch() {
     batch_.reset();
-    clip_ = QRect();
 }
 
 QRect ImageSurface::TakeDrawn() {
@@ -45,23 +36,29 @@ QRect ImageSurface::TakeDrawn() {
     return r;
 }
 
-QPainter& ImageSurface::Prepare(bool outline, bool fill, Qt::PenJoinStyle join) {
+QPointF ImageSurface::SpareShift(double x, double y) const {
+    const double half = std::max(1, State().DrawWidth) / 2.0;
+    auto onCentre = [](double edge) {
+        return std::fabs(edge - std::floor(edge) - 0.5) < 1e-9 ? 0.5 : 0.0;
+    };
+    return QPointF(onCentre(x - half), onCentre(y - half));
+}
+
+QPainter& ImageSurface::Prepare(bool outline, bool fill, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
+                                QPointF shift) {
     QPainter* p = batch_.get();
     if (!p) {
         single_ = std::make_unique<QPainter>(image_);
         p = single_.get();
     }
+    p->setWorldTransform(QTransform::fromTranslate(shift.x(), shift.y()));
     const DrawState& s = State();
     p->setRenderHint(QPainter::Antialiasing, false);
     p->setCompositionMode(s.DrawMode == kDrawModeXor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
-    if (outline) {
-        QPen pen(ToQColor(s.ForeColor), std::max(1, s.DrawWidth), Qt::SolidLine,
-                 join == Qt::MiterJoin ? Qt::SquareCap : Qt::RoundCap, join);
-        p->setPen(pen);
-    } else {
-        p->setPen(Qt::NoPen);
-    }
+    p->setPen(outline
+                  ? QPen(ToQColor(s.ForeColor), std::max(1, s.DrawWidth), Qt::SolidLine, cap, join)
+                  : QPen(Qt::NoPen));
     p->setBrush(fill ? QBrush(ToQColor(s.FillStyle == kFillSolid ? s.FillColor : s.ForeColor))
                      : QBrush());
     return *p;
@@ -75,145 +72,107 @@ void ImageSurface::Finish(const QRectF& bounds) {
 
 void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {
     if (image_->isNull()) return;
-    const DrawState& st = State();
-    if (st.DrawWidth >= 2 && CanWriteDirectly()) {
-        // A thick line with round ends is a capsule: every pixel whose centre lies within half
-        // the width of the segment, each exactly once, so an XOR stroke drawn twice vanishes.
-        const double dpr = image_->devicePixelRatio();
-        const double ax = x1 * dpr, ay = y1 * dpr, bx = x2 * dpr, by = y2 * dpr;
-        const double r = st.DrawWidth * dpr / 2;
-        const double dx = bx - ax, dy = by - ay, len2 = dx * dx + dy * dy, len = std::sqrt(len2);
-        FillRows(std::min(ay, by) - r, std::max(ay, by) + r, st.ForeColor,
-                 [&](double yc, double& lo, double& hi) {
-                     bool any = false;
-                     auto take = [&](double a, double b) {
-                         if (b < a) return;
-                         lo = any ? std::min(lo, a) : a;
-                         hi = any ? std::max(hi, b) : b;
-                         any = true;
-                     };
-                     for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-                         const double h = r * r - (yc - py) * (yc - py);
-                         if (h >= 0) take(px - std::sqrt(h), px + std::sqrt(h));
-                     }
-                     if (len > 0) {
-                         // Between the ends: |cross(d, p - a)| <= r |d| and 0 <= dot(d, p - a) <=
-                         // |d|^2, both linear in x along the row.
-                         double a = -std::numeric_limits<double>::infinity();
-                         double b = std::numeric_limits<double>::infinity();
-                         auto within = [&](double k, double m, double low, double high) {
-                             if (k == 0) {
-                                 if (m < low || m > high) b = a - 1;
-                                 return;
-                             }
-                             double u = (low - m) / k, v = (high - m) / k;
-                             if (u > v) std::swap(u, v);
-                             a = std::max(a, u);
-                             b = std::min(b, v);
-                         };
-                         within(-dy, dx * (yc - ay) + dy * ax, -r * len, r * len);
-                         within(dx, -dx * ax + dy * (yc - ay), 0, len2);
-                         take(a, b);
-                     }
-                     return any;
-                 });
-        Finish(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
-        return;
-    }
-    Prepare(true, false, Qt::RoundJoin).drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    Prepare(true, false, Qt::RoundCap, Qt::RoundJoin, SpareShift(x1, y1))
+        .drawLine(QPointF(x1, y1), QPointF(x2, y2));
     Finish(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
 }
 
 void ImageSurface::DrawBox(double x1, double y1, double x2, double y2) {
     if (image_->isNull()) return;
+    // A rounded rectangle without corners: QPainter's aliased boxes come out with unequal
+    // edges at a ratio of 1.5.
     const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    Prepare(true, State().FillStyle == kFillSolid, Qt::MiterJoin).drawRect(r);
+    const Rgb fill = State().FillColor;
+    FillRounded(r, 0, 0, State().ForeColor, State().FillStyle == kFillSolid ? &fill : nullptr);
     Finish(r);
 }
 
 void ImageSurface::DrawEllipse(double cx, double cy, double rx, double ry) {
     if (image_->isNull()) return;
-    const DrawState& st = State();
-    const bool solid = st.FillStyle == kFillSolid;
-    const bool oneColour = solid && st.FillColor == st.ForeColor;
-    if (CanWriteDirectly() && solid && (oneColour || st.DrawMode != kDrawModeXor)) {
-        // A filled ellipse: the pen's outer edge in the pen colour, then the inside of its inner
-        // edge in the fill colour (one pass when both are the same, as for the wire dots).
-        const double dpr = image_->devicePixelRatio();
-        const double half = std::max(1, st.DrawWidth) * dpr / 2;
-        FillEllipse(cx * dpr, cy * dpr, rx * dpr + half, ry * dpr + half, st.ForeColor);
-        if (!oneColour && rx * dpr > half && ry * dpr > half) {
-            FillEllipse(cx * dpr, cy * dpr, rx * dpr - half, ry * dpr - half, st.FillColor);
-        }
-        Finish(QRectF(cx - rx, cy - ry, 2 * rx, 2 * ry));
-        return;
-    }
-    Prepare(true, solid, Qt::RoundJoin).drawEllipse(QPointF(cx, cy), rx, ry);
+    Prepare(true, State().FillStyle == kFillSolid, Qt::RoundCap, Qt::RoundJoin,
+            SpareShift(cx - rx, cy - ry))
+        .drawEllipse(QPointF(cx, cy), rx, ry);
     Finish(QRectF(cx - rx, cy - ry, 2 * rx, 2 * ry));
 }
 
 void ImageSurface::DrawDot(double x, double y) {
     if (image_->isNull()) return;
-    // A disc of exactly DrawWidth pixels across, so a wide dot is as wide as it is tall.
+    // A dot is a rounded rectangle of no size whose pen makes a disc: QPainter's own round
+    // points come out a pixel short for odd widths at whole coordinates (9 across gives 8).
     const double d = std::max(1, State().DrawWidth);
-    const double dpr = image_->devicePixelRatio();
-    if (CanWriteDirectly()) {
-        FillEllipse(x * dpr, y * dpr, d * dpr / 2, d * dpr / 2, State().ForeColor);
-    } else {
-        Prepare(false, true, Qt::RoundJoin).drawEllipse(QPointF(x, y), d / 2, d / 2);
-    }
+    FillRounded(QRectF(x, y, 0, 0), 0, 0, State().ForeColor, nullptr);
     Finish(QRectF(x - d / 2, y - d / 2, d, d));
-}
-
-void ImageSurface::FillEllipse(double cx, double cy, double rx, double ry, Rgb colour) {
-    if (rx <= 0 || ry <= 0) return;
-    FillRows(cy - ry, cy + ry, colour, [&](double yc, double& lo, double& hi) {
-        const double t = 1 - (yc - cy) * (yc - cy) / (ry * ry);
-        if (t < 0) return false;
-        const double half = rx * std::sqrt(t);
-        lo = cx - half;
-        hi = cx + half;
-        return true;
-    });
-}
-
-bool ImageSurface::CanWriteDirectly() const {
-    // Direct writes need our own pixel format and a buffer no copy shares with us (a painter
-    // open on the image keeps writing to the buffer it began on).
-    return image_->format() == QImage::Format_RGB32 && image_->isDetached();
-}
-
-template <typename Span>
-void ImageSurface::FillRows(double top, double bottom, Rgb colour, Span span) {
-    const uint32_t rgb = (uint32_t{colour.r} << 16) | (uint32_t{colour.g} << 8) | colour.b;
-    const bool xorPen = State().DrawMode == kDrawModeXor;
-    const QRect bounds = clip_.isNull() ? image_->rect() : (clip_ & image_->rect());
-    const int firstRow = std::max(bounds.top(), static_cast<int>(std::floor(top)));
-    const int lastRow = std::min(bounds.bottom(), static_cast<int>(std::ceil(bottom)));
-    for (int row = firstRow; row <= lastRow; ++row) {
-        double lo = 0, hi = 0;
-        if (!span(row + 0.5, lo, hi)) continue;
-        // The pixels whose centres lie in [lo, hi].
-        const double first = std::ceil(lo - 0.5), last = std::floor(hi - 0.5);
-        const int x0 = static_cast<int>(std::max<double>(first, bounds.left()));
-        const int x1 = static_cast<int>(std::min<double>(last, bounds.right()));
-        if (x1 < x0) continue;
-        auto* line = reinterpret_cast<uint32_t*>(image_->scanLine(row));
-        if (xorPen) {
-            for (int x = x0; x <= x1; ++x) line[x] ^= rgb;
-        } else {
-            std::fill(line + x0, line + x1 + 1, 0xFF000000u | rgb);
-        }
-    }
 }
 
 void ImageSurface::DrawRoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom,
                                  int32_t cornerW, int32_t cornerH) {
     if (image_->isNull()) return;
+    // QPainter rounds the lower corners of an aliased rounded rectangle more than the upper
+    // ones, so the body of a resistor came out uneven; the shape is laid out here instead.
     const QRectF r = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
-    Prepare(true, State().FillStyle == kFillSolid, Qt::RoundJoin)
-        .drawRoundedRect(r, cornerW / 2.0, cornerH / 2.0, Qt::AbsoluteSize);
+    const Rgb fill = State().FillColor;
+    FillRounded(r, cornerW / 2.0, cornerH / 2.0, State().ForeColor,
+                State().FillStyle == kFillSolid ? &fill : nullptr);
     Finish(r);
+}
+
+void ImageSurface::FillRounded(const QRectF& path, double rx, double ry, Rgb pen, const Rgb* fill) {
+    // Laid out in whole device pixels: the pen a whole number of them wide and the outer edges
+    // on pixel boundaries, so opposite edges come out equal at every ratio (1.5 included).
+    const double dpr = image_->devicePixelRatio();
+    const int width =
+        std::max(1, static_cast<int>(std::lround(std::max(1, State().DrawWidth) * dpr)));
+    const QPointF shift = SpareShift(path.left(), path.top());
+    auto edge = [](double v) { return std::floor(v + 0.5); };
+    const double left = edge((path.left() + shift.x()) * dpr - width / 2.0);
+    const double top = edge((path.top() + shift.y()) * dpr - width / 2.0);
+    const double right = edge((path.right() + shift.x()) * dpr + width / 2.0);
+    const double bottom = edge((path.bottom() + shift.y()) * dpr + width / 2.0);
+    const QRectF outer(QPointF(left, top), QPointF(right, bottom));
+    const QRectF inner = outer.adjusted(width, width, -width, -width);
+    const double h = width / 2.0;
+    const double orx = rx * dpr + h, ory = ry * dpr + h;
+    const double irx = std::max(0.0, rx * dpr - h), iry = std::max(0.0, ry * dpr - h);
+
+    QPainter& p = Prepare(false, false, Qt::RoundCap, Qt::RoundJoin, QPointF());
+    p.save();
+    p.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));  // device pixels
+    const QColor penColour = ToQColor(pen);
+    const QColor fillColour = fill ? ToQColor(*fill) : QColor();
+    auto run = [&](int row, int from, int to, const QColor& colour) {
+        if (to >= from) p.fillRect(QRect(from, row, to - from + 1, 1), colour);
+    };
+    const int firstRow = static_cast<int>(std::floor(outer.top()));
+    const int lastRow = static_cast<int>(std::ceil(outer.bottom()));
+    for (int row = firstRow; row <= lastRow; ++row) {
+        int x0 = 0, x1 = -1;
+        if (!Span(outer, orx, ory, row + 0.5, x0, x1)) continue;
+        int i0 = 0, i1 = -1;
+        if (inner.width() > 0 && inner.height() > 0 && Span(inner, irx, iry, row + 0.5, i0, i1)) {
+            // Each pixel once, so an XOR shape drawn twice leaves nothing behind.
+            run(row, x0, i0 - 1, penColour);
+            if (fill) run(row, i0, i1, fillColour);
+            run(row, i1 + 1, x1, penColour);
+        } else {
+            run(row, x0, x1, penColour);
+        }
+    }
+    p.restore();
+}
+
+bool ImageSurface::Span(const QRectF& shape, double rx, double ry, double y, int& first,
+                        int& last) {
+    // A centre on the edge counts on the lower and right edges only, as Qt's own pens do.
+    if (y <= shape.top() || y > shape.bottom()) return false;
+    rx = std::min(rx, shape.width() / 2);
+    ry = std::min(ry, shape.height() / 2);
+    // How far the rounded corners pull the row in from the straight sides.
+    double inset = 0;
+    const double dy = std::max(shape.top() + ry - y, y - (shape.bottom() - ry));
+    if (dy > 0 && ry > 0) inset = rx * (1 - std::sqrt(std::max(0.0, 1 - (dy / ry) * (dy / ry))));
+    first = static_cast<int>(std::floor(shape.left() + inset - 0.5)) + 1;
+    last = static_cast<int>(std::floor(shape.right() - inset - 0.5));
+    return last >= first;
 }
 
 }  // namespace cw

@@ -1,6 +1,10 @@
-// The drawing surface of a picture control on a persistent Qt image: aliased drawing, the pen
-// centred on its path, XOR through the raster operation. The image is kept at the screen's
-// resolution (device pixel ratio) while every coordinate stays in logical pixels.
+// The drawing surface of a picture control on a persistent Qt image, with one pixel convention
+// for every operation: the pen centred on its path, a pen of width w exactly w pixels across,
+// and where the pen's edge falls on a pixel centre (an odd width at a whole coordinate, an even
+// one at a half) the spare pixel right of and below the path, as Qt's aliased pens place it.
+// That choice is made in logical pixels, so a ratio of 2 shows the same shapes as a ratio of 1,
+// twice as fine. Lines, boxes and ellipses are drawn by QPainter (XOR through its raster
+// operation); dots and rounded rectangles, which QPainter draws uneven, are laid out here.
 #pragma once
 
 #include <QImage>
@@ -14,9 +18,13 @@ namespace cw {
 
 class ImageSurface final : public Surface {
   public:
+    // The logical size is the image's until SetLogicalSize gives the control's.
     explicit ImageSurface(QImage* image) : image_(image) {}
     double ScaleWidth() const override;
     double ScaleHeight() const override;
+    // The control's inner size in logical pixels: what ScaleWidth and ScaleHeight report, even
+    // where the image's device pixels do not divide evenly by the ratio.
+    void SetLogicalSize(double width, double height);
 
     // Holds one painter open (clipped to clip when given) for a whole paint handler.
     void BeginBatch(const QRect* clip = nullptr);
@@ -34,19 +42,25 @@ class ImageSurface final : public Surface {
 
   private:
     // The painter for one operation, set up with the drawing state.
-    QPainter& Prepare(bool outline, bool fill, Qt::PenJoinStyle join);
+    // shift moves the shape by the half pixel of SpareShift.
+    QPainter& Prepare(bool outline, bool fill, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
+                      QPointF shift);
+    // Half a logical pixel right and down, per axis, where a pen edge starting from (x, y) would
+    // fall on a pixel centre; nothing elsewhere.
+    QPointF SpareShift(double x, double y) const;
     void Finish(const QRectF& bounds);
-    bool CanWriteDirectly() const;
-    // Sets, in each device-pixel row from top to bottom, the pixels whose centres lie in the
-    // span [lo, hi] that span(row centre, lo, hi) gives (false: none), with the pen's mode.
-    template <typename Span>
-    void FillRows(double top, double bottom, Rgb colour, Span span);
-    void FillEllipse(double cx, double cy, double rx, double ry, Rgb colour);
+    // Outlines the rounded rectangle path (corner radii rx, ry; a point when the path has no
+    // size) with the pen's width in pen, and fills its inside with fill when given, pixel by
+    // pixel in device space.
+    void FillRounded(const QRectF& path, double rx, double ry, Rgb pen, const Rgb* fill);
+    // The device columns first..last of the row whose centre is y inside the rounded
+    // rectangle shape; false when the row misses it.
+    static bool Span(const QRectF& shape, double rx, double ry, double y, int& first, int& last);
     QImage* image_;
+    double logicalWidth_ = -1, logicalHeight_ = -1;
     std::unique_ptr<QPainter> batch_;
     std::unique_ptr<QPainter> single_;
     QRect drawn_;
-    QRect clip_;  // device pixels; null for the whole image
 };
 
 }  // namespace cw

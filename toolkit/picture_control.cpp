@@ -26,9 +26,12 @@ PictureControl::~PictureControl() {
 }
 
 bool PictureControl::EnsureImage() {
+    // The image covers every device pixel the inner area touches; the surface reports the
+    // control's own logical size, which need not divide evenly at ratios such as 1.5.
     const qreal dpr = devicePixelRatioF();
-    const QSize want(static_cast<int>(std::lround(ScaleWidth() * dpr)),
-                     static_cast<int>(std::lround(ScaleHeight() * dpr)));
+    surface_.SetLogicalSize(ScaleWidth(), ScaleHeight());
+    const QSize want(static_cast<int>(std::ceil(ScaleWidth() * dpr)),
+                     static_cast<int>(std::ceil(ScaleHeight() * dpr)));
     if (image_.size() == want && image_.devicePixelRatio() == dpr) return false;
     image_ = QImage(want, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
@@ -36,7 +39,8 @@ bool PictureControl::EnsureImage() {
 }
 
 void PictureControl::Render(const QRect* clip) {
-    EnsureImage();
+    // A new image holds no drawing yet, so it is drawn whole whatever the clip asked for.
+    if (EnsureImage()) clip = nullptr;
     if (image_.isNull()) return;
     const QColor back(backColor_.r, backColor_.g, backColor_.b);
     if (clip) {
