@@ -11,13 +11,13 @@ export QT_QPA_PLATFORM=offscreen
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
-ctest --test-dir build -j2 --output-on-failure
+ctest --test-dir build -j2 --output-on-failure -LE long
 
 if [ "${CW_SKIP_SANITIZERS:-0}" != "1" ]; then
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCW_SANITIZE=ON \
         -DCW_BUILD_BENCH=OFF
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan -j2 --output-on-failure -LE e2e
+        ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long"
 fi
 echo "All tests passed."

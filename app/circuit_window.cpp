@@ -11,6 +11,7 @@
 #include "render/symbol_painters.h"
 #include "render/tool_icons.h"
 #include "toolkit/colours.h"
+#include "toolkit/pointer_grab.h"
 
 namespace cw {
 namespace {
@@ -29,7 +30,7 @@ constexpr std::array<DesignRect, 4> kTemplateRects = {{
 
 }  // namespace
 
-Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(this, nullptr)) {
+Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(this)) {
     setWindowTitle(QStringLiteral("Circuit Workbench"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
@@ -74,19 +75,18 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         MainPicture_MouseUp(board_, *this, b, sh, x, y);
     };
 
+    new PointerGrab(this);
+    relay_ = std::make_unique<OverlayRelay>(*glasso_, platform_, handle_, mainPicture_->Handle(),
+                                            board_, [this](Kind kind, int i) {
+                                                const PictureControl* c = Element(kind, i);
+                                                return c ? c->Handle() : 0;
+                                            });
+
     Form_Load();
     resize(kDesignClientWidth, kDesignClientHeight);
     Form_Resize();
     menuPic_->Refresh();
     mainPicture_->Refresh();
-}
-
-Circuit::~Circuit() {
-    // The overlay must not call back into a half-destroyed window.
-    glasso_->SetEventSink(nullptr);
-    // The child controls unregister from platform_ when they go, so they must go before it.
-    const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    qDeleteAll(children);
 }
 
 void Circuit::Form_Load() {
@@ -123,7 +123,17 @@ void Circuit::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+void Circuit::EndRunningGesture() {
+    if (board_.MouseMode == 1 || board_.MouseMode == 2) {
+        ComponentMouseUp(board_, *this, held_.kind, held_.index, 1, 0, held_.x, held_.y);
+    } else if (board_.MouseMode == 10) {
+        board_.MouseMode = 0;
+        RefreshBoard();  // takes the band's XOR stroke off the board
+    }
+}
+
 void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode) {
+    EndRunningGesture();
     board_.ToolMode = mode;
     const Rgb background = kWindowBackground;
     for (PictureControl* c : {pencilPic_, linePic_, delPic_}) {
@@ -192,10 +202,13 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     c->SetBackColor(kWindowBackground);
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
+        const bool idle = board_.MouseMode == 0;
         ComponentMouseDown(board_, *this, kind, i, b, sh, x, y);
+        if (idle && board_.MouseMode != 0) held_ = {kind, i, x, y};
     };
     c->MouseMove = [this, kind, i](int b, int sh, float x, float y) {
         ComponentMouseMove(board_, *this, kind, i, b, sh, x, y);
+        if (held_.kind == kind && held_.index == i) held_.x = x, held_.y = y;
     };
     c->MouseUp = [this, kind, i](int b, int sh, float x, float y) {
         ComponentMouseUp(board_, *this, kind, i, b, sh, x, y);
@@ -274,20 +287,12 @@ void Circuit::ReleaseCapture() {
     platform_.ReleaseCapture();
 }
 
-RelayContext Circuit::Relay() {
-    return RelayContext{
-        *glasso_, platform_, handle_, mainPicture_->Handle(), board_, [this](Kind kind, int i) {
-            PictureControl* c = Element(kind, i);
-            return c ? c->Handle() : 0;
-        }};
-}
-
 void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {
-    cw::Glasso1_MouseMessage(Relay(), message, wParam, lParam);
+    relay_->MouseMessage(message, wParam, lParam);
 }
 
 void Circuit::Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-    cw::Glasso1_RepaintRequest(Relay(), x1, y1, x2, y2);
+    relay_->RepaintRequest(x1, y1, x2, y2);
 }
 
 }  // namespace cw

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "edit/edit_host.h"
@@ -28,7 +29,6 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     Q_OBJECT
   public:
     explicit Circuit(QWidget* parent = nullptr);
-    ~Circuit() override;
     Circuit(const Circuit&) = delete;
     Circuit& operator=(const Circuit&) = delete;
 
@@ -83,8 +83,10 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
   private:
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
+    // Ends a gesture still running when the tool changes: a part drag as its release would end
+    // it, a rubber band erased without a wire, a delete-tool press on the board forgotten.
+    void EndRunningGesture();
     void PaintElement(Surface& s, Kind kind, int i) const;
-    RelayContext Relay();
 
     Platform platform_;
     int32_t handle_;
@@ -95,8 +97,16 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     PictureControl* pencilPic_;
     PictureControl* linePic_;
     PictureControl* menuPic_;
+    std::unique_ptr<OverlayRelay> relay_;
     // Controls of elements 1..U of each array; slot 0 (the template) has none.
     std::array<std::vector<PictureControl*>, 4> elements_;
+    // The component a running drag belongs to, and where its last event put the pointer.
+    struct HeldPart {
+        Kind kind = Kind::Cell;
+        int index = 0;
+        float x = 0, y = 0;
+    };
+    HeldPart held_;
 };
 
 }  // namespace cw

@@ -88,6 +88,22 @@ void BoardRenderOnly(benchmark::State& state) {
     for (auto _ : state) d->window().RefreshBoard();
 }
 
+// A hover move over the board with the line tool after a long session: 2,000 presses on the
+// palette, each loading a control and cancelling it. The relay's search must not grow with them.
+void HoverAfterLongSession(benchmark::State& state) {
+    auto d = BoardOf(50);
+    for (int i = 0; i < state.range(0); ++i) {
+        d->Click(d->SlotCentre(i % 4));
+        QCoreApplication::processEvents();  // the cancelled controls go
+    }
+    bool out = false;
+    for (auto _ : state) {
+        d->MoveTo(out ? QPoint(700, 500) : QPoint(703, 502));
+        out = !out;
+    }
+    state.counters["presses"] = static_cast<double>(state.range(0));
+}
+
 void SoakEvents(benchmark::State& state) {
     for (auto _ : state) {
         WindowDriver d;
@@ -104,27 +120,32 @@ void SoakEvents(benchmark::State& state) {
 
 BENCHMARK(DragStep)
     ->Name("Window/DragStep")
-    ->Arg(20)
+    ->Arg(50)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(WireAdded)
     ->Name("Window/WireAdded")
-    ->Arg(20)
+    ->Arg(50)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(FullRepaint)
     ->Name("Window/FullBoardRepaint")
-    ->Arg(20)
+    ->Arg(50)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BoardRenderOnly)
     ->Name("Window/BoardRenderOnly")
-    ->Arg(20)
+    ->Arg(50)
     ->Arg(100)
     ->Arg(500)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(HoverAfterLongSession)
+    ->Name("Window/HoverAfterPalettePresses")
+    ->Arg(0)
+    ->Arg(2000)
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(SoakEvents)
     ->Name("Window/SoakEvents")

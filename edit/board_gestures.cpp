@@ -76,33 +76,30 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
         board.MouseMode = 0;
         host.RefreshBoard();
     } else if (board.MouseMode == 10 && board.ToolMode == 2) {
-        const bool click = std::fabs(board.AnchorX - x) <= 5 && std::fabs(board.AnchorY - y) <= 5;
-        if (click) {
+        // A drag deletes nothing and changes nothing; a tool change ends a band before the
+        // delete tool can see its release, so there is no stroke to take off the board.
+        if (std::fabs(board.AnchorX - x) <= 5 && std::fabs(board.AnchorY - y) <= 5) {
             DeleteNearestWire(board, board.AnchorX, board.AnchorY);
             SolveAndRepaint(board, host);
             host.RefreshBoard();
-        } else {
-            // Changes no table; but if the gesture began as a line-tool band and the delete
-            // tool was chosen on the way, the band's XOR stroke must not stay on the board.
-            host.RefreshBoard();
         }
         board.MouseMode = 0;
-    } else if (board.MouseMode == 10) {
-        // The pencil was chosen while a board gesture ran: end the gesture rather than leave
-        // the board ignoring every later press.
-        board.MouseMode = 0;
-        host.RefreshBoard();
     }
     host.ReleaseCapture();
 }
 
 bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by) {
+    // One search per end, so a line gesture searches three times in all with its press.
     const int16_t first = FindNodeAt(board, ax, ay);
-    const int needed = (first == 0) + (FindNodeAt(board, bx, by) == 0);
-    if (!CanAddWire(board) || !CanAddJunctions(board, needed)) return false;
+    int16_t second = FindNodeAt(board, bx, by);
+    if (!CanAddWire(board) || !CanAddJunctions(board, (first == 0) + (second == 0))) return false;
     const int16_t a = first != 0 ? first : AddJunction(board, ax, ay);
-    const int16_t found = FindNodeAt(board, bx, by);
-    const int16_t b = found != 0 ? found : AddJunction(board, bx, by);
+    // A junction just made for the first end is the one thing that could change what the
+    // second end finds, and only within its reach, which a release 7 pixels away never is.
+    if (first == 0 && std::abs(bx - ax) < 6 && std::abs(by - ay) < 6) {
+        second = FindNodeAt(board, bx, by);
+    }
+    const int16_t b = second != 0 ? second : AddJunction(board, bx, by);
     AppendWireRow(board, a, b);
     return true;
 }

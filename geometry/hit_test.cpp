@@ -50,8 +50,19 @@ int16_t SegmentDistance(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t 
     const int minY = MinInt(y1, y2), maxY = MaxInt(y1, y2);
     if (px > maxX + 4 || px < minX - 4 || py < minY - 4 || py > maxY + 4) return 999;
     if (x1 == x2) return Saturate16(std::abs(px - x1));
-    const double a = static_cast<double>(y2 - y1) / (x2 - x1);
-    return Floor16(std::fabs((py - y1) - a * (px - x1)) / std::sqrt(1 + a * a));
+    // The distance is |cross| / length; its floor is the largest d with d^2 length^2 <=
+    // cross^2, found in whole numbers so that an exact whole distance is never read one low.
+    __extension__ typedef __int128 Wide;  // cross^2 of 16-bit coordinates needs 67 bits
+    const int64_t dx = x2 - x1, dy = y2 - y1;
+    const int64_t cross = dx * (py - y1) - dy * (px - x1);
+    const Wide cross2 = static_cast<Wide>(cross) * cross;
+    const int64_t length2 = dx * dx + dy * dy;
+    auto fits = [&](int64_t d) { return static_cast<Wide>(d) * d * length2 <= cross2; };
+    int64_t d = static_cast<int64_t>(std::fabs(static_cast<double>(cross)) /
+                                     std::sqrt(static_cast<double>(length2)));
+    while (d > 0 && !fits(d)) --d;
+    while (fits(d + 1)) ++d;
+    return Saturate16(static_cast<double>(d));
 }
 
 }  // namespace cw

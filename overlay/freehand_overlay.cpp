@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "model/numeric.h"
-#include "toolkit/mouse_messages.h"
 #include "toolkit/platform.h"
 
 namespace cw {
@@ -26,15 +25,47 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
 QRect Padded(const QRectF& r) {
     return r.adjusted(-4, -4, 4, 4).toAlignedRect();
 }
+
+// The event in the platform's encoding: the message, and as wParam the buttons held after it
+// and the Shift and Ctrl keys.
+uint32_t MessageOf(const QMouseEvent* event) {
+    const Qt::MouseButton b = event->button();
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return b == Qt::LeftButton    ? kWmLButtonDown
+                   : b == Qt::RightButton ? kWmRButtonDown
+                                          : kWmMButtonDown;
+        case QEvent::MouseButtonRelease:
+            return b == Qt::LeftButton    ? kWmLButtonUp
+                   : b == Qt::RightButton ? kWmRButtonUp
+                                          : kWmMButtonUp;
+        default:
+            return kWmMouseMove;
+    }
+}
+
+uint32_t ButtonFlag(uint32_t message) {
+    return (message == kWmLButtonDown || message == kWmLButtonUp)   ? kMkLButton
+           : (message == kWmRButtonDown || message == kWmRButtonUp) ? kMkRButton
+                                                                    : kMkMButton;
+}
+
+uint32_t WParamOf(const QMouseEvent* event) {
+    uint32_t w = 0;
+    const Qt::MouseButtons b = event->buttons();
+    if (b & Qt::LeftButton) w |= kMkLButton;
+    if (b & Qt::RightButton) w |= kMkRButton;
+    if (b & Qt::MiddleButton) w |= kMkMButton;
+    if (event->modifiers() & Qt::ShiftModifier) w |= kMkShift;
+    if (event->modifiers() & Qt::ControlModifier) w |= kMkControl;
+    return w;
+}
 }  // namespace
 
 FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), handle_(platform.Register(this, nullptr, true)) {
+    : QWidget(parent), platform_(platform), handle_(platform.Register(this, true)) {
     setMouseTracking(true);
-}
-
-FreehandOverlay::~FreehandOverlay() {
-    platform_.Unregister(handle_);
 }
 
 int32_t FreehandOverlay::ChildAtPoint(int32_t& hWnd, int32_t& x, int32_t& y) {
@@ -100,18 +131,23 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     const uint32_t message = MessageOf(event);
     const uint32_t wParam = WParamOf(event);
     const QPointF pos = event->position();
-    if (platform_.Capture() != 0) {
-        // A control pressed through the relay holds the pointer until its release.
-        platform_.RouteFromToolkit(handle_, message, wParam, event->globalPosition().toPoint());
-        return;
+    // Whether a gesture's messages are reported or kept for strokes is decided by its first
+    // press, so a tool chosen halfway never splits one gesture between the two.
+    const uint32_t held = wParam & kMkButtons;
+    const bool firstPress = IsButtonDown(message) && held == ButtonFlag(message);
+    if (firstPress || (held == 0 && !IsButtonUp(message))) reporting_ = !penMode_;
+    const bool report = reporting_;
+    if (IsButtonUp(message) && held == 0) reporting_ = !penMode_;
+    if (!report) {
+        Draw(message, wParam, pos);
+    } else if (sink_) {
+        sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
+                                    MakeLParam(static_cast<int>(std::floor(pos.x())),
+                                               static_cast<int>(std::floor(pos.y()))));
     }
-    if (!penMode_) {
-        if (sink_)
-            sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
-                                        MakeLParam(static_cast<int>(std::floor(pos.x())),
-                                                   static_cast<int>(std::floor(pos.y()))));
-        return;
-    }
+}
+
+void FreehandOverlay::Draw(uint32_t message, uint32_t wParam, QPointF pos) {
     if (message == kWmLButtonDown) {
         strokes_.push_back(QPolygonF{pos});
         drawing_ = true;

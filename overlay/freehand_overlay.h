@@ -1,6 +1,7 @@
 // Our own overlay: a transparent widget over the board that keeps the learner's freehand
-// strokes as polylines for the life of the window. A left drag draws (dark pen, 2 pixels), a
-// right drag erases the strokes it touches and asks the host to repaint what lay under them.
+// strokes as polylines for the life of the window. With the pencil a left drag draws (dark pen,
+// 2 pixels) and a right drag erases the strokes it touches and asks the host to repaint what
+// lay under them; otherwise every message is reported to the host in the platform's encoding.
 #pragma once
 
 #include <QPolygonF>
@@ -17,7 +18,6 @@ class FreehandOverlay final : public QWidget, public Glasso {
     Q_OBJECT
   public:
     FreehandOverlay(Platform& platform, QWidget* parent);
-    ~FreehandOverlay() override;
 
     bool PenMode() const override { return penMode_; }
     void SetPenMode(bool on) override { penMode_ = on; }
@@ -40,12 +40,16 @@ class FreehandOverlay final : public QWidget, public Glasso {
 
   private:
     void Handle(QMouseEvent* event);
+    // A message of a gesture the pencil started: strokes with the left button, erasing with
+    // the right.
+    void Draw(uint32_t message, uint32_t wParam, QPointF pos);
     void EraseAt(QPointF p);
     Platform& platform_;
     int32_t handle_;
     GlassoEvents* sink_ = nullptr;
     bool penMode_ = false;
     bool drawing_ = false;
+    bool reporting_ = true;  // the running gesture's messages go to the host
     std::vector<QPolygonF> strokes_;
 };
 

@@ -8,21 +8,13 @@
 #include <cstring>
 
 #include "model/numeric.h"
-#include "toolkit/mouse_messages.h"
 
 namespace cw {
 
 PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
-    : QWidget(parent),
-      platform_(platform),
-      border_(border),
-      handle_(platform.Register(this, this)) {
+    : QWidget(parent), border_(border), handle_(platform.Register(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-}
-
-PictureControl::~PictureControl() {
-    platform_.Unregister(handle_);
 }
 
 bool PictureControl::EnsureImage() {
@@ -145,42 +137,61 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     p.drawImage(QPoint(border_, border_), image_);
 }
 
-void PictureControl::Route(QMouseEvent* event) {
+namespace {
+int ButtonOf(Qt::MouseButton b) {
+    return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : 4;
+}
+}  // namespace
+
+void PictureControl::Deliver(Action action, QMouseEvent* event) {
     event->accept();
-    platform_.RouteFromToolkit(handle_, MessageOf(event), WParamOf(event),
-                               event->globalPosition().toPoint());
+    const Qt::MouseButtons held = event->buttons();
+    const int buttons = ((held & Qt::LeftButton) ? 1 : 0) | ((held & Qt::RightButton) ? 2 : 0) |
+                        ((held & Qt::MiddleButton) ? 4 : 0);
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int shift = ((mods & Qt::ShiftModifier) ? 1 : 0) | ((mods & Qt::ControlModifier) ? 2 : 0);
+    const QPoint p = event->position().toPoint();
+    Deliver(action, action == Action::Move ? buttons : ButtonOf(event->button()), shift,
+            static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void PictureControl::Deliver(Action action, int button, int shift, float x, float y) {
+    const float fx = x - static_cast<float>(border_), fy = y - static_cast<float>(border_);
+    if (action == Action::Move) {
+        if (MouseMove) MouseMove(button, shift, fx, fy);
+    } else if (action == Action::Down) {
+        if (button == 1) leftPressed_ = true;
+        if (MouseDown) MouseDown(button, shift, fx, fy);
+    } else {
+        const bool click = button == 1 && leftPressed_ && rect().contains(QPointF(x, y).toPoint());
+        if (button == 1) leftPressed_ = false;
+        if (MouseUp) MouseUp(button, shift, fx, fy);
+        if (click && Click) Click();
+    }
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
-    Route(event);
+    Deliver(Action::Down, event);
 }
 void PictureControl::mouseMoveEvent(QMouseEvent* event) {
-    Route(event);
+    Deliver(Action::Move, event);
 }
 void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
-    Route(event);
+    Deliver(Action::Up, event);
 }
 
 void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {
-    const float fx = static_cast<float>(x - border_), fy = static_cast<float>(y - border_);
     const int shift = ((wParam & kMkShift) ? 1 : 0) | ((wParam & kMkControl) ? 2 : 0);
-    auto buttonOf = [](uint32_t m) {
-        return (m == kWmLButtonDown || m == kWmLButtonUp)   ? 1
-               : (m == kWmRButtonDown || m == kWmRButtonUp) ? 2
-                                                            : 4;
-    };
+    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
     if (message == kWmMouseMove) {
         const int held = ((wParam & kMkLButton) ? 1 : 0) | ((wParam & kMkRButton) ? 2 : 0) |
                          ((wParam & kMkMButton) ? 4 : 0);
-        if (MouseMove) MouseMove(held, shift, fx, fy);
-    } else if (IsButtonDown(message)) {
-        if (message == kWmLButtonDown) leftPressed_ = true;
-        if (MouseDown) MouseDown(buttonOf(message), shift, fx, fy);
-    } else if (IsButtonUp(message)) {
-        const bool click = message == kWmLButtonUp && leftPressed_ && rect().contains(x, y);
-        if (message == kWmLButtonUp) leftPressed_ = false;
-        if (MouseUp) MouseUp(buttonOf(message), shift, fx, fy);
-        if (click && Click) Click();
+        Deliver(Action::Move, held, shift, fx, fy);
+    } else if (IsButtonDown(message) || IsButtonUp(message)) {
+        const int button = (message == kWmLButtonDown || message == kWmLButtonUp)   ? 1
+                           : (message == kWmRButtonDown || message == kWmRButtonUp) ? 2
+                                                                                    : 4;
+        Deliver(IsButtonDown(message) ? Action::Down : Action::Up, button, shift, fx, fy);
     }
 }
 

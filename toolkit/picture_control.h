@@ -1,6 +1,8 @@
 // A picture control: a widget that keeps its drawing in a persistent image, repaints it at once
-// on Refresh by running its Paint handler, and takes mouse input as the platform's messages so
-// the pointer is held by the pressed control from press to release.
+// on Refresh by running its Paint handler, and turns mouse input straight into its MouseDown,
+// MouseMove and MouseUp handlers. Qt's implicit grab keeps every event of a press on the control
+// that took it, whatever other buttons come and go; messages relayed through the overlay arrive
+// in the platform's encoding and reach the same handlers.
 #pragma once
 
 #include <QImage>
@@ -13,12 +15,11 @@
 
 namespace cw {
 
-class PictureControl final : public QWidget, public MessageTarget {
+class PictureControl final : public QWidget {
     Q_OBJECT
   public:
     // border: frame width on each side (the inner area is the outer size less twice it).
     PictureControl(Platform& platform, QWidget* parent, int border = 0);
-    ~PictureControl() override;
     PictureControl(const PictureControl&) = delete;
     PictureControl& operator=(const PictureControl&) = delete;
 
@@ -41,8 +42,10 @@ class PictureControl final : public QWidget, public MessageTarget {
     void ShowPendingStrokes();
     const QImage& Image() const { return image_; }
 
-    void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) override;
-    void Redraw(const Rect32& area) override;
+    // A relayed message, (x, y) in the control's own coordinates.
+    void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y);
+    // Repaints the area now.
+    void Redraw(const Rect32& area);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,9 +56,12 @@ class PictureControl final : public QWidget, public MessageTarget {
   private:
     bool EnsureImage();  // true when the image was recreated
     void Render(const QRect* clip);
-    void Route(QMouseEvent* event);
+    enum class Action { Down, Move, Up };
+    // Runs the handler of one event: button 1 left, 2 right, 4 middle (for moves, those held);
+    // shift 1 Shift, 2 Ctrl; (x, y) in the outer area's pixels.
+    void Deliver(Action action, int button, int shift, float x, float y);
+    void Deliver(Action action, QMouseEvent* event);
 
-    Platform& platform_;
     int border_;
     int32_t handle_;
     Rgb backColor_{255, 255, 255};

@@ -1,8 +1,9 @@
 #include "toolkit/platform.h"
 
+#include <QWidget>
 #include <algorithm>
 
-#include <QWidget>
+#include "toolkit/picture_control.h"
 
 namespace cw {
 
@@ -37,26 +38,28 @@ bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b) {
     return true;
 }
 
-int32_t Platform::Register(QWidget* widget, MessageTarget* target, bool excludedFromWalk) {
-    entries_.push_back(Entry{widget, target, excludedFromWalk});
-    return static_cast<int32_t>(entries_.size() - 1);
-}
-
-void Platform::Unregister(int32_t handle) {
-    if (handle <= 0 || handle >= static_cast<int32_t>(entries_.size())) return;
-    entries_[static_cast<size_t>(handle)] = Entry{};
-    if (capture_ == handle) capture_ = 0;
-}
-
-const Platform::Entry* Platform::Find(int32_t handle) const {
-    if (handle <= 0 || handle >= static_cast<int32_t>(entries_.size())) return nullptr;
-    const Entry& e = entries_[static_cast<size_t>(handle)];
-    return e.widget ? &e : nullptr;
+int32_t Platform::Register(QWidget* widget, bool excludedFromWalk) {
+    int32_t handle = static_cast<int32_t>(entries_.size());
+    if (free_.empty()) {
+        entries_.push_back({});
+    } else {
+        handle = free_.back();
+        free_.pop_back();
+    }
+    entries_[handle] = Entry{widget, excludedFromWalk};
+    handles_[widget] = handle;
+    QObject::connect(widget, &QObject::destroyed, &watcher_, [this, handle, widget] {
+        handles_.erase(widget);
+        entries_[handle] = Entry{};
+        free_.push_back(handle);
+        if (capture_ == handle) capture_ = 0;
+    });
+    return handle;
 }
 
 QWidget* Platform::WidgetOf(int32_t handle) const {
-    const Entry* e = Find(handle);
-    return e ? e->widget.data() : nullptr;
+    if (handle <= 0 || handle >= static_cast<int32_t>(entries_.size())) return nullptr;
+    return entries_[handle].widget.data();
 }
 
 QPoint Platform::ClientToScreen(int32_t handle, QPoint p) const {
@@ -72,46 +75,35 @@ QPoint Platform::ScreenToClient(int32_t handle, QPoint p) const {
 int32_t Platform::ChildAtPoint(int32_t handle, int x, int y) const {
     QWidget* parent = WidgetOf(handle);
     if (!parent) return 0;
-    const QPoint p(x, y);
-    int32_t best = 0;
-    int bestOrder = -1;
-    // The widget's children list runs from the bottom of the stack to the top.
+    // The children list runs from the bottom of the stack to the top.
     const QObjectList& children = parent->children();
-    for (size_t h = 1; h < entries_.size(); ++h) {
-        const Entry& e = entries_[h];
-        if (!e.widget || e.excluded || e.widget->parentWidget() != parent || e.widget->isHidden())
-            continue;
-        if (!e.widget->geometry().contains(p)) continue;
-        const int order = static_cast<int>(children.indexOf(e.widget.data()));
-        if (order > bestOrder) {
-            bestOrder = order;
-            best = static_cast<int32_t>(h);
-        }
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if (!(*it)->isWidgetType()) continue;
+        const auto* child = static_cast<const QWidget*>(*it);
+        if (child->isHidden() || !child->geometry().contains(x, y)) continue;
+        const auto found = handles_.find(child);
+        if (found == handles_.end() || entries_[found->second].excluded) continue;
+        return found->second;
     }
-    return best != 0 ? best : handle;
+    return handle;
 }
 
 void Platform::SendMessageA(int32_t handle, uint32_t message, uint32_t wParam, int32_t lParam) {
-    const Entry* e = Find(handle);
-    if (!e) return;
-    if (IsButtonDown(message)) capture_ = handle;
-    MessageTarget* target = e->target;
-    if (target) target->OnMouseMessage(message, wParam, LParamX(lParam), LParamY(lParam));
-    if (IsButtonUp(message) && (wParam & kMkButtons) == 0 && capture_ == handle) capture_ = 0;
+    if (auto* control = qobject_cast<PictureControl*>(WidgetOf(handle))) {
+        control->OnMouseMessage(message, wParam, LParamX(lParam), LParamY(lParam));
+    }
 }
 
-void Platform::RouteFromToolkit(int32_t from, uint32_t message, uint32_t wParam, QPoint screen) {
-    const int32_t to = Find(capture_) ? capture_ : from;
-    const QPoint local = ScreenToClient(to, screen);
-    SendMessageA(to, message, wParam, MakeLParam(local.x(), local.y()));
+int32_t Platform::Capture() const {
+    return WidgetOf(capture_) ? capture_ : 0;
 }
 
 void Platform::RedrawWindow(int32_t handle, const Rect32* area) {
-    const Entry* e = Find(handle);
-    if (!e || !e->target) return;
-    const QRect all = e->widget->rect();
-    e->target->Redraw(area ? *area
-                           : Rect32{all.left(), all.top(), all.right() + 1, all.bottom() + 1});
+    auto* control = qobject_cast<PictureControl*>(WidgetOf(handle));
+    if (!control) return;
+    const QRect all = control->rect();
+    control->Redraw(area ? *area
+                         : Rect32{all.left(), all.top(), all.right() + 1, all.bottom() + 1});
 }
 
 }  // namespace cw

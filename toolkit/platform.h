@@ -1,13 +1,16 @@
-// Our stand-in for the window-system calls the overlay handlers make: small integer window
-// handles, screen/client conversions, the child under a point, synchronous delivery of mouse
-// messages with their platform encoding, pointer capture and immediate repaints of a rectangle.
+// Our stand-in for the window-system calls the overlay's handlers make: small integer window
+// handles, screen/client conversions, the child under a point, synchronous delivery of a mouse
+// message in the platform's encoding, the pointer capture the relay keeps, and immediate
+// repaints of a rectangle. Ordinary input never passes through here: Qt's own implicit grab
+// gives each control the events of the press it took.
 #pragma once
 
-#include <cstdint>
-#include <vector>
-
+#include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
 
 class QWidget;
 
@@ -46,53 +49,44 @@ struct Rect32 {
 // rectangle otherwise).
 bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b);
 
-// A window that takes mouse messages and immediate repaints.
-class MessageTarget {
-  public:
-    virtual ~MessageTarget() = default;
-    // (x, y) in the window's client coordinates.
-    virtual void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) = 0;
-    virtual void Redraw(const Rect32& area) = 0;
-};
-
 class Platform {
   public:
     Platform() = default;
     Platform(const Platform&) = delete;
     Platform& operator=(const Platform&) = delete;
 
-    // Registers a window; the handle is never 0. target may be null for a window that takes no
-    // messages. A window excluded from the walk is never returned by ChildAtPoint.
-    int32_t Register(QWidget* widget, MessageTarget* target, bool excludedFromWalk = false);
-    void Unregister(int32_t handle);
+    // Registers a window for as long as it lives; the handle is never 0, and the handle of a
+    // destroyed window is given to the next one. A window excluded from the walk (the overlay)
+    // is never returned by ChildAtPoint.
+    int32_t Register(QWidget* widget, bool excludedFromWalk = false);
     QWidget* WidgetOf(int32_t handle) const;
 
     QPoint ClientToScreen(int32_t handle, QPoint p) const;
     QPoint ScreenToClient(int32_t handle, QPoint p) const;
     // The topmost visible registered child of the window containing p (client coordinates),
-    // else the window itself; 0 for 0 or an unknown handle.
+    // else the window itself; 0 for 0 or an unknown handle. Costs one look at each live child.
     int32_t ChildAtPoint(int32_t handle, int x, int y) const;
 
-    // Delivers the message at once. A button press gives the window the pointer; it keeps it
-    // until a release leaves no button held, or ReleaseCapture.
+    // Delivers the message to the picture control at once; any other window ignores it.
     void SendMessageA(int32_t handle, uint32_t message, uint32_t wParam, int32_t lParam);
-    // Routes a message the toolkit gave the window `from` (at a screen point): to the window that
-    // holds the pointer, in its coordinates, or else to `from` itself.
-    void RouteFromToolkit(int32_t from, uint32_t message, uint32_t wParam, QPoint screen);
-    int32_t Capture() const { return capture_; }
+
+    // The window the relay sends a held gesture to, 0 when none (or when it was destroyed).
+    int32_t Capture() const;
+    void SetCapture(int32_t handle) { capture_ = handle; }
     void ReleaseCapture() { capture_ = 0; }
 
-    // Repaints the rectangle of the window now (all of it when area is null).
+    // Repaints the rectangle of a picture control now (all of it when area is null).
     void RedrawWindow(int32_t handle, const Rect32* area);
 
   private:
     struct Entry {
         QPointer<QWidget> widget;
-        MessageTarget* target = nullptr;
         bool excluded = false;
     };
-    const Entry* Find(int32_t handle) const;
     std::vector<Entry> entries_{Entry{}};  // handle = index; 0 is none
+    std::unordered_map<const QWidget*, int32_t> handles_;
+    std::vector<int32_t> free_;
+    QObject watcher_;  // ends the watch over destroyed windows when the platform goes first
     int32_t capture_ = 0;
 };
 

@@ -127,6 +127,18 @@ TEST(SegmentDistance, HorizontalVerticalDiagonal) {
     EXPECT_EQ(SegmentDistance(0, 0, 100, 100, 40, 60), 14);
 }
 
+TEST(SegmentDistance, ExactWholeDistancesOnSlopedWiresAreNotReadLow) {
+    EXPECT_EQ(SegmentDistance(100, 300, 130, 260, 110, 300), 8);  // a delete click keeps it
+    EXPECT_EQ(SegmentDistance(0, 0, 3, 4, 4, -3), 5);
+    // Along the normal of a 3-4-5 wire every fifth step of (4, -3) is a whole distance.
+    for (int t = -24; t <= 24; ++t) {
+        EXPECT_EQ(SegmentDistance(0, 0, 300, 400, 150 + 4 * t, 200 - 3 * t), 5 * std::abs(t));
+        // One pixel right: 4/5 of a pixel further from the wire or nearer to it.
+        EXPECT_EQ(SegmentDistance(0, 0, 300, 400, 151 + 4 * t, 200 - 3 * t),
+                  t >= 0 ? 5 * t : -5 * t - 1);
+    }
+}
+
 TEST(WireTables, CountAndRename) {
     Board b = EmptyBoard();
     EXPECT_EQ(CountWireEnds(b, -1), 0);

@@ -305,6 +305,53 @@ TEST(Wires, DeleteToolChosenMidBandLeavesNoBand) {
     EXPECT_EQ(d.window().MainPicture().Image(), before);
 }
 
+TEST(Chords, OtherButtonsNeverSplitALeftGesture) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.window().LinePic_Click();
+    // Middle held on the cell: the left drag still moves it and ends with its release.
+    d.Press({145, 145}, Qt::MiddleButton);
+    d.Drag({145, 145}, {245, 195});
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 200);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 150);
+    d.Release({245, 195}, Qt::MiddleButton);
+    EXPECT_EQ(d.window().Windows().Capture(), 0);
+    // Middle held on the strip: the strip keeps the gesture, the cell stays.
+    d.Press({400, 530}, Qt::MiddleButton);
+    d.Drag({245, 195}, {345, 195});
+    d.Release({400, 530}, Qt::MiddleButton);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 200);
+    EXPECT_EQ(d.board().MouseMode, 0);
+    d.Drag({245, 195}, {345, 195});  // and the board answers again
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 300);
+}
+
+TEST(Chords, AToolChangeFinishesAPartDragAsItsReleaseWould) {
+    WindowDriver d;
+    d.Place(Kind::Cell, 100, 100);
+    d.window().LinePic_Click();
+    d.Press({145, 145});
+    d.MoveTo({245, 195});
+    d.window().PencilPic_Click();
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 200);
+    d.Release({300, 300});
+    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 200);
+    EXPECT_EQ(d.window().Windows().Capture(), 0);
+    d.Drag({100, 300}, {200, 300});  // the pencil has the next gesture
+    EXPECT_EQ(d.window().Glasso1().Strokes().size(), 1u);
+
+    // A palette drag over the board is placed as its release would place it.
+    d.Press(d.SlotCentre(3));
+    d.MoveTo({300, 200});
+    d.window().DelPic_Click();
+    EXPECT_EQ(d.board().MouseMode, 0);
+    EXPECT_EQ(El(d, Kind::Light, 1).Tag, 2);
+    d.Release({300, 200});
+    EXPECT_EQ(d.board().LastValue(), 2);
+}
+
 TEST(DeleteToolOnWires, NearestWithinSevenWithItsLoneJunctions) {
     WindowDriver d;
     d.window().LinePic_Click();
@@ -330,6 +377,17 @@ TEST(DeleteToolOnWires, NearestWithinSevenWithItsLoneJunctions) {
     d.Drag({300, 300}, {305, 300});  // 5 still counts as a click
     EXPECT_EQ(d.board().LastWire(), 0);
     EXPECT_EQ(d.board().LastJunction(), 0);
+}
+
+TEST(DeleteToolOnWires, ExactlyEightPixelsOffASlopedWireKeepsIt) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.Drag({100, 300}, {130, 260});
+    d.window().DelPic_Click();
+    d.Click({110, 300});  // 8 from the wire's line, exactly
+    EXPECT_EQ(d.board().LastWire(), 1);
+    d.Click({109, 299});  // 7.2
+    EXPECT_EQ(d.board().LastWire(), 0);
 }
 
 TEST(DeleteToolOnWires, TiesGoToTheLowerRow) {

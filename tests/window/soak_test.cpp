@@ -1,17 +1,27 @@
 // Long random sequences of gestures on the real window: after every event the board model
-// holds its invariants and the bulbs show a fresh solve's values.
+// holds its invariants and the bulbs show a fresh solve's values. The default run takes 10 seeds
+// of 3,000 events; SOAK_SEEDS and SOAK_EVENTS ask for a longer one (the soak.long test).
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "gesture_soak.h"
 
 namespace cw::test {
 namespace {
 
+int FromEnvironment(const char* name, int fallback) {
+    const char* v = std::getenv(name);
+    return v ? std::atoi(v) : fallback;
+}
+
 TEST(Soak, RandomGesturesKeepTheBoardSound) {
-    for (uint32_t seed : {1u, 2u, 3u}) {
+    const int seeds = FromEnvironment("SOAK_SEEDS", 10),
+              events = FromEnvironment("SOAK_EVENTS", 3000);
+    for (uint32_t seed = 1; seed <= static_cast<uint32_t>(seeds); ++seed) {
         WindowDriver d;
         GestureSoak soak(d, seed);
-        for (int event = 0; event < 1500; ++event) {
+        for (int event = 0; event < events; ++event) {
             soak.Step();
             const std::string bad = soak.CheckInvariants();
             ASSERT_TRUE(bad.empty()) << "seed " << seed << ", event " << event << " ("

@@ -1,0 +1,41 @@
+#include "toolkit/pointer_grab.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
+
+namespace cw {
+
+PointerGrab::PointerGrab(QWidget* window) : QObject(window), window_(window) {
+    window->winId();  // the native window exists from now on
+    window->windowHandle()->installEventFilter(this);
+}
+
+bool PointerGrab::eventFilter(QObject*, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) {
+        return false;
+    }
+    auto* e = static_cast<QMouseEvent*>(event);
+    const bool press = type != QEvent::MouseButtonRelease && type != QEvent::MouseMove;
+    if (type == QEvent::MouseMove && e->buttons() == Qt::NoButton) return false;
+    const QPoint at = e->position().toPoint();
+    if (press && (e->buttons() == e->button() || !owner_)) {
+        QWidget* under = window_->childAt(at);
+        owner_ = under ? under : window_;
+    }
+    if (owner_) {
+        QWidget* to = owner_;
+        // A double click is a second press to the controls.
+        QMouseEvent routed(type == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : type,
+                           QPointF(to->mapFrom(window_, at)), e->scenePosition(),
+                           e->globalPosition(), e->button(), e->buttons(), e->modifiers());
+        QApplication::sendEvent(to, &routed);
+    }
+    if (type == QEvent::MouseButtonRelease && e->buttons() == Qt::NoButton) owner_ = nullptr;
+    return true;
+}
+
+}  // namespace cw

@@ -1,0 +1,28 @@
+// The one pointer grab of a window: the widget that takes the first press of a gesture gets
+// every press, move and release until no button is held, as Qt's implicit grab does. Qt drops
+// the rest of a gesture when the widget it grabbed for is hidden while another button is still
+// down, so a release could never reach the part it belonged to; routing the window's mouse
+// events here never loses one. Moves without a button are left to Qt.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+namespace cw {
+
+class PointerGrab final : public QObject {
+  public:
+    // Watches the mouse events of window's native window.
+    explicit PointerGrab(QWidget* window);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* window_;
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace cw
