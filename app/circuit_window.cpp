@@ -10,7 +10,6 @@
 #include "render/board_painter.h"
 #include "render/symbol_painters.h"
 #include "render/tool_icons.h"
-#include "toolkit/colours.h"
 #include "toolkit/pointer_grab.h"
 
 namespace cw {
@@ -76,11 +75,11 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     };
 
     new PointerGrab(this);
-    relay_ = std::make_unique<OverlayRelay>(*glasso_, platform_, handle_, mainPicture_->Handle(),
-                                            board_, [this](Kind kind, int i) {
-                                                const PictureControl* c = Element(kind, i);
-                                                return c ? c->Handle() : 0;
-                                            });
+    relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
+                   [this](Kind kind, int i) {
+                       const PictureControl* c = Element(kind, i);
+                       return c ? c->Handle() : 0;
+                   });
 
     Form_Load();
     resize(kDesignClientWidth, kDesignClientHeight);

@@ -5,7 +5,7 @@
 
 #include <QWidget>
 #include <array>
-#include <memory>
+#include <optional>
 #include <vector>
 
 #include "edit/edit_host.h"
@@ -97,7 +97,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     PictureControl* pencilPic_;
     PictureControl* linePic_;
     PictureControl* menuPic_;
-    std::unique_ptr<OverlayRelay> relay_;
+    std::optional<OverlayRelay> relay_;
     // Controls of elements 1..U of each array; slot 0 (the template) has none.
     std::array<std::vector<PictureControl*>, 4> elements_;
     // The component a running drag belongs to, and where its last event put the pointer.

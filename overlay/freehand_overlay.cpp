@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <bit>
 #include <cmath>
 
 #include "model/numeric.h"
@@ -29,26 +30,11 @@ QRect Padded(const QRectF& r) {
 // The event in the platform's encoding: the message, and as wParam the buttons held after it
 // and the Shift and Ctrl keys.
 uint32_t MessageOf(const QMouseEvent* event) {
+    if (event->type() == QEvent::MouseMove) return kWmMouseMove;
+    const uint32_t left =
+        event->type() == QEvent::MouseButtonRelease ? kWmLButtonUp : kWmLButtonDown;
     const Qt::MouseButton b = event->button();
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            return b == Qt::LeftButton    ? kWmLButtonDown
-                   : b == Qt::RightButton ? kWmRButtonDown
-                                          : kWmMButtonDown;
-        case QEvent::MouseButtonRelease:
-            return b == Qt::LeftButton    ? kWmLButtonUp
-                   : b == Qt::RightButton ? kWmRButtonUp
-                                          : kWmMButtonUp;
-        default:
-            return kWmMouseMove;
-    }
-}
-
-uint32_t ButtonFlag(uint32_t message) {
-    return (message == kWmLButtonDown || message == kWmLButtonUp)   ? kMkLButton
-           : (message == kWmRButtonDown || message == kWmRButtonUp) ? kMkRButton
-                                                                    : kMkMButton;
+    return left + (b == Qt::LeftButton ? 0 : b == Qt::RightButton ? 3 : 6);
 }
 
 uint32_t WParamOf(const QMouseEvent* event) {
@@ -134,7 +120,7 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     // Whether a gesture's messages are reported or kept for strokes is decided by its first
     // press, so a tool chosen halfway never splits one gesture between the two.
     const uint32_t held = wParam & kMkButtons;
-    const bool firstPress = IsButtonDown(message) && held == ButtonFlag(message);
+    const bool firstPress = IsButtonDown(message) && std::has_single_bit(held);
     if (firstPress || (held == 0 && !IsButtonUp(message))) reporting_ = !penMode_;
     const bool report = reporting_;
     if (IsButtonUp(message) && held == 0) reporting_ = !penMode_;

@@ -14,27 +14,18 @@ namespace cw {
 class Glasso;
 class Platform;
 
-class OverlayRelay {
-  public:
-    // The window handle of element i of an array, 0 when it has none.
-    using ElementHandle = std::function<int32_t(Kind, int)>;
-    OverlayRelay(Glasso& glasso, Platform& platform, int32_t mainWindow, int32_t board,
-                 const Board& model, ElementHandle elementHandle);
-    OverlayRelay(const OverlayRelay&) = delete;
-    OverlayRelay& operator=(const OverlayRelay&) = delete;
-
+struct OverlayRelay {
     // (message, wParam, lParam) as the overlay reported them, the point in its coordinates.
     void MouseMessage(int32_t message, int32_t wParam, int32_t lParam);
     // Repaints the board and every placed component under (x1, y1)-(x2, y2) of the overlay.
     void RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
-  private:
-    Glasso& glasso_;
-    Platform& platform_;
-    int32_t mainWindow_;
-    int32_t board_;
-    const Board& model_;
-    ElementHandle elementHandle_;
+    Glasso& glasso;
+    Platform& platform;
+    int32_t mainWindow;
+    int32_t board;
+    const Board& model;
+    std::function<int32_t(Kind, int)> elementHandle;  // 0 for an element without a window
 };
 
 }  // namespace cw

@@ -3,10 +3,12 @@
 // and where the pen's edge falls on a pixel centre (an odd width at a whole coordinate, an even
 // one at a half) the spare pixel right of and below the path, as Qt's aliased pens place it.
 // That choice is made in logical pixels, so a ratio of 2 shows the same shapes as a ratio of 1,
-// twice as fine. Lines, boxes and ellipses are drawn by QPainter (XOR through its raster
-// operation); dots and rounded rectangles, which QPainter draws uneven, are laid out here.
+// twice as fine. Lines are drawn by QPainter (XOR through its raster operation); boxes,
+// ellipses, dots and rounded rectangles, which QPainter draws uneven or slowly, are laid out
+// here in whole device pixels.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -15,6 +17,10 @@
 #include "render/surface.h"
 
 namespace cw {
+
+inline QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 class ImageSurface final : public Surface {
   public:
@@ -51,8 +57,16 @@ class ImageSurface final : public Surface {
     void Finish(const QRectF& bounds);
     // Outlines the rounded rectangle path (corner radii rx, ry; a point when the path has no
     // size) with the pen's width in pen, and fills its inside with fill when given, pixel by
-    // pixel in device space.
-    void FillRounded(const QRectF& path, double rx, double ry, Rgb pen, const Rgb* fill);
+    // pixel in device space. The pen's outer corners are round, or square when mitred.
+    void FillRounded(const QRectF& path, double rx, double ry, Rgb pen, const Rgb* fill,
+                     bool mitred = false);
+    // A thick line with round ends: the device pixels whose centres lie within half the pen's
+    // width of the segment.
+    void FillCapsule(double x1, double y1, double x2, double y2);
+    // The painter for runs of device pixels, or null where they are written straight into the
+    // image; FillRun writes one run of a row with the pen's mode.
+    QPainter* RunPainter();
+    void FillRun(QPainter* p, int row, int from, int to, Rgb colour);
     // The device columns first..last of the row whose centre is y inside the rounded
     // rectangle shape; false when the row misses it.
     static bool Span(const QRectF& shape, double rx, double ry, double y, int& first, int& last);
@@ -61,6 +75,7 @@ class ImageSurface final : public Surface {
     std::unique_ptr<QPainter> batch_;
     std::unique_ptr<QPainter> single_;
     QRect drawn_;
+    QRect clip_;  // device pixels; null for the whole image
 };
 
 }  // namespace cw

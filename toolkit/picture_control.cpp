@@ -86,7 +86,7 @@ void PictureControl::Refresh() {
     if (!isVisible()) return;
     if (previous_.size() != image_.size() ||
         previous_.devicePixelRatio() != image_.devicePixelRatio()) {
-        repaint();
+        update();
         return;
     }
     const QRegion changed = ChangedArea(previous_, image_);
@@ -97,7 +97,7 @@ void PictureControl::Refresh() {
         logical +=
             QRectF(r.x() / dpr, r.y() / dpr, r.width() / dpr, r.height() / dpr).toAlignedRect();
     }
-    repaint(logical.translated(border_, border_));
+    update(logical.translated(border_, border_));
 }
 
 void PictureControl::Redraw(const Rect32& area) {
@@ -137,33 +137,27 @@ void PictureControl::paintEvent(QPaintEvent* event) {
     p.drawImage(QPoint(border_, border_), image_);
 }
 
-namespace {
-int ButtonOf(Qt::MouseButton b) {
-    return b == Qt::LeftButton ? 1 : b == Qt::RightButton ? 2 : 4;
-}
-}  // namespace
-
 void PictureControl::Deliver(Action action, QMouseEvent* event) {
     event->accept();
-    const Qt::MouseButtons held = event->buttons();
-    const int buttons = ((held & Qt::LeftButton) ? 1 : 0) | ((held & Qt::RightButton) ? 2 : 0) |
-                        ((held & Qt::MiddleButton) ? 4 : 0);
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const int shift = ((mods & Qt::ShiftModifier) ? 1 : 0) | ((mods & Qt::ControlModifier) ? 2 : 0);
+    // Qt numbers the buttons as the handlers do: 1 left, 2 right, 4 middle.
+    const int held =
+        static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    const int shift = ((keys & Qt::ShiftModifier) ? 1 : 0) | ((keys & Qt::ControlModifier) ? 2 : 0);
     const QPoint p = event->position().toPoint();
-    Deliver(action, action == Action::Move ? buttons : ButtonOf(event->button()), shift,
-            static_cast<float>(p.x()), static_cast<float>(p.y()));
+    Deliver(action, action == Action::Move ? held : static_cast<int>(event->button()), shift, p.x(),
+            p.y());
 }
 
-void PictureControl::Deliver(Action action, int button, int shift, float x, float y) {
-    const float fx = x - static_cast<float>(border_), fy = y - static_cast<float>(border_);
+void PictureControl::Deliver(Action action, int button, int shift, int x, int y) {
+    const float fx = static_cast<float>(x - border_), fy = static_cast<float>(y - border_);
     if (action == Action::Move) {
         if (MouseMove) MouseMove(button, shift, fx, fy);
     } else if (action == Action::Down) {
         if (button == 1) leftPressed_ = true;
         if (MouseDown) MouseDown(button, shift, fx, fy);
     } else {
-        const bool click = button == 1 && leftPressed_ && rect().contains(QPointF(x, y).toPoint());
+        const bool click = button == 1 && leftPressed_ && rect().contains(x, y);
         if (button == 1) leftPressed_ = false;
         if (MouseUp) MouseUp(button, shift, fx, fy);
         if (click && Click) Click();
@@ -182,16 +176,14 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {
     const int shift = ((wParam & kMkShift) ? 1 : 0) | ((wParam & kMkControl) ? 2 : 0);
-    const float fx = static_cast<float>(x), fy = static_cast<float>(y);
     if (message == kWmMouseMove) {
-        const int held = ((wParam & kMkLButton) ? 1 : 0) | ((wParam & kMkRButton) ? 2 : 0) |
-                         ((wParam & kMkMButton) ? 4 : 0);
-        Deliver(Action::Move, held, shift, fx, fy);
+        const int held =
+            static_cast<int>(wParam & (kMkLButton | kMkRButton)) | ((wParam & kMkMButton) ? 4 : 0);
+        Deliver(Action::Move, held, shift, x, y);
     } else if (IsButtonDown(message) || IsButtonUp(message)) {
-        const int button = (message == kWmLButtonDown || message == kWmLButtonUp)   ? 1
-                           : (message == kWmRButtonDown || message == kWmRButtonUp) ? 2
-                                                                                    : 4;
-        Deliver(IsButtonDown(message) ? Action::Down : Action::Up, button, shift, fx, fy);
+        // Left, right and middle messages lie three apart: buttons 1, 2 and 4.
+        const int button = 1 << ((message - kWmLButtonDown) / 3);
+        Deliver(IsButtonDown(message) ? Action::Down : Action::Up, button, shift, x, y);
     }
 }
 

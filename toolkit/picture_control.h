@@ -59,7 +59,7 @@ class PictureControl final : public QWidget {
     enum class Action { Down, Move, Up };
     // Runs the handler of one event: button 1 left, 2 right, 4 middle (for moves, those held);
     // shift 1 Shift, 2 Ctrl; (x, y) in the outer area's pixels.
-    void Deliver(Action action, int button, int shift, float x, float y);
+    void Deliver(Action action, int button, int shift, int x, int y);
     void Deliver(Action action, QMouseEvent* event);
 
     int border_;
