@@ -5,19 +5,19 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
-cw_ensure_deps
+cw_ensure_deps test
 
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCW_BUILD_BENCH=ON
 cmake --build build -j2
 ctest --test-dir build -j2 --output-on-failure -LE long
 
 if [ "${CW_SKIP_SANITIZERS:-0}" != "1" ]; then
     cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCW_SANITIZE=ON \
-        -DCW_BUILD_BENCH=OFF
+        -DCW_BUILD_BENCH=OFF -DBUILD_TESTING=ON
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long"
+        ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long|package"
 fi
 echo "All tests passed."

@@ -1,14 +1,17 @@
-#!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
-# Sourced by run.sh and test.sh so both work on a bare machine and on a ready one.
+# Installs the Debian packages a step needs, only those that are missing. Sourced by run.sh
+# (`cw_ensure_deps build`: what building and running the program need) and by test.sh
+# (`cw_ensure_deps test`: that and the test tools), so both work on a bare machine and a ready one.
 
-cw_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev libgtest-dev libgmock-dev
-    libbenchmark-dev xvfb xdotool x11-apps imagemagick)
+cw_build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev)
+cw_test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils
+    imagemagick dpkg-dev desktop-file-utils appstream)
 
 cw_ensure_deps() {
+    local wanted=("${cw_build_packages[@]}")
+    if [ "${1:-build}" = "test" ]; then wanted+=("${cw_test_packages[@]}"); fi
     local missing=()
     local pkg
-    for pkg in "${cw_packages[@]}"; do
+    for pkg in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi

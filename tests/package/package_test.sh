@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The Debian package as a school's IT would get it: built with CPack, holding exactly the
+# program, its desktop entry, icons and metainfo under /usr, with computed dependencies; the
+# installed files pass the freedesktop and AppStream validators; and the program taken out of
+# the package starts under Xvfb and shows its window with the icon set.
+#   package_test.sh <build directory>
+# Exits 77 (skipped) when a tool is missing, except under CI=true, where that fails.
+set -euo pipefail
+
+build=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool xprop; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "package test: $tool is not installed"
+        if [ "${CI:-}" = "true" ]; then exit 1; fi
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+xvfb= app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack did not make the package"; }
+deb=$(ls "$work"/out/circuit-workbench_*_amd64.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no circuit-workbench_<version>_amd64.deb"
+echo "package: $(basename "$deb")"
+
+id=org.circuitworkbench.CircuitWorkbench
+expected="./usr/bin/circuit-workbench
+./usr/share/applications/$id.desktop
+./usr/share/metainfo/$id.metainfo.xml
+./usr/share/icons/hicolor/scalable/apps/$id.svg"
+for size in 16 22 32 48 64 128 256; do
+    expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+if [ "$files" != "$(sort <<<"$expected")" ]; then
+    diff <(sort <<<"$expected") <(echo "$files") || true
+    fail "the package holds other files than the program, desktop entry, icons and metainfo"
+fi
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+grep -q 'libqt6widgets6' <<<"$depends" || fail "dependencies were not computed from the program"
+
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+
+display=
+for n in $(seq 141 190); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || fail "no free X display"
+Xvfb "$display" -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+QT_QPA_PLATFORM=xcb "$root/usr/bin/circuit-workbench" >"$work/app.log" 2>&1 &
+app=$!
+window=
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Circuit Workbench$' 2>/dev/null || true)
+    window=${window%%$'\n'*}
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { cat "$work/app.log"; fail "the packaged program showed no window"; }
+icon=$(xprop -id "$window" _NET_WM_ICON 2>&1 || true)
+grep -q '^_NET_WM_ICON(CARDINAL) = ' <<<"$icon" || fail "the window has no icon: ${icon:0:200}"
+echo "the packaged program shows its window with its icon"
