@@ -59,9 +59,7 @@ struct NetList {
 
 class DisjointSets {
   public:
-    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)) {
-        std::iota(parent_.begin(), parent_.end(), 0);
-    }
+    explicit DisjointSets(int n) : parent_(n) { std::iota(parent_.begin(), parent_.end(), 0); }
     int Find(int x) {
         while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
         return x;
@@ -107,7 +105,7 @@ Numbering ReadNumbers(const Board& board) {
 void ClearBulbs(Board& board, const Numbering& numbering, const BulbRefresh& refreshBulb) {
     for (int l = 1; l <= board.PlacedCount(Kind::Light); ++l) {
         const int k = board.At(Kind::Light, l).Tag;
-        if (numbering.Owns(k)) board.ValueTable[static_cast<size_t>(k)] = 0;
+        if (numbering.Owns(k)) board.ValueTable[k] = 0;
         if (refreshBulb) refreshBulb(l);
     }
 }
@@ -122,7 +120,7 @@ void RepaintBulbs(const Board& board, const BulbRefresh& refreshBulb) {
 std::optional<NetList> BuildNetList(const Board& board) {
     NetList net;
     for (int i = 1; i <= board.LastWire(); ++i) {
-        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const WireRow& w = board.WireTable[i];
         net.joins.push_back({{w.end[0], w.end[1]}});
     }
     for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
@@ -171,7 +169,7 @@ std::optional<NetList> BuildNetList(const Board& board) {
 int JoinNodes(NetList& net) {
     DisjointSets points(net.pointCount);
     for (const Join& j : net.joins) points.Unite(j.point[0], j.point[1]);
-    std::vector<int> nodeOfRoot(static_cast<size_t>(net.pointCount), -1);
+    std::vector<int> nodeOfRoot(net.pointCount, -1);
     int nodes = 0;
     for (Part& p : net.parts) {
         for (int& t : p.terminal) {
@@ -187,12 +185,12 @@ int JoinNodes(NetList& net) {
 // is pruned, which may leave its other node a dead end in turn. A part with both terminals on
 // one node is never pruned. Gives the number of surviving parts.
 int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
-    std::vector<int> uses(static_cast<size_t>(nodeCount), 0);
+    std::vector<int> uses(nodeCount, 0);
     for (const Part& p : parts) {
         for (int t : p.terminal) ++uses[t];
     }
     // The parts at each node, as one list cut by node.
-    std::vector<int> first(static_cast<size_t>(nodeCount) + 1, 0);
+    std::vector<int> first(nodeCount + 1, 0);
     for (int n = 0; n < nodeCount; ++n) first[n + 1] = first[n] + uses[n];
     std::vector<int> partsAt(static_cast<size_t>(first.back()));
     std::vector<int> fill(first.begin(), first.end() - 1);
@@ -222,7 +220,7 @@ int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
 }
 
 int SurvivingNodes(const std::vector<Part>& parts, int nodeCount) {
-    std::vector<bool> used(static_cast<size_t>(nodeCount), false);
+    std::vector<bool> used(nodeCount, false);
     for (const Part& p : parts) {
         if (!p.pruned) used[p.terminal[0]] = used[p.terminal[1]] = true;
     }
@@ -239,14 +237,14 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
     for (const Part& p : parts) {
         if (p.Carries()) pieces.Unite(p.terminal[0], p.terminal[1]);
     }
-    std::vector<bool> driven(static_cast<size_t>(nodeCount), false);
+    std::vector<bool> driven(nodeCount, false);
     for (const Part& p : parts) {
         if (p.Carries() && p.kind == PartKind::Cell) driven[pieces.Find(p.terminal[0])] = true;
     }
     // Unknown potentials are numbered 0..count-1; the reference node of a piece and the nodes
     // of undriven pieces keep -1.
-    std::vector<int> unknown(static_cast<size_t>(nodeCount), -1);
-    std::vector<bool> hasReference(static_cast<size_t>(nodeCount), false);
+    std::vector<int> unknown(nodeCount, -1);
+    std::vector<bool> hasReference(nodeCount, false);
     int count = 0;
     for (int n = 0; n < nodeCount; ++n) {
         const int piece = pieces.Find(n);
@@ -257,7 +255,7 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
             hasReference[piece] = true;
         }
     }
-    std::vector<long double> potential(static_cast<size_t>(nodeCount), 0.0L);
+    std::vector<long double> potential(nodeCount, 0.0L);
     if (count == 0) return potential;
 
     // A part from a to b carries g (V(a) - V(b) - E): conductance stamps on the left, a cell's
@@ -279,7 +277,7 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
     if (factor.info() != Eigen::Success) return std::nullopt;
 
     Eigen::VectorXd correction = factor.solve(drive);
-    std::vector<long double> x(static_cast<size_t>(count), 0.0L);
+    std::vector<long double> x(count, 0.0L);
     Eigen::VectorXd residual(count);
     for (int round = 0;; ++round) {
         for (int i = 0; i < count; ++i) x[i] += correction[i];
@@ -320,8 +318,7 @@ void StoreBulbValues(Board& board, const std::vector<Part>& parts,
     for (const Part& p : parts) {
         if (p.kind != PartKind::Bulb || !p.Carries()) continue;
         const long double drop = potential[p.terminal[0]] - potential[p.terminal[1]];
-        board.ValueTable[static_cast<size_t>(p.number)] =
-            HundredthsShown(drop / static_cast<long double>(p.ohms));
+        board.ValueTable[p.number] = HundredthsShown(drop / static_cast<long double>(p.ohms));
     }
 }
 

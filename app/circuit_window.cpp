@@ -102,7 +102,7 @@ void Circuit::Form_Load() {
         LoadElement(kind);
         ZOrderElement(kind, board_.UBound(kind));
     }
-    board_.MouseMode = 0;
+    board_.MouseMode = kMouseIdle;
     PencilPic_Click();
 }
 
@@ -123,10 +123,10 @@ void Circuit::resizeEvent(QResizeEvent* event) {
 }
 
 void Circuit::EndRunningGesture() {
-    if (board_.MouseMode == 1 || board_.MouseMode == 2) {
+    if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
         ComponentMouseUp(board_, *this, held_.kind, held_.index, 1, 0, held_.x, held_.y);
-    } else if (board_.MouseMode == 10) {
-        board_.MouseMode = 0;
+    } else if (board_.MouseMode == kMouseBoardGesture) {
+        board_.MouseMode = kMouseIdle;
         RefreshBoard();  // takes the band's XOR stroke off the board
     }
 }
@@ -143,13 +143,13 @@ void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode
 }
 
 void Circuit::PencilPic_Click() {
-    SelectTool(0, pencilPic_, true);
+    SelectTool(kToolPencil, pencilPic_, true);
 }
 void Circuit::LinePic_Click() {
-    SelectTool(1, linePic_, false);
+    SelectTool(kToolLine, linePic_, false);
 }
 void Circuit::DelPic_Click() {
-    SelectTool(2, delPic_, false);
+    SelectTool(kToolDelete, delPic_, false);
 }
 
 void Circuit::MenuPic_MouseDown(int, int, float x, float) {
@@ -173,13 +173,12 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
 PictureControl* Circuit::Element(Kind kind, int i) const {
     const auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
     if (i < 1 || i >= static_cast<int>(controls.size())) return nullptr;
-    return controls[static_cast<size_t>(i)];
+    return controls[i];
 }
 
 void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
     // An element already unloaded (its control waits for deletion) draws as unplaced.
-    const int32_t tag =
-        i <= board_.UBound(kind) ? board_.Array(kind)[static_cast<size_t>(i)].Tag : 0;
+    const int32_t tag = i <= board_.UBound(kind) ? board_.At(kind, i).Tag : 0;
     switch (kind) {
         case Kind::Cell:
             Cell_Paint(s);
@@ -201,9 +200,9 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     c->SetBackColor(kWindowBackground);
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
-        const bool idle = board_.MouseMode == 0;
+        const bool idle = board_.MouseMode == kMouseIdle;
         ComponentMouseDown(board_, *this, kind, i, b, sh, x, y);
-        if (idle && board_.MouseMode != 0) held_ = {kind, i, x, y};
+        if (idle && board_.MouseMode != kMouseIdle) held_ = {kind, i, x, y};
     };
     c->MouseMove = [this, kind, i](int b, int sh, float x, float y) {
         ComponentMouseMove(board_, *this, kind, i, b, sh, x, y);
@@ -247,7 +246,7 @@ void Circuit::UnloadLastElement(Kind kind) {
 void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, float height) {
     PictureControl* c = Element(kind, i);
     if (!c) return;
-    ComponentElement& e = board_.Array(kind)[static_cast<size_t>(i)];
+    ComponentElement& e = board_.At(kind, i);
     e.Left = left;
     e.Top = top;
     e.Width = width;
@@ -258,7 +257,7 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
 void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
     PictureControl* c = Element(kind, i);
     if (!c) return;
-    board_.Array(kind)[static_cast<size_t>(i)].Visible = visible;
+    board_.At(kind, i).Visible = visible;
     c->setVisible(visible);
 }
 

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <random>
 
-#include "../tests/window/gesture_soak.h"
-#include "../tests/window/window_driver.h"
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "geometry/terminal_position.h"
+#include "support/gesture_soak.h"
+#include "support/window_driver.h"
 
 namespace cw::bench {
 namespace {

@@ -5,6 +5,7 @@
 
 #include "edit/component_gestures.h"
 #include "edit/edit_host.h"
+#include "edit/gesture_rules.h"
 #include "geometry/hit_test.h"
 #include "geometry/terminal_position.h"
 #include "geometry/wire_tables.h"
@@ -34,8 +35,8 @@ void ClampRubber(Board& board, const EditHost& host, float x, float y) {
 }  // namespace
 
 void MainPicture_MouseDown(Board& board, EditHost& host, int button, int, float x, float y) {
-    if (button != 1 || board.MouseMode != 0) return;
-    if (board.ToolMode == 1) {
+    if (button != kLeftButton || board.MouseMode != kMouseIdle) return;
+    if (board.ToolMode == kToolLine) {
         board.AnchorX = Nearest16(x);
         board.AnchorY = Nearest16(y);
         const int16_t n = FindNodeAt(board, board.AnchorX, board.AnchorY);
@@ -46,18 +47,18 @@ void MainPicture_MouseDown(Board& board, EditHost& host, int button, int, float 
         }
         board.RubberX = Nearest16(x);
         board.RubberY = Nearest16(y);
-        board.MouseMode = 10;
+        board.MouseMode = kMouseBoardGesture;
         BandStroke(board, host);
         host.ShowBoardStrokes();
-    } else if (board.ToolMode == 2) {
-        board.MouseMode = 10;
+    } else if (board.ToolMode == kToolDelete) {
+        board.MouseMode = kMouseBoardGesture;
         board.AnchorX = Nearest16(x);
         board.AnchorY = Nearest16(y);
     }
 }
 
 void MainPicture_MouseMove(Board& board, EditHost& host, int, int, float x, float y) {
-    if (board.MouseMode != 10 || board.ToolMode != 1) return;
+    if (board.MouseMode != kMouseBoardGesture || board.ToolMode != kToolLine) return;
     BandStroke(board, host);
     ClampRubber(board, host, x, y);
     BandStroke(board, host);
@@ -65,25 +66,26 @@ void MainPicture_MouseMove(Board& board, EditHost& host, int, int, float x, floa
 }
 
 void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float y) {
-    if (board.MouseMode == 10 && board.ToolMode == 1) {
+    if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolLine) {
         ClampRubber(board, host, x, y);
-        const bool tooShort = std::abs(board.AnchorY - board.RubberY) < 7 &&
-                              std::abs(board.AnchorX - board.RubberX) < 7;
+        const bool tooShort = std::abs(board.AnchorY - board.RubberY) < kShortestWire &&
+                              std::abs(board.AnchorX - board.RubberX) < kShortestWire;
         if (!tooShort &&
             AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
             SolveAndRepaint(board, host);
         }
-        board.MouseMode = 0;
+        board.MouseMode = kMouseIdle;
         host.RefreshBoard();
-    } else if (board.MouseMode == 10 && board.ToolMode == 2) {
+    } else if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolDelete) {
         // A drag deletes nothing and changes nothing; a tool change ends a band before the
         // delete tool can see its release, so there is no stroke to take off the board.
-        if (std::fabs(board.AnchorX - x) <= 5 && std::fabs(board.AnchorY - y) <= 5) {
+        if (std::fabs(board.AnchorX - x) <= kClickSlack &&
+            std::fabs(board.AnchorY - y) <= kClickSlack) {
             DeleteNearestWire(board, board.AnchorX, board.AnchorY);
             SolveAndRepaint(board, host);
             host.RefreshBoard();
         }
-        board.MouseMode = 0;
+        board.MouseMode = kMouseIdle;
     }
     host.ReleaseCapture();
 }
@@ -109,7 +111,7 @@ void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
     int l = 0;
     const TerminalIndex terminals(board);
     for (int i = 1; i <= board.LastWire(); ++i) {
-        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const WireRow& w = board.WireTable[i];
         const Point16 p1 = terminals.NodePosition(w.end[0]);
         const Point16 p2 = terminals.NodePosition(w.end[1]);
         const int16_t d = SegmentDistance(p1.x, p1.y, p2.x, p2.y, px, py);
@@ -118,8 +120,8 @@ void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
             l = i;
         }
     }
-    if (l == 0 || best > 7) return;
-    const auto row = [&]() -> WireRow& { return board.WireTable[static_cast<size_t>(l)]; };
+    if (l == 0 || best > kWireReach) return;
+    const auto row = [&]() -> WireRow& { return board.WireTable[l]; };
     const bool firstOnlyHere = row().end[0] < 0 && CountWireEnds(board, row().end[0]) <= 1;
     if (row().end[1] < 0 && CountWireEnds(board, row().end[1]) <= 1)
         RemoveJunction(board, -row().end[1]);

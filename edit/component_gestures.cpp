@@ -4,6 +4,7 @@
 
 #include "analysis/solver.h"
 #include "edit/edit_host.h"
+#include "edit/gesture_rules.h"
 #include "geometry/terminal_position.h"
 #include "geometry/wire_tables.h"
 #include "model/numeric.h"
@@ -24,7 +25,7 @@ int16_t InitialValue(Kind kind) {
 
 void ApplyClickAction(Board& board, Kind kind, int k) {
     if (k < 1 || k > board.LastValue()) return;
-    int16_t& v = board.ValueTable[static_cast<size_t>(k)];
+    int16_t& v = board.ValueTable[k];
     if (kind == Kind::Swit) {
         v = static_cast<int16_t>(1 - v);
     } else if (kind == Kind::Resi) {
@@ -36,7 +37,7 @@ void ApplyClickAction(Board& board, Kind kind, int k) {
 // Sends the dragged copy back to its palette slot and drops the copy its press loaded.
 void CancelPlacement(Board& board, EditHost& host, Kind kind) {
     const int U = board.UBound(kind);
-    const ComponentElement& slot = board.Array(kind)[static_cast<size_t>(U)];
+    const ComponentElement& slot = board.At(kind, U);
     const float side = host.MenuScaleHeight() - 2;
     host.MoveElement(kind, U - 1, slot.Left, slot.Top, side, side);
     host.UnloadLastElement(kind);
@@ -50,20 +51,20 @@ void SolveAndRepaint(Board& board, EditHost& host) {
 
 void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,
                         float y) {
-    if (button != 1 || board.MouseMode != 0) return;
+    if (button != kLeftButton || board.MouseMode != kMouseIdle) return;
     const int U = board.UBound(kind);
     if (i < 1 || i > U) return;
     {
-        const ComponentElement& e = board.Array(kind)[static_cast<size_t>(i)];
+        const ComponentElement& e = board.At(kind, i);
         board.RubberX = Nearest16(e.Left);
         board.RubberY = Nearest16(e.Top);
     }
-    board.MouseMode = 1;
+    board.MouseMode = kMouseMoving;
     if (i == U) {
         host.LoadElement(kind);
-        const ComponentElement pressed = board.Array(kind)[static_cast<size_t>(i)];
+        const ComponentElement pressed = board.At(kind, i);
         host.MoveElement(kind, U + 1, pressed.Left, pressed.Top, pressed.Width, pressed.Height);
-        board.MouseMode = 2;
+        board.MouseMode = kMousePlacing;
     }
     host.ZOrderElement(kind, i);
     host.ZOrderOverlay();
@@ -73,19 +74,19 @@ void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int butt
 
 void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int, float x,
                         float y) {
-    if (board.MouseMode != 1 && board.MouseMode != 2) return;
+    if (board.MouseMode != kMouseMoving && board.MouseMode != kMousePlacing) return;
     if (i < 1 || i > board.UBound(kind)) return;
-    const ComponentElement e = board.Array(kind)[static_cast<size_t>(i)];
+    const ComponentElement e = board.At(kind, i);
     const int16_t leftLimit = Nearest16(host.WindowScaleWidth() - e.ScaleWidth() - 3);
     const int16_t left = MaxInt(0, MinInt(leftLimit, Nearest16(e.Left + x - board.AnchorX)));
     // A placed component stays above the palette strip; a new one may be dragged over it.
-    const float strip = board.MouseMode == 1 ? host.MenuScaleHeight() : 0.0f;
+    const float strip = board.MouseMode == kMouseMoving ? host.MenuScaleHeight() : 0.0f;
     const int16_t topLimit = Nearest16(host.WindowScaleHeight() - strip - e.ScaleHeight() - 3);
     const int16_t top = MaxInt(0, MinInt(topLimit, Nearest16(e.Top + y - board.AnchorY)));
     host.MoveElement(kind, i, left, top, e.Width, e.Height);
-    if (board.MouseMode == 2) {
+    if (board.MouseMode == kMousePlacing) {
         const float paletteZone = host.WindowScaleHeight() - host.MenuScaleHeight() - kBoardSize;
-        const ComponentElement& moved = board.Array(kind)[static_cast<size_t>(i)];
+        const ComponentElement& moved = board.At(kind, i);
         if (moved.Top > paletteZone && moved.Width == kBoardSize) {
             const float side = host.MenuScaleHeight() - 2;
             host.MoveElement(kind, i, moved.Left, moved.Top, side, side);
@@ -99,46 +100,45 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
 
 void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button, int, float,
                       float) {
-    if (button != 1 || board.MouseMode == 0) return;
+    if (button != kLeftButton || board.MouseMode == kMouseIdle) return;
     if (i < 1 || i > board.UBound(kind)) return;
-    if (board.MouseMode == 2) {
+    if (board.MouseMode == kMousePlacing) {
         const int k = board.LastValue() + 1;
         // A drop still at palette size is cancelled, and so is one whose number would no longer
         // fit its second terminal 2k into a 16-bit NodeId.
-        if (board.Array(kind)[static_cast<size_t>(i)].Width != kBoardSize ||
-            k > kMaxComponentNumber) {
+        if (board.At(kind, i).Width != kBoardSize || k > kMaxComponentNumber) {
             CancelPlacement(board, host, kind);
         } else {
-            board.Array(kind)[static_cast<size_t>(i)].Tag = k;
+            board.At(kind, i).Tag = k;
             board.ValueTable.push_back(InitialValue(kind));
             if (kind == Kind::Resi) host.RefreshElement(kind, i);
         }
-    } else if (board.MouseMode == 1) {
-        const ComponentElement& e = board.Array(kind)[static_cast<size_t>(i)];
+    } else if (board.MouseMode == kMouseMoving) {
+        const ComponentElement& e = board.At(kind, i);
         const float dx = std::fabs(board.RubberX - e.Left);
         const float dy = std::fabs(board.RubberY - e.Top);
-        if (board.ToolMode == 2) {
+        if (board.ToolMode == kToolDelete) {
             // The delete tool never moves a component: a drag puts it back, and so does a
             // deletion the junction table has no room for.
-            const bool moved = dx >= 5 || dy >= 5;
+            const bool moved = dx >= kDeleteDragDistance || dy >= kDeleteDragDistance;
             if (moved || !DeleteComponent(board, host, kind, i)) {
                 host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
             }
-        } else if (board.ToolMode == 1 && (kind == Kind::Swit || kind == Kind::Resi)) {
-            if (dx <= 5 && dy <= 5) {
+        } else if (board.ToolMode == kToolLine && (kind == Kind::Swit || kind == Kind::Resi)) {
+            if (dx <= kClickSlack && dy <= kClickSlack) {
                 ApplyClickAction(board, kind, e.Tag);
                 host.RefreshElement(kind, i);
                 SolveAndRepaint(board, host);
             }
         }
     }
-    board.MouseMode = 0;
+    board.MouseMode = kMouseIdle;
     if (i <= board.UBound(kind)) host.RefreshElement(kind, i);
     host.RefreshBoard();
 }
 
 bool DeleteComponent(Board& board, EditHost& host, Kind kind, int i) {
-    const int k = board.Array(kind)[static_cast<size_t>(i)].Tag;
+    const int k = board.At(kind, i).Tag;
     const int16_t terminals[2] = {FirstTerminal(k), SecondTerminal(k)};
     int needed = 0;
     for (int16_t n : terminals) needed += CountWireEnds(board, n) >= 1;

@@ -14,9 +14,8 @@ int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
     const float fx = x;
     const float fy = y;
     for (Kind kind : kKinds) {
-        const ComponentArray& array = board.Array(kind);
-        for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
-            const ComponentElement& e = array[static_cast<size_t>(i)];
+        for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board.At(kind, i);
             const float L = e.Left, T = e.Top, Wd = e.Width, Ht = e.Height;
             const float bottom = T + Ht;
             if (!e.Visible || !(T < fy && fy < bottom)) continue;
@@ -35,7 +34,7 @@ int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
     }
     if (r != 0 || board.LastJunction() < 1) return r;
     for (int k = 1; k <= board.LastJunction(); ++k) {
-        const JunctionRow& j = board.JunctionTable[static_cast<size_t>(k)];
+        const JunctionRow& j = board.JunctionTable[k];
         if (j.x - t < x && x < j.x + t && j.y - t < y && y < j.y + t) {
             r = static_cast<int16_t>(-k);
             t = MinInt(static_cast<int16_t>(std::abs(j.x - x)),

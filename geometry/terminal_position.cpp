@@ -30,9 +30,8 @@ Point16 TerminalPosition(const Board& board, int n) {
     if (n <= 0) return {-1, -1};  // not a terminal
     const int k = ComponentOfTerminal(n);
     for (Kind kind : kKinds) {
-        const ComponentArray& array = board.Array(kind);
-        for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
-            const ComponentElement& e = array[static_cast<size_t>(i)];
+        for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board.At(kind, i);
             if (e.Visible && e.Tag == k) return PositionOn(kind, e, n);
         }
     }
@@ -41,13 +40,12 @@ Point16 TerminalPosition(const Board& board, int n) {
 
 TerminalIndex::TerminalIndex(const Board& board) : board_(board) {
     for (Kind kind : kKinds) {
-        const ComponentArray& array = board.Array(kind);
-        for (int i = 1; i + 1 < static_cast<int>(array.size()); ++i) {
-            const ComponentElement& e = array[static_cast<size_t>(i)];
+        for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board.At(kind, i);
             if (!e.Visible || e.Tag < 1 || e.Tag > kHighestNamedNumber) continue;
             if (static_cast<size_t>(e.Tag) >= byNumber_.size())
                 byNumber_.resize(static_cast<size_t>(e.Tag) + 1);
-            Slot& slot = byNumber_[static_cast<size_t>(e.Tag)];
+            Slot& slot = byNumber_[e.Tag];
             // The first match in search order wins, as in the scan.
             if (slot.kind < 0) slot = Slot{static_cast<int8_t>(KindIndex(kind)), i};
         }
@@ -58,10 +56,10 @@ Point16 TerminalIndex::Position(int n) const {
     if (n <= 0) return {-1, -1};
     const int k = ComponentOfTerminal(n);
     if (k < 1 || static_cast<size_t>(k) >= byNumber_.size()) return {-1, -1};
-    const Slot& slot = byNumber_[static_cast<size_t>(k)];
+    const Slot& slot = byNumber_[k];
     if (slot.kind < 0) return {-1, -1};
-    const Kind kind = kKinds[static_cast<size_t>(slot.kind)];
-    return PositionOn(kind, board_.Array(kind)[static_cast<size_t>(slot.index)], n);
+    const Kind kind = kKinds[slot.kind];
+    return PositionOn(kind, board_.Array(kind)[slot.index], n);
 }
 
 Point16 TerminalIndex::NodePosition(int n) const {
@@ -72,7 +70,7 @@ Point16 TerminalIndex::NodePosition(int n) const {
 Point16 NodePosition(const Board& board, int n) {
     if (n > 0) return TerminalPosition(board, n);
     if (n < 0 && -n <= board.LastJunction()) {
-        const JunctionRow& j = board.JunctionTable[static_cast<size_t>(-n)];
+        const JunctionRow& j = board.JunctionTable[-n];
         return {j.x, j.y};
     }
     return {-1, -1};

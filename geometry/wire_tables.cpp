@@ -7,7 +7,7 @@ namespace cw {
 int CountWireEnds(const Board& board, int16_t n) {
     int count = 0;
     for (int i = 1; i <= board.LastWire(); ++i) {
-        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const WireRow& w = board.WireTable[i];
         count += (w.end[0] == n) + (w.end[1] == n);
     }
     return count;
@@ -15,7 +15,7 @@ int CountWireEnds(const Board& board, int16_t n) {
 
 void RenameNode(Board& board, int16_t oldId, int16_t newId) {
     for (int i = 1; i <= board.LastWire(); ++i) {
-        for (int16_t& e : board.WireTable[static_cast<size_t>(i)].end) {
+        for (int16_t& e : board.WireTable[i].end) {
             if (e == oldId) e = newId;
         }
     }
@@ -24,7 +24,7 @@ void RenameNode(Board& board, int16_t oldId, int16_t newId) {
 void RemoveJunction(Board& board, int k) {
     if (k < 1 || k > board.LastJunction()) return;
     for (int i = 1; i <= board.LastWire(); ++i) {
-        for (int16_t& e : board.WireTable[static_cast<size_t>(i)].end) {
+        for (int16_t& e : board.WireTable[i].end) {
             if (-e > k) ++e;
         }
     }

@@ -4,7 +4,7 @@ namespace cw {
 
 int16_t Board::ValueOf(int k) const {
     if (k < 0 || k > LastValue()) return 0;
-    return ValueTable[static_cast<size_t>(k)];
+    return ValueTable[k];
 }
 
 void ResetBoard(Board& board) {

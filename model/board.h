@@ -62,12 +62,27 @@ constexpr bool IsSecondTerminal(int n) {
 
 using ComponentArray = std::vector<ComponentElement>;
 
+// MouseMode: the gesture that is running. Only one runs at a time; every press is ignored
+// until it ends.
+inline constexpr int16_t kMouseIdle = 0;
+inline constexpr int16_t kMouseMoving = 1;         // a placed part follows the pointer
+inline constexpr int16_t kMousePlacing = 2;        // a new part is dragged out of the palette
+inline constexpr int16_t kMouseBoardGesture = 10;  // a band, or a delete-tool press on the board
+
+// ToolMode: the tool chosen in the strip.
+inline constexpr int16_t kToolPencil = 0;
+inline constexpr int16_t kToolLine = 1;
+inline constexpr int16_t kToolDelete = 2;
+
+// Buttons as the handlers receive them; only the left one starts a gesture.
+inline constexpr int kLeftButton = 1;
+
 struct Board {
     // Interaction fields.
     int16_t AnchorX = 0, AnchorY = 0;
     int16_t RubberX = 0, RubberY = 0;
-    int16_t MouseMode = 0;  // 0 none, 1 moving, 2 placing, 10 board gesture
-    int16_t ToolMode = 0;   // 0 pencil, 1 line, 2 delete
+    int16_t MouseMode = kMouseIdle;
+    int16_t ToolMode = kToolPencil;
 
     std::vector<int16_t> ValueTable{0};
     std::vector<JunctionRow> JunctionTable{JunctionRow{}};
@@ -82,8 +97,8 @@ struct Board {
     // The placed elements of a kind are 1..PlacedCount(kind), deleted ones included: the
     // template at 0 and the palette copy at UBound are never counted.
     int PlacedCount(Kind k) const { return UBound(k) > 1 ? UBound(k) - 1 : 0; }
-    ComponentElement& At(Kind k, int i) { return Array(k)[static_cast<size_t>(i)]; }
-    const ComponentElement& At(Kind k, int i) const { return Array(k)[static_cast<size_t>(i)]; }
+    ComponentElement& At(Kind k, int i) { return Array(k)[i]; }
+    const ComponentElement& At(Kind k, int i) const { return Array(k)[i]; }
 
     int LastValue() const { return static_cast<int>(ValueTable.size()) - 1; }        // N
     int LastJunction() const { return static_cast<int>(JunctionTable.size()) - 1; }  // J

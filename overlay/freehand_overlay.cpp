@@ -6,7 +6,6 @@
 #include <bit>
 #include <cmath>
 
-#include "model/numeric.h"
 #include "toolkit/platform.h"
 
 namespace cw {
@@ -59,8 +58,7 @@ int32_t FreehandOverlay::ChildAtPoint(int32_t& hWnd, int32_t& x, int32_t& y) {
 }
 
 void FreehandOverlay::Move(float left, float top, float width, float height) {
-    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)),
-                std::max(0, Nearest32(height)));
+    MoveWindow(*this, left, top, width, height);
 }
 
 void FreehandOverlay::ZOrder(int position) {

@@ -22,12 +22,12 @@ void MainPicture_Paint(Surface& s, const Board& board, OverlayRepaintTarget* ove
     s.SetDrawMode(kDrawModeCopy);
     s.SetFillStyle(kFillSolid);
     for (int i = 1; i <= board.LastWire(); ++i) {
-        const WireRow& w = board.WireTable[static_cast<size_t>(i)];
+        const WireRow& w = board.WireTable[i];
         const int a = w.end[0], b = w.end[1];
         if (a < -J || a > highest || b < -J || b > highest) continue;
         const Point16 p1 = terminals.NodePosition(a);
         const Point16 p2 = terminals.NodePosition(b);
-        s.SetForeColor({0, 0, 255});
+        s.SetForeColor(kWireBlue);
         s.Line(p1.x, p1.y, p2.x, p2.y);
         const Point16 ends[2] = {p1, p2};
         const int ids[2] = {a, b};

@@ -5,10 +5,14 @@
 
 #include <cstdint>
 
+#include "render/surface.h"
+
 namespace cw {
 
 struct Board;
-class Surface;
+
+// The blue of wires, on the board and on the line tool's icon.
+inline constexpr Rgb kWireBlue{0, 0, 255};
 
 // What the board painter needs of the overlay lying over it.
 class OverlayRepaintTarget {

@@ -1,6 +1,7 @@
 #include "render/tool_icons.h"
 
 #include "model/numeric.h"
+#include "render/board_painter.h"
 #include "render/surface.h"
 
 namespace cw {
@@ -23,7 +24,7 @@ int16_t InsetY(const Surface& s) {
 }  // namespace
 
 void LinePic_Paint(Surface& s) {
-    SetPen(s, {0, 0, 255}, 3);
+    SetPen(s, kWireBlue, 3);
     s.Line(1, 0.75 * s.ScaleHeight(), s.ScaleWidth() - 1, 0.25 * s.ScaleHeight());
 }
 

@@ -7,8 +7,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "model/numeric.h"
-
 namespace cw {
 
 PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
@@ -108,8 +106,7 @@ void PictureControl::Redraw(const Rect32& area) {
 }
 
 void PictureControl::Move(float left, float top, float width, float height) {
-    setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)),
-                std::max(0, Nearest32(height)));
+    MoveWindow(*this, left, top, width, height);
 }
 
 Surface& PictureControl::DrawingSurface() {

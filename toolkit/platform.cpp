@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "model/numeric.h"
 #include "toolkit/picture_control.h"
 
 namespace cw {
@@ -36,6 +37,11 @@ bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b) {
     }
     *out = r;
     return true;
+}
+
+void MoveWindow(QWidget& widget, float left, float top, float width, float height) {
+    widget.setGeometry(Nearest32(left), Nearest32(top), std::max(0, Nearest32(width)),
+                       std::max(0, Nearest32(height)));
 }
 
 int32_t Platform::Register(QWidget* widget, bool excludedFromWalk) {

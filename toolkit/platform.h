@@ -49,6 +49,10 @@ struct Rect32 {
 // rectangle otherwise).
 bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b);
 
+// Places a control at the rounded position and size (negative sizes count as 0), as every
+// control's Move does.
+void MoveWindow(QWidget& widget, float left, float top, float width, float height);
+
 class Platform {
   public:
     Platform() = default;

@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "board_builder.h"
 #include "geometry/hit_test.h"
 #include "geometry/terminal_position.h"
 #include "geometry/wire_tables.h"
+#include "support/board_builder.h"
 
 namespace cw {
 namespace {

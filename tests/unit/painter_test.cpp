@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "board_builder.h"
 #include "render/board_painter.h"
-#include "render/recording_surface.h"
 #include "render/symbol_painters.h"
 #include "render/tool_icons.h"
+#include "support/board_builder.h"
+#include "support/recording_surface.h"
 
 namespace cw {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "analysis/solver.h"
-#include "board_builder.h"
+#include "support/board_builder.h"
 
 namespace cw {
 namespace {

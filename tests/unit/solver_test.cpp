@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "board_builder.h"
 #include "model/numeric.h"
+#include "support/board_builder.h"
 
 namespace cw {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 namespace cw::test {
 namespace {

@@ -3,7 +3,7 @@
 // Run with QT_SCALE_FACTOR=2 (CTest does); at other ratios these tests are skipped.
 #include <gtest/gtest.h>
 
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 namespace cw::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 namespace cw::test {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "overlay/overlay_relay.h"
+#include "support/window_driver.h"
 #include "toolkit/platform.h"
-#include "window_driver.h"
 
 namespace cw::test {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <QImage>
 
-#include "../unit/board_builder.h"
 #include "render/board_painter.h"
 #include "render/symbol_painters.h"
+#include "support/board_builder.h"
 #include "toolkit/image_surface.h"
 
 namespace cw::test {

@@ -2,7 +2,7 @@
 // drawn with the line tool, the bulb lit by the solver and painted with its glass colour.
 #include <gtest/gtest.h>
 
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 namespace cw::test {
 namespace {

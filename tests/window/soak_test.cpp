@@ -5,7 +5,7 @@
 
 #include <cstdlib>
 
-#include "gesture_soak.h"
+#include "support/gesture_soak.h"
 
 namespace cw::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "gesture_soak.h"
+#include "support/gesture_soak.h"
 
 #include <map>
 #include <sstream>

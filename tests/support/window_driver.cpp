@@ -1,4 +1,4 @@
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "window_driver.h"
+#include "support/window_driver.h"
 
 namespace cw::test {
 

