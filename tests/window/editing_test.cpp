@@ -73,19 +73,6 @@ TEST(PaletteDrag, SizeSwitchesAtThePaletteZoneEdge) {
     EXPECT_EQ(d.board().LastValue(), 0);
 }
 
-TEST(Dragging, PlacedComponentsStopAtEveryEdge) {
-    WindowDriver d;
-    d.Place(Kind::Cell, 200, 200);
-    d.window().LinePic_Click();  // with the pencil the overlay keeps the pointer
-    d.Drag({245, 245}, {-500, -500});
-    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 0);
-    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 0);
-    d.Drag({45, 45}, {2000, 2000});
-    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 582 - 90 - 3);
-    EXPECT_EQ(El(d, Kind::Cell, 1).Top, 550 - 41 - 90 - 3);
-    EXPECT_EQ(d.board().MouseMode, 0);
-}
-
 TEST(Dragging, NewComponentsMayGoOverTheStrip) {
     WindowDriver d;
     const QPoint from = d.SlotCentre(0);
@@ -99,42 +86,6 @@ TEST(Dragging, NewComponentsMayGoOverTheStrip) {
     EXPECT_EQ(El(d, Kind::Cell, 1).Top, 0);
     d.Release(from + QPoint(-5000, -5000));
     EXPECT_EQ(El(d, Kind::Cell, 1).Tag, 1);
-}
-
-TEST(Dragging, CandidatePositionsRoundHalfToEven) {
-    WindowDriver d;
-    d.Place(Kind::Cell, 100, 100);
-    Board& b = d.board();
-    ComponentMouseDown(b, d.window(), Kind::Cell, 1, 1, 0, 0, 0);
-    ComponentMouseMove(b, d.window(), Kind::Cell, 1, 1, 0, -89.5f, 0);
-    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 10);
-    ComponentMouseMove(b, d.window(), Kind::Cell, 1, 0, 0, 1.5f, 0);  // button already up
-    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 12);
-    ComponentMouseUp(b, d.window(), Kind::Cell, 1, 1, 0, 0, 0);
-}
-
-TEST(Dragging, OtherButtonsAndBusyGesturesDoNothing) {
-    WindowDriver d;
-    d.Press(d.SlotCentre(0), Qt::RightButton);
-    EXPECT_EQ(d.board().UBound(Kind::Cell), 1);
-    EXPECT_EQ(d.board().MouseMode, 0);
-    d.Release(d.SlotCentre(0), Qt::RightButton);
-    d.board().MouseMode = 10;
-    ComponentMouseDown(d.board(), d.window(), Kind::Cell, 1, 1, 0, 5, 5);
-    EXPECT_EQ(d.board().UBound(Kind::Cell), 1);
-}
-
-TEST(DeleteTool, SmallWobbleDeletesLargerDragPutsBack) {
-    WindowDriver d;
-    d.Place(Kind::Cell, 100, 100);
-    d.Place(Kind::Light, 300, 100);
-    d.window().DelPic_Click();
-    d.Drag({145, 145}, {150, 145});  // moved 5: put back
-    EXPECT_TRUE(El(d, Kind::Cell, 1).Visible);
-    EXPECT_EQ(El(d, Kind::Cell, 1).Left, 100);
-    d.Drag({345, 145}, {349, 141});  // moved 4: deleted
-    EXPECT_FALSE(El(d, Kind::Light, 1).Visible);
-    EXPECT_FALSE(d.window().Element(Kind::Light, 1)->isVisible());
 }
 
 TEST(DeleteTool, WiredTerminalsBecomeJunctions) {
@@ -158,28 +109,6 @@ TEST(DeleteTool, WiredTerminalsBecomeJunctions) {
     EXPECT_EQ(d.board().WireTable[2].end[1], -3);
     EXPECT_EQ(d.board().LastWire(), 3);
     EXPECT_EQ(d.board().ValueOf(2), 0);  // the bulb went dark with its cell
-}
-
-TEST(LineToolClicks, SwitchTogglesResistorStepsCellsStay) {
-    WindowDriver d;
-    d.Place(Kind::Swit, 100, 100);
-    d.Place(Kind::Resi, 300, 100);
-    d.Place(Kind::Cell, 100, 300);
-    d.window().LinePic_Click();
-    std::vector<int16_t> sw, re;
-    for (int i = 0; i < 3; ++i) {
-        d.Click({145, 130});
-        sw.push_back(d.board().ValueOf(1));
-        d.Click({345, 130});
-        re.push_back(d.board().ValueOf(2));
-    }
-    EXPECT_EQ(sw, (std::vector<int16_t>{0, 1, 0}));
-    EXPECT_EQ(re, (std::vector<int16_t>{20, 5, 10}));
-    d.Click({145, 330});
-    EXPECT_EQ(d.board().ValueOf(3), 0);
-    d.Drag({145, 130}, {151, 130});  // dragged 6: moved, not toggled
-    EXPECT_EQ(d.board().ValueOf(1), 0);
-    EXPECT_EQ(El(d, Kind::Swit, 1).Left, 106);
 }
 
 TEST(LineToolClicks, SwitchInSeriesTurnsTheBulbGreyAndBack) {
