@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: a normal build (unit, window and end-to-end tests),
 # then the unit and window tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
-# Exits non-zero on any failure.
+# With CW_WINDOWS=1 it also builds for Windows and checks that build under Wine (long: the first
+# run cross-builds Qt). Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-deps.sh
@@ -19,5 +20,8 @@ if [ "${CW_SKIP_SANITIZERS:-0}" != "1" ]; then
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long|package"
+fi
+if [ "${CW_WINDOWS:-0}" = "1" ]; then
+    ./scripts/windows-build.sh
 fi
 echo "All tests passed."

@@ -124,7 +124,7 @@ void Circuit::resizeEvent(QResizeEvent* event) {
 
 void Circuit::EndRunningGesture() {
     if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
-        ComponentMouseUp(board_, *this, held_.kind, held_.index, 1, 0, held_.x, held_.y);
+        ComponentMouseUp(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
     } else if (board_.MouseMode == kMouseBoardGesture) {
         board_.MouseMode = kMouseIdle;
         RefreshBoard();  // takes the band's XOR stroke off the board

@@ -41,7 +41,12 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$app" >"$shots/app.log" 2>&1 &
+if [[ "$app" == *.exe ]]; then
+    # The Windows build, under Wine (CW_WINE names it; Debian 12 keeps wine64 off PATH).
+    env -u QT_QPA_PLATFORM WINEDEBUG=-all "${CW_WINE:-wine}" "$app" >"$shots/app.log" 2>&1 &
+else
+    env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$app" >"$shots/app.log" 2>&1 &
+fi
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "Circuit Workbench" | head -1)
 [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
