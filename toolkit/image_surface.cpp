@@ -48,8 +48,7 @@ QPointF ImageSurface::SpareShift(double x, double y) const {
     return QPointF(onCentre(x - half), onCentre(y - half));
 }
 
-QPainter& ImageSurface::Prepare(bool outline, bool fill, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
-                                QPointF shift) {
+QPainter& ImageSurface::Prepare(QPointF shift) {
     QPainter* p = batch_.get();
     if (!p) {
         single_ = std::make_unique<QPainter>(image_);
@@ -60,11 +59,8 @@ QPainter& ImageSurface::Prepare(bool outline, bool fill, Qt::PenCapStyle cap, Qt
     p->setRenderHint(QPainter::Antialiasing, false);
     p->setCompositionMode(s.DrawMode == kDrawModeXor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
-    p->setPen(outline
-                  ? QPen(ToQColor(s.ForeColor), std::max(1, s.DrawWidth), Qt::SolidLine, cap, join)
-                  : QPen(Qt::NoPen));
-    p->setBrush(fill ? QBrush(ToQColor(s.FillStyle == kFillSolid ? s.FillColor : s.ForeColor))
-                     : QBrush());
+    p->setPen(QPen(ToQColor(s.ForeColor), 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p->setBrush(QBrush());
     return *p;
 }
 
@@ -82,11 +78,10 @@ void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {
         FillRounded(path, 0, 0, State().ForeColor, nullptr);
     } else if (State().DrawWidth >= 2) {
         // QPainter's stroker takes 3 to 5 microseconds for one thick line, too slow for a board
-        // of a thousand wires within a frame; a capsule laid out here gives the same pixels.
+        // of a thousand wires within a frame; the same round-ended shape is laid out here.
         FillCapsule(x1, y1, x2, y2);
     } else {
-        Prepare(true, false, Qt::RoundCap, Qt::RoundJoin, SpareShift(x1, y1))
-            .drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        Prepare(SpareShift(x1, y1)).drawLine(QPointF(x1, y1), QPointF(x2, y2));
     }
     Finish(QRectF(QPointF(x1, y1), QPointF(x2, y2)));
 }
@@ -178,7 +173,7 @@ QPainter* ImageSurface::RunPainter() {
     // calls for the thousands of small dots and wires a full board has; an image shared with a
     // copy, or of another format, takes the painter.
     if (image_->format() == QImage::Format_RGB32 && image_->isDetached()) return nullptr;
-    QPainter* p = &Prepare(false, false, Qt::RoundCap, Qt::RoundJoin, QPointF());
+    QPainter* p = &Prepare(QPointF());
     const double dpr = image_->devicePixelRatio();
     p->setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));  // device pixels
     return p;

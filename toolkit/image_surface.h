@@ -48,9 +48,9 @@ class ImageSurface final : public Surface {
 
   private:
     // The painter for one operation, set up with the drawing state.
-    // shift moves the shape by the half pixel of SpareShift.
-    QPainter& Prepare(bool outline, bool fill, Qt::PenCapStyle cap, Qt::PenJoinStyle join,
-                      QPointF shift);
+    // The painter for one operation: a 1-pixel pen in the fore colour with the drawing mode,
+    // moved by shift (the half pixel of SpareShift).
+    QPainter& Prepare(QPointF shift);
     // Half a logical pixel right and down, per axis, where a pen edge starting from (x, y) would
     // fall on a pixel centre; nothing elsewhere.
     QPointF SpareShift(double x, double y) const;
