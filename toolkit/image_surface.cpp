@@ -205,6 +205,7 @@ void ImageSurface::FillCapsule(double x1, double y1, double x2, double y2) {
     const double bx = x2 * dpr + shift.x(), by = y2 * dpr + shift.y();
     const double dx = bx - ax, dy = by - ay, length2 = dx * dx + dy * dy;
     const double reach = r * std::sqrt(length2);
+    const double inverseDx = 1 / dx, inverseMinusDy = -1 / dy;
     QPainter* p = RunPainter();
     const int firstRow = static_cast<int>(std::floor(std::min(ay, by) - r));
     const int lastRow = static_cast<int>(std::ceil(std::max(ay, by) + r));
@@ -217,20 +218,16 @@ void ImageSurface::FillCapsule(double x1, double y1, double x2, double y2) {
                 lo = std::min(lo, px - std::sqrt(h2)), hi = std::max(hi, px + std::sqrt(h2));
         }
         // Between the ends: |cross(d, q - a)| < r |d| and 0 < dot(d, q - a) < |d|^2, both
-        // linear in x along the row (dy is never 0 here: level lines take the box path).
+        // linear in x along the row (neither dx nor dy is 0: level and upright lines are boxes).
         double a = -std::numeric_limits<double>::infinity(), b = -a;
-        auto within = [&](double k, double m, double low, double high) {
-            double u = (low - m) / k, v = (high - m) / k;
+        auto within = [&](double inverseSlope, double m, double low, double high) {
+            double u = (low - m) * inverseSlope, v = (high - m) * inverseSlope;
             if (u > v) std::swap(u, v);
             a = std::max(a, u);
             b = std::min(b, v);
         };
-        within(-dy, dx * (y - ay) + dy * ax, -reach, reach);
-        if (dx != 0) {
-            within(dx, -dx * ax + dy * (y - ay), 0, length2);
-        } else if (dy * (y - ay) <= 0 || dy * (y - ay) >= length2) {
-            b = a;  // an upright line is handled as a box; kept for safety
-        }
+        within(inverseMinusDy, dx * (y - ay) + dy * ax, -reach, reach);
+        within(inverseDx, -dx * ax + dy * (y - ay), 0, length2);
         if (b > a) lo = std::min(lo, a), hi = std::max(hi, b);
         if (hi <= lo) continue;
         FillRun(p, row, static_cast<int>(std::floor(lo - 0.5)) + 1,
