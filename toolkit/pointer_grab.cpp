@@ -14,12 +14,15 @@ PointerGrab::PointerGrab(QWidget* window) : QObject(window), window_(window) {
 
 bool PointerGrab::eventFilter(QObject*, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonRelease && type != QEvent::MouseMove) {
+    // Qt follows the second press of a double click with a double-click event; the controls
+    // take the press alone, so the second click is not handled twice.
+    if (type == QEvent::MouseButtonDblClick) return true;
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseMove) {
         return false;
     }
     auto* e = static_cast<QMouseEvent*>(event);
-    const bool press = type != QEvent::MouseButtonRelease && type != QEvent::MouseMove;
+    const bool press = type == QEvent::MouseButtonPress;
     if (type == QEvent::MouseMove && e->buttons() == Qt::NoButton) return false;
     const QPoint at = e->position().toPoint();
     if (press && (e->buttons() == e->button() || !owner_)) {
@@ -28,9 +31,7 @@ bool PointerGrab::eventFilter(QObject*, QEvent* event) {
     }
     if (owner_) {
         QWidget* to = owner_;
-        // A double click is a second press to the controls.
-        QMouseEvent routed(type == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : type,
-                           QPointF(to->mapFrom(window_, at)), e->scenePosition(),
+        QMouseEvent routed(type, QPointF(to->mapFrom(window_, at)), e->scenePosition(),
                            e->globalPosition(), e->button(), e->buttons(), e->modifiers());
         QApplication::sendEvent(to, &routed);
     }

@@ -2,6 +2,8 @@
 // board goes through the overlay's relay, as in the program.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "support/window_driver.h"
@@ -254,6 +256,15 @@ TEST(Chords, OtherButtonsNeverSplitALeftGesture) {
     EXPECT_EQ(d.board().MouseMode, 0);
     d.Drag({245, 195}, {345, 195});  // and the board answers again
     EXPECT_EQ(El(d, Kind::Cell, 1).Left, 300);
+}
+
+TEST(Chords, ADoubleClickPressesOncePerClick) {
+    WindowDriver d;
+    d.window().LinePic_Click();
+    int downs = 0;
+    d.window().MainPicture().MouseDown = [&](int, int, float, float) { ++downs; };
+    QTest::mouseDClick(d.window().windowHandle(), Qt::LeftButton, Qt::NoModifier, {300, 300});
+    EXPECT_EQ(downs, 2);  // Qt's extra double-click event is not a third press
 }
 
 TEST(Chords, AToolChangeFinishesAPartDragAsItsReleaseWould) {
