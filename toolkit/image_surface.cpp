@@ -150,14 +150,16 @@ void ImageSurface::FillRounded(const QRectF& path, double rx, double ry, Rgb pen
     QPainter* p = RunPainter();
     auto run = [&](int row, int from, int to, Rgb colour) { FillRun(p, row, from, to, colour); };
     const bool oneColour = fill && *fill == pen;
+    const RoundedShape outside(outer, orx, ory);
+    const bool hollow = !oneColour && inner.width() > 0 && inner.height() > 0;
+    const RoundedShape inside(hollow ? inner : QRectF(), irx, iry);
     const int firstRow = static_cast<int>(std::floor(outer.top()));
     const int lastRow = static_cast<int>(std::ceil(outer.bottom()));
     for (int row = firstRow; row <= lastRow; ++row) {
         int x0 = 0, x1 = -1;
-        if (!Span(outer, orx, ory, row + 0.5, x0, x1)) continue;
+        if (!outside.Span(row + 0.5, x0, x1)) continue;
         int i0 = 0, i1 = -1;
-        if (!oneColour && inner.width() > 0 && inner.height() > 0 &&
-            Span(inner, irx, iry, row + 0.5, i0, i1)) {
+        if (hollow && inside.Span(row + 0.5, i0, i1)) {
             // Each pixel once, so an XOR shape drawn twice leaves nothing behind.
             run(row, x0, i0 - 1, pen);
             if (fill) run(row, i0, i1, *fill);
@@ -172,7 +174,14 @@ QPainter* ImageSurface::RunPainter() {
     // Runs of whole rows go straight into our own RGB32 image, many times faster than painter
     // calls for the thousands of small dots and wires a full board has; an image shared with a
     // copy, or of another format, takes the painter.
-    if (image_->format() == QImage::Format_RGB32 && image_->isDetached()) return nullptr;
+    if (image_->format() == QImage::Format_RGB32 && image_->isDetached()) {
+        // What every run of this shape needs, worked out once.
+        runBounds_ = clip_.isNull() ? image_->rect() : (clip_ & image_->rect());
+        runBits_ = reinterpret_cast<QRgb*>(image_->bits());
+        runStride_ = image_->bytesPerLine() / static_cast<int>(sizeof(QRgb));
+        runXor_ = State().DrawMode == kDrawModeXor;
+        return nullptr;
+    }
     QPainter* p = &Prepare(QPointF());
     const double dpr = image_->devicePixelRatio();
     p->setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));  // device pixels
@@ -184,13 +193,12 @@ void ImageSurface::FillRun(QPainter* p, int row, int from, int to, Rgb colour) {
         if (to >= from) p->fillRect(QRect(from, row, to - from + 1, 1), ToQColor(colour));
         return;
     }
-    const QRect bounds = clip_.isNull() ? image_->rect() : (clip_ & image_->rect());
-    from = std::max(from, bounds.left());
-    to = std::min(to, bounds.right());
-    if (to < from || row < bounds.top() || row > bounds.bottom()) return;
-    auto* line = reinterpret_cast<QRgb*>(image_->scanLine(row));
+    from = std::max(from, runBounds_.left());
+    to = std::min(to, runBounds_.right());
+    if (to < from || row < runBounds_.top() || row > runBounds_.bottom()) return;
+    QRgb* line = runBits_ + static_cast<ptrdiff_t>(row) * runStride_;
     const QRgb rgb = qRgb(colour.r, colour.g, colour.b);
-    if (State().DrawMode == kDrawModeXor) {
+    if (runXor_) {
         for (int x = from; x <= to; ++x) line[x] ^= rgb & RGB_MASK;
     } else {
         std::fill(line + from, line + to + 1, rgb);
@@ -235,18 +243,24 @@ void ImageSurface::FillCapsule(double x1, double y1, double x2, double y2) {
     }
 }
 
-bool ImageSurface::Span(const QRectF& shape, double rx, double ry, double y, int& first,
-                        int& last) {
+ImageSurface::RoundedShape::RoundedShape(const QRectF& box, double rx, double ry)
+    : top(box.top()),
+      bottom(box.bottom()),
+      left(box.left() - 0.5),
+      right(box.right() - 0.5),
+      rx(std::min(rx, box.width() / 2)),
+      ry(std::min(ry, box.height() / 2)),
+      inverseRy(this->ry > 0 ? 1 / this->ry : 0) {}
+
+bool ImageSurface::RoundedShape::Span(double y, int& first, int& last) const {
     // A centre on the edge counts on the lower and right edges only, as Qt's own pens do.
-    if (y <= shape.top() || y > shape.bottom()) return false;
-    rx = std::min(rx, shape.width() / 2);
-    ry = std::min(ry, shape.height() / 2);
+    if (y <= top || y > bottom) return false;
     // How far the rounded corners pull the row in from the straight sides.
     double inset = 0;
-    const double dy = std::max(shape.top() + ry - y, y - (shape.bottom() - ry));
-    if (dy > 0 && ry > 0) inset = rx * (1 - std::sqrt(std::max(0.0, 1 - (dy / ry) * (dy / ry))));
-    first = static_cast<int>(std::floor(shape.left() + inset - 0.5)) + 1;
-    last = static_cast<int>(std::floor(shape.right() - inset - 0.5));
+    const double dy = std::max(top + ry - y, y - (bottom - ry)) * inverseRy;
+    if (dy > 0) inset = rx * (1 - std::sqrt(std::max(0.0, 1 - dy * dy)));
+    first = static_cast<int>(std::floor(left + inset)) + 1;
+    last = static_cast<int>(std::floor(right - inset));
     return last >= first;
 }
 

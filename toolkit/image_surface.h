@@ -67,15 +67,25 @@ class ImageSurface final : public Surface {
     // image; FillRun writes one run of a row with the pen's mode.
     QPainter* RunPainter();
     void FillRun(QPainter* p, int row, int from, int to, Rgb colour);
-    // The device columns first..last of the row whose centre is y inside the rounded
-    // rectangle shape; false when the row misses it.
-    static bool Span(const QRectF& shape, double rx, double ry, double y, int& first, int& last);
+    // A rounded rectangle in device pixels, worked out once for all its rows.
+    struct RoundedShape {
+        RoundedShape(const QRectF& box, double rx, double ry);
+        // The columns first..last of the row whose centre is y inside the shape; false when
+        // the row misses it.
+        bool Span(double y, int& first, int& last) const;
+        double top, bottom, left, right, rx, ry, inverseRy;
+    };
     QImage* image_;
     double logicalWidth_ = -1, logicalHeight_ = -1;
     std::unique_ptr<QPainter> batch_;
     std::unique_ptr<QPainter> single_;
     QRect drawn_;
     QRect clip_;  // device pixels; null for the whole image
+    // Set by RunPainter for the runs of one shape written straight into the image.
+    QRect runBounds_;
+    QRgb* runBits_ = nullptr;
+    int runStride_ = 0;
+    bool runXor_ = false;
 };
 
 }  // namespace cw
