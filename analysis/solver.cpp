@@ -117,7 +117,8 @@ void RepaintBulbs(const Board& board, const BulbRefresh& refreshBulb) {
 
 // Wires and closed switches become joins, cells, resistors and bulbs parts; every NodeId named
 // becomes a point. Empty when a resistor's entry is negative: such a board has no sound answer.
-std::optional<NetList> BuildNetList(const Board& board) {
+// With closeSwitches, every switch counts as closed.
+std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches = false) {
     NetList net;
     for (int i = 1; i <= board.LastWire(); ++i) {
         const WireRow& w = board.WireTable[i];
@@ -125,7 +126,8 @@ std::optional<NetList> BuildNetList(const Board& board) {
     }
     for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
         const int k = board.At(Kind::Swit, l).Tag;
-        if (board.ValueOf(k) == 0) net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}});
+        if (closeSwitches || board.ValueOf(k) == 0)
+            net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}});
     }
     auto addParts = [&](Kind kind, PartKind partKind) {
         for (int l = 1; l <= board.PlacedCount(kind); ++l) {
@@ -227,28 +229,37 @@ int SurvivingNodes(const std::vector<Part>& parts, int nodeCount) {
     return static_cast<int>(std::count(used.begin(), used.end(), true));
 }
 
+// The connected pieces of the parts that carry current, and which of them hold a cell.
+struct Pieces {
+    Pieces(const std::vector<Part>& parts, int nodeCount) : sets(nodeCount), driven(nodeCount) {
+        for (const Part& p : parts) {
+            if (p.Carries()) sets.Unite(p.terminal[0], p.terminal[1]);
+        }
+        for (const Part& p : parts) {
+            if (p.Carries() && p.kind == PartKind::Cell) driven[sets.Find(p.terminal[0])] = true;
+        }
+    }
+    bool Driven(int node) { return driven[sets.Find(node)]; }
+
+    DisjointSets sets;
+    std::vector<bool> driven;
+};
+
 // The potential of every node: nodal analysis, one reference node at 0 in each connected piece
 // that holds a cell. Pieces without a cell stay at 0 throughout. With every conductance
 // positive, each piece's equations are symmetric positive definite. Empty when the
 // factorisation fails or gives a value that is not finite.
 std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>& parts,
                                                         int nodeCount) {
-    DisjointSets pieces(nodeCount);
-    for (const Part& p : parts) {
-        if (p.Carries()) pieces.Unite(p.terminal[0], p.terminal[1]);
-    }
-    std::vector<bool> driven(nodeCount, false);
-    for (const Part& p : parts) {
-        if (p.Carries() && p.kind == PartKind::Cell) driven[pieces.Find(p.terminal[0])] = true;
-    }
+    Pieces pieces(parts, nodeCount);
     // Unknown potentials are numbered 0..count-1; the reference node of a piece and the nodes
     // of undriven pieces keep -1.
     std::vector<int> unknown(nodeCount, -1);
     std::vector<bool> hasReference(nodeCount, false);
     int count = 0;
     for (int n = 0; n < nodeCount; ++n) {
-        const int piece = pieces.Find(n);
-        if (!driven[piece]) continue;
+        const int piece = pieces.sets.Find(n);
+        if (!pieces.driven[piece]) continue;
         if (hasReference[piece]) {
             unknown[n] = count++;
         } else {
@@ -303,41 +314,99 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
     return potential;
 }
 
-// |floor(100 x I)|, where a value within the tolerance of a whole number counts as that whole
-// number: rounding must neither light a bulb that carries nothing nor take one off a whole value.
-int16_t HundredthsShown(long double current) {
-    const long double x = 100.0L * current;
-    if (!std::isfinite(x)) return 0;
-    const long double whole = std::nearbyint(x);
-    const bool isWhole = std::fabs(x - whole) <= kWholeTolerance * std::max(1.0L, std::fabs(x));
-    return Saturate16(static_cast<double>(std::fabs(isWhole ? whole : std::floor(x))));
+// 100 x I, and whether it counts as a whole number: a value within the tolerance of a whole
+// number is that number, so rounding neither lights a bulb that carries nothing nor takes one
+// off a whole value.
+struct Hundredths {
+    long double value = 0;
+    bool whole = false;
+
+    explicit Hundredths(long double current) : value(100.0L * current) {
+        if (!std::isfinite(value)) {
+            value = 0;
+            whole = true;
+            return;
+        }
+        const long double nearest = std::nearbyint(value);
+        whole = std::fabs(value - nearest) <= kWholeTolerance * std::max(1.0L, std::fabs(value));
+        if (whole) value = nearest;
+    }
+    // |floor(100 x I)|, as the bulb shows it.
+    int16_t Shown() const {
+        return Saturate16(static_cast<double>(std::fabs(whole ? value : std::floor(value))));
+    }
+};
+
+long double BulbCurrent(const Part& bulb, const std::vector<long double>& potential) {
+    const long double drop = potential[bulb.terminal[0]] - potential[bulb.terminal[1]];
+    return drop / static_cast<long double>(bulb.ohms);
 }
 
-void StoreBulbValues(Board& board, const std::vector<Part>& parts,
-                     const std::vector<long double>& potential) {
-    for (const Part& p : parts) {
-        if (p.kind != PartKind::Bulb || !p.Carries()) continue;
-        const long double drop = potential[p.terminal[0]] - potential[p.terminal[1]];
-        board.ValueTable[p.number] = HundredthsShown(drop / static_cast<long double>(p.ohms));
+// A solved sound board: its parts (dead ends and shorted ones marked) with node terminals, and
+// the potential of every node.
+struct Solution {
+    NetList net;
+    int nodeCount = 0;
+    std::vector<long double> potential;
+};
+
+// Empty when the board cannot be solved: a negative resistor, more rows or unknowns than the
+// 16-bit working tables hold, or a factorisation that fails.
+std::optional<Solution> Solve(const Board& board) {
+    const int rows = board.LastWire() + board.PlacedCount(Kind::Swit) +
+                     board.PlacedCount(Kind::Cell) + board.PlacedCount(Kind::Resi) +
+                     board.PlacedCount(Kind::Light);
+    if (rows > kInt16Max) return std::nullopt;
+    std::optional<NetList> net = BuildNetList(board);
+    if (!net) return std::nullopt;
+    Solution s{std::move(*net), 0, {}};
+    s.nodeCount = JoinNodes(s.net);
+    const int branches = PruneDeadEnds(s.net.parts, s.nodeCount);
+    if (branches == 0) {  // nothing carries current: every potential is 0
+        s.potential.assign(static_cast<size_t>(s.nodeCount), 0.0L);
+        return s;
     }
+    if (branches + SurvivingNodes(s.net.parts, s.nodeCount) + 2 > kInt16Max) return std::nullopt;
+    std::optional<std::vector<long double>> potential = SolvePotentials(s.net.parts, s.nodeCount);
+    if (!potential) return std::nullopt;
+    s.potential = std::move(*potential);
+    return s;
 }
 
 // Stores every bulb value of a sound board; a board that cannot be solved keeps its bulbs as
 // cleared.
 void SolveSoundBoard(Board& board) {
-    const int rows = board.LastWire() + board.PlacedCount(Kind::Swit) +
-                     board.PlacedCount(Kind::Cell) + board.PlacedCount(Kind::Resi) +
-                     board.PlacedCount(Kind::Light);
-    if (rows > kInt16Max) return;
-    std::optional<NetList> net = BuildNetList(board);
-    if (!net) return;
+    const std::optional<Solution> s = Solve(board);
+    if (!s) return;
+    for (const Part& p : s->net.parts) {
+        if (p.kind != PartKind::Bulb || !p.Carries()) continue;
+        board.ValueTable[p.number] = Hundredths(BulbCurrent(p, s->potential)).Shown();
+    }
+}
+
+// Whether each part would still be pruned as a dead end with every switch closed.
+std::vector<bool> PrunedWithSwitchesClosed(const Board& board) {
+    std::optional<NetList> net = BuildNetList(board, true);
+    if (!net) return {};
     const int nodeCount = JoinNodes(*net);
-    const int branches = PruneDeadEnds(net->parts, nodeCount);
-    if (branches == 0) return;
-    if (branches + SurvivingNodes(net->parts, nodeCount) + 2 > kInt16Max) return;
-    const std::optional<std::vector<long double>> potential =
-        SolvePotentials(net->parts, nodeCount);
-    if (potential) StoreBulbValues(board, net->parts, *potential);
+    PruneDeadEnds(net->parts, nodeCount);
+    std::vector<bool> pruned;
+    for (const Part& p : net->parts) pruned.push_back(p.pruned);
+    return pruned;
+}
+
+BulbState StateOf(const Part& bulb, size_t index, Pieces& pieces, const Solution& s,
+                  std::optional<std::vector<bool>>& prunedClosed, const Board& board) {
+    if (bulb.Shorted()) return BulbState::Shorted;
+    if (bulb.pruned) {
+        if (!prunedClosed) prunedClosed = PrunedWithSwitchesClosed(board);
+        const bool stillPruned = index >= prunedClosed->size() || (*prunedClosed)[index];
+        return stillPruned ? BulbState::NotInClosedLoop : BulbState::SwitchOpen;
+    }
+    if (!pieces.Driven(bulb.terminal[0])) return BulbState::NoCell;
+    const Hundredths current(BulbCurrent(bulb, s.potential));
+    if (current.whole && current.value == 0) return BulbState::CellsCancel;
+    return current.Shown() == 0 ? BulbState::TooLittleCurrent : BulbState::Lit;
 }
 
 }  // namespace
@@ -348,6 +417,27 @@ void SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
     ClearBulbs(board, numbering, refreshBulb);
     if (numbering.sound) SolveSoundBoard(board);
     RepaintBulbs(board, refreshBulb);
+}
+
+std::vector<BulbState> ExplainBulbs(const Board& board) {
+    const int bulbs = board.PlacedCount(Kind::Light);
+    std::vector<BulbState> states(static_cast<size_t>(bulbs) + 1, BulbState::Unsolved);
+    if (bulbs == 0 || !ReadNumbers(board).sound) return states;
+    std::optional<Solution> s = Solve(board);
+    if (!s) return states;
+    // The part of each number; on a sound board each bulb's number names its own part.
+    std::vector<int> partOf(static_cast<size_t>(board.LastValue()) + 1, -1);
+    for (size_t i = 0; i < s->net.parts.size(); ++i)
+        partOf[s->net.parts[i].number] = static_cast<int>(i);
+    Pieces pieces(s->net.parts, s->nodeCount);
+    std::optional<std::vector<bool>> prunedClosed;
+    for (int l = 1; l <= bulbs; ++l) {
+        const int part = partOf[board.At(Kind::Light, l).Tag];
+        if (part < 0) continue;
+        states[l] =
+            StateOf(s->net.parts[part], static_cast<size_t>(part), pieces, *s, prunedClosed, board);
+    }
+    return states;
 }
 
 }  // namespace cw

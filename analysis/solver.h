@@ -11,7 +11,9 @@
 // refined in extended precision, so a whole number of hundredths comes out exactly whole.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace cw {
 
@@ -26,5 +28,21 @@ using BulbRefresh = std::function<void(int lightIndex)>;
 // ValueTable, or carried twice), a resistor entry below 0, or more rows or unknowns than the
 // 16-bit working tables hold. A result beyond 16 bits saturates at 32767.
 void SolveCircuit(Board& board, const BulbRefresh& refreshBulb = {});
+
+// What a placed bulb shows: lit, or dark for the first reason that holds, in this order.
+enum class BulbState : uint8_t {
+    Lit,
+    Shorted,           // its two terminals lie on one node
+    SwitchOpen,        // a dead end, but it would carry current with every open switch closed
+    NotInClosedLoop,   // a dead end even with every switch closed
+    NoCell,            // in a closed loop, but its connected piece holds no cell
+    CellsCancel,       // in a loop with cells, yet the current through it is exactly 0
+    TooLittleCurrent,  // a current below one hundredth
+    Unsolved,          // the board cannot be solved (see SolveCircuit)
+};
+
+// The state of every placed bulb, indexed like the bulb array (entry 0 unused), from the same
+// analysis SolveCircuit makes; a bulb is Lit exactly when SolveCircuit gives it a value above 0.
+std::vector<BulbState> ExplainBulbs(const Board& board);
 
 }  // namespace cw

@@ -2,9 +2,10 @@
 # (`cw_ensure_deps build`: what building and running the program need) and by test.sh
 # (`cw_ensure_deps test`: that and the test tools), so both work on a bare machine and a ready one.
 
-cw_build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev)
+cw_build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev qt6-tools-dev
+    qt6-l10n-tools)
 cw_test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils
-    imagemagick dpkg-dev desktop-file-utils appstream)
+    imagemagick dpkg-dev desktop-file-utils appstream dbus at-spi2-core python3-pyatspi)
 
 cw_ensure_deps() {
     local wanted=("${cw_build_packages[@]}")
