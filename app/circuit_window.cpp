@@ -1,8 +1,14 @@
 #include "app/circuit_window.h"
 
+#include <QAccessible>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QShortcut>
 
+#include "app/focus_marker.h"
+#include "app/help_window.h"
+#include "app/keyboard_editing.h"
+#include "app/part_texts.h"
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "model/numeric.h"
@@ -30,7 +36,7 @@ constexpr std::array<DesignRect, 4> kTemplateRects = {{
 }  // namespace
 
 Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(this)) {
-    setWindowTitle(QStringLiteral("Circuit Workbench"));
+    setWindowTitle(tr("Circuit Workbench"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
     setPalette(pal);
@@ -46,20 +52,25 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         MenuPic_MouseDown(b, sh, x, y);
     };
 
-    auto makeTool = [this](int left, void (*paint)(Surface&), void (Circuit::*click)()) {
+    auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&),
+                           void (Circuit::*click)()) {
         auto* button = new PictureControl(platform_, this, kToolButtonBorder);
         button->setGeometry(left, 448, 33, 31);
         button->SetPaintHandler(paint);
         button->Click = [this, click] { (this->*click)(); };
+        button->setToolTip(PartTexts::ToolHint(tool));
+        button->setCursor(Qt::PointingHandCursor);
         return button;
     };
-    linePic_ = makeTool(168, &LinePic_Paint, &Circuit::LinePic_Click);
-    pencilPic_ = makeTool(208, &PencilPic_Paint, &Circuit::PencilPic_Click);
-    delPic_ = makeTool(248, &DelPic_Paint, &Circuit::DelPic_Click);
+    linePic_ = makeTool(168, kToolLine, &LinePic_Paint, &Circuit::LinePic_Click);
+    pencilPic_ = makeTool(208, kToolPencil, &PencilPic_Paint, &Circuit::PencilPic_Click);
+    delPic_ = makeTool(248, kToolDelete, &DelPic_Paint, &Circuit::DelPic_Click);
 
     glasso_ = new FreehandOverlay(platform_, this);
     glasso_->setGeometry(296, 400, 81, 73);
     glasso_->SetEventSink(this);
+    glasso_->CursorAt = [this](QPoint p) { return CursorAt(p); };
+    glasso_->ToolTipAt = [this](QPoint p) { return ToolTipAt(p); };
 
     mainPicture_ = new PictureControl(platform_, this);
     mainPicture_->setGeometry(8, 408, 33, 33);
@@ -74,7 +85,21 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         MainPicture_MouseUp(board_, *this, b, sh, x, y);
     };
 
-    new PointerGrab(this);
+    for (PictureControl* c : {linePic_, pencilPic_, delPic_, mainPicture_}) {
+        c->setFocusPolicy(Qt::TabFocus);
+        c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
+    }
+    marker_ = new FocusMarker(this);
+    keyboard_ = std::make_unique<KeyboardEditing>(*this);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &Circuit::ShowHelp);
+
+    // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
+    new PointerGrab(this, [this] {
+        if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+        keyboardInUse_ = false;
+        UpdateFocusMarker();
+    });
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
                        const PictureControl* c = Element(kind, i);
@@ -86,7 +111,11 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     Form_Resize();
     menuPic_->Refresh();
     mainPicture_->Refresh();
+    // The keyboard starts on the first palette copy, before Qt's own first choice.
+    Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
 }
+
+Circuit::~Circuit() = default;
 
 void Circuit::Form_Load() {
     ResetBoard(board_);
@@ -115,6 +144,7 @@ void Circuit::Form_Resize() {
     menuPic_->Move(0, H - h, W, MenuHeight());
     MenuPic_MouseDown(1, 0, 0, 0);
     glasso_->ZOrder(0);
+    UpdateFocusMarker();
 }
 
 void Circuit::resizeEvent(QResizeEvent* event) {
@@ -140,6 +170,15 @@ void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode
     }
     for (PictureControl* c : {pencilPic_, linePic_, delPic_}) c->Refresh();
     glasso_->SetPenMode(penMode);
+    glasso_->UpdateCursor();
+    if (QAccessible::isActive()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        for (PictureControl* c : {pencilPic_, linePic_, delPic_}) {
+            QAccessibleStateChangeEvent event(c, checked);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 void Circuit::PencilPic_Click() {
@@ -168,6 +207,7 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
         c->Move(L + slot * h, top, side, side);
         ++slot;
     }
+    UpdateFocusMarker();
 }
 
 PictureControl* Circuit::Element(Kind kind, int i) const {
@@ -198,6 +238,8 @@ void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
 PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     auto* c = new PictureControl(platform_, this);
     c->SetBackColor(kWindowBackground);
+    c->setFocusPolicy(Qt::TabFocus);
+    c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
         const bool idle = board_.MouseMode == kMouseIdle;
@@ -225,6 +267,8 @@ void Circuit::LoadElement(Kind kind) {
     if (controls.empty()) controls.push_back(nullptr);
     PictureControl* c = MakeElementControl(kind, i);
     controls.push_back(c);
+    elementOf_[c] = {kind, i};
+    SetPaletteCopyHints(kind);
     c->Move(e.Left, e.Top, e.Width, e.Height);
     c->show();
     c->raise();
@@ -238,6 +282,9 @@ void Circuit::UnloadLastElement(Kind kind) {
     array.pop_back();
     PictureControl* c = controls.back();
     controls.pop_back();
+    elementOf_.erase(c);
+    announced_.erase(c);
+    SetPaletteCopyHints(kind);
     // The release that unloads it may still be running in its own handler.
     c->hide();
     c->deleteLater();
@@ -252,6 +299,7 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
     e.Width = width;
     e.Height = height;
     c->Move(left, top, width, height);
+    if (c->hasFocus()) UpdateFocusMarker();
 }
 
 void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
@@ -259,6 +307,7 @@ void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
     if (!c) return;
     board_.At(kind, i).Visible = visible;
     c->setVisible(visible);
+    UpdateFocusMarker();
 }
 
 void Circuit::ZOrderElement(Kind kind, int i) {
@@ -266,11 +315,15 @@ void Circuit::ZOrderElement(Kind kind, int i) {
 }
 
 void Circuit::RefreshElement(Kind kind, int i) {
-    if (PictureControl* c = Element(kind, i)) c->Refresh();
+    if (PictureControl* c = Element(kind, i)) {
+        c->Refresh();
+        AnnounceControl(c);
+    }
 }
 
 void Circuit::ZOrderOverlay() {
     glasso_->ZOrder(0);
+    if (marker_->isVisible()) marker_->raise();
 }
 void Circuit::RefreshBoard() {
     mainPicture_->Refresh();
@@ -283,6 +336,14 @@ void Circuit::ShowBoardStrokes() {
 }
 void Circuit::ReleaseCapture() {
     platform_.ReleaseCapture();
+}
+
+void Circuit::CircuitSolved() {
+    bulbStatesStale_ = true;
+    if (!QAccessible::isActive()) return;
+    for (int l = 1; l <= board_.PlacedCount(Kind::Light); ++l) {
+        AnnounceControl(Element(Kind::Light, l));
+    }
 }
 
 void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {

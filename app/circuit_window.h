@@ -3,10 +3,15 @@
 // board model and is the host the gesture handlers and the overlay's events run in.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
+#include <unordered_map>
 #include <vector>
+
+#include "analysis/solver.h"
 
 #include "edit/edit_host.h"
 #include "model/board.h"
@@ -25,10 +30,25 @@ inline constexpr int kDesignClientWidth = 582;
 inline constexpr int kDesignClientHeight = 550;
 inline constexpr int kToolButtonBorder = 2;
 
+class FocusMarker;
+class HelpWindow;
+class KeyboardEditing;
+
+// What a control of the window is, for the keyboard, the screen reader, tooltips and pointer
+// shapes.
+enum class ControlType { None, Palette, Tool, Part, Board };
+struct ControlInfo {
+    ControlType type = ControlType::None;
+    Kind kind = Kind::Cell;  // a palette copy's or a part's
+    int index = 0;           // its element index
+    int16_t tool = 0;        // a tool button's ToolMode
+};
+
 class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     Q_OBJECT
   public:
     explicit Circuit(QWidget* parent = nullptr);
+    ~Circuit() override;
     Circuit(const Circuit&) = delete;
     Circuit& operator=(const Circuit&) = delete;
 
@@ -56,6 +76,28 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     // The control of element i (1..U) of an array; null for the template or an index outside.
     PictureControl* Element(Kind kind, int i) const;
 
+    // Ends a gesture still running when the tool changes: a part drag as its release would end
+    // it, a rubber band erased without a wire, a delete-tool press on the board forgotten.
+    void EndRunningGesture();
+
+    ControlInfo Identify(const QWidget* control) const;
+    // The controls in the order Tab visits them: the palette copies, the tool buttons, the
+    // parts on the board by number, the board.
+    std::vector<QWidget*> FocusOrder() const;
+    // What the screen reader says of a control; the tooltips of parts say the same.
+    QString ControlName(const QWidget* control) const;
+    QString ControlDescription(const QWidget* control);
+    // Does what Space does on the control.
+    void ActivateControl(QWidget* control);
+    KeyboardEditing& Keyboard() { return *keyboard_; }
+    // Gives the focus to what follows a control just taken off the board, in the order before.
+    void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before);
+    // Puts the focus marker around the focused control, or on the board's keyboard cursor.
+    void UpdateFocusMarker();
+    // Tells the screen reader when the control's name or description changed.
+    void AnnounceControl(QWidget* control);
+    void ShowHelp();
+
     // EditHost
     float WindowScaleWidth() const override { return static_cast<float>(width()); }
     float WindowScaleHeight() const override { return static_cast<float>(height()); }
@@ -72,6 +114,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     Surface& BoardSurface() override;
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;
+    void CircuitSolved() override;
 
     // GlassoEvents
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
@@ -79,14 +122,22 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
-    // Ends a gesture still running when the tool changes: a part drag as its release would end
-    // it, a rubber band erased without a wire, a delete-tool press on the board forgotten.
-    void EndRunningGesture();
     void PaintElement(Surface& s, Kind kind, int i) const;
+    // The palette copy of a kind says what it is and how to use it; a placed part leaves hover
+    // to the overlay above it.
+    void SetPaletteCopyHints(Kind kind);
+    // What a press at a point of the overlay would do, and what the part there is.
+    Qt::CursorShape CursorAt(QPoint overlayPoint) const;
+    QString ToolTipAt(QPoint overlayPoint);
+    // The visible part under a window point, if any.
+    std::optional<ControlInfo> PartAt(QPoint windowPoint) const;
+    const std::vector<BulbState>& BulbStates();
 
     Platform platform_;
     int32_t handle_;
@@ -107,6 +158,19 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
         float x = 0, y = 0;
     };
     HeldPart held_;
+
+    std::unordered_map<const QWidget*, std::pair<Kind, int>> elementOf_;
+    // Why each bulb is dark, worked out when first asked after a solve.
+    std::vector<BulbState> bulbStates_;
+    bool bulbStatesStale_ = true;
+    // The name and description the screen reader last heard of each control.
+    std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
+    FocusMarker* marker_ = nullptr;
+    // The marker shows once the keyboard is used and hides again when the mouse is, so a
+    // learner with a mouse never sees it.
+    bool keyboardInUse_ = false;
+    std::unique_ptr<KeyboardEditing> keyboard_;
+    QPointer<HelpWindow> help_;
 };
 
 }  // namespace cw

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/accessibility.h"
 #include "app/circuit_window.h"
+#include "app/part_texts.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
         icon.addFile(QStringLiteral(":/icons/" CW_APP_ID "-%1.png").arg(size));
     }
     QApplication::setWindowIcon(icon);
+    cw::LoadTranslations(application);
+    cw::InstallAccessibility();
     cw::Circuit window;
     window.show();
     return QApplication::exec();

@@ -106,7 +106,7 @@ bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by) {
     return true;
 }
 
-void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
+int NearestWire(const Board& board, int16_t px, int16_t py) {
     int16_t best = 999;
     int l = 0;
     const TerminalIndex terminals(board);
@@ -120,7 +120,12 @@ void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
             l = i;
         }
     }
-    if (l == 0 || best > kWireReach) return;
+    return best > kWireReach ? 0 : l;
+}
+
+void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
+    const int l = NearestWire(board, px, py);
+    if (l == 0) return;
     const auto row = [&]() -> WireRow& { return board.WireTable[l]; };
     const bool firstOnlyHere = row().end[0] < 0 && CountWireEnds(board, row().end[0]) <= 1;
     if (row().end[1] < 0 && CountWireEnds(board, row().end[1]) <= 1)

@@ -20,8 +20,11 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int button, int shift, fl
 // the row and the junctions it needs.
 bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by);
 
-// Removes the wire nearest to (px, py) if it lies within 7, with every junction only it used.
-// Among wires at equal distance the lowest row goes.
+// The row of the wire nearest to (px, py) if it lies within 7, else 0. Among wires at equal
+// distance the lowest row wins.
+int NearestWire(const Board& board, int16_t px, int16_t py);
+
+// Removes the wire NearestWire finds, with every junction only it used.
 void DeleteNearestWire(Board& board, int16_t px, int16_t py);
 
 }  // namespace cw

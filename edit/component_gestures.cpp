@@ -47,6 +47,7 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
 
 void SolveAndRepaint(Board& board, EditHost& host) {
     SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
+    host.CircuitSolved();
 }
 
 void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,

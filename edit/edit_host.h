@@ -37,6 +37,8 @@ class EditHost {
     virtual Surface& BoardSurface() = 0;
     virtual void ShowBoardStrokes() = 0;
     virtual void ReleaseCapture() = 0;
+    // The circuit was solved again: what the bulbs show, and why, may have changed.
+    virtual void CircuitSolved() {}
 };
 
 }  // namespace cw

@@ -1,8 +1,11 @@
 #include "overlay/freehand_overlay.h"
 
+#include <QCursor>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <bit>
 #include <cmath>
 
@@ -152,7 +155,28 @@ void FreehandOverlay::mousePressEvent(QMouseEvent* event) {
     Handle(event);
 }
 void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() == Qt::NoButton && CursorAt) {
+        setCursor(CursorAt(event->position().toPoint()));
+    }
     Handle(event);
+}
+
+void FreehandOverlay::UpdateCursor() {
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (CursorAt && rect().contains(at)) setCursor(CursorAt(at));
+}
+
+bool FreehandOverlay::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !ToolTipAt) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = ToolTipAt(help->pos());
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, this);
+    }
+    return true;
 }
 void FreehandOverlay::mouseReleaseEvent(QMouseEvent* event) {
     Handle(event);

@@ -6,6 +6,7 @@
 
 #include <QPolygonF>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "overlay/glasso.h"
@@ -32,7 +33,15 @@ class FreehandOverlay final : public QWidget, public Glasso {
 
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
 
+    // What lies beneath answers hover: the pointer shape that says what a press at a point
+    // would do, and the tooltip there (none when empty); points in the overlay's coordinates.
+    std::function<Qt::CursorShape(QPoint)> CursorAt;
+    std::function<QString(QPoint)> ToolTipAt;
+    // Sets the pointer shape for where the pointer is now (after a tool change, say).
+    void UpdateCursor();
+
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

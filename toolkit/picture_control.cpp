@@ -173,6 +173,15 @@ void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     Deliver(Action::Up, event);
 }
 
+void PictureControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (FocusChanged) FocusChanged(true);
+}
+void PictureControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (FocusChanged) FocusChanged(false);
+}
+
 void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y) {
     const int shift = ((wParam & kMkShift) ? 1 : 0) | ((wParam & kMkControl) ? 2 : 0);
     if (message == kWmMouseMove) {

@@ -31,6 +31,8 @@ class PictureControl final : public QWidget {
     // Mouse events as (Button, Shift, X, Y), X and Y in the inner area's pixels.
     std::function<void(int, int, float, float)> MouseDown, MouseMove, MouseUp;
     std::function<void()> Click;
+    // Called when the control takes (true) or loses (false) the keyboard focus.
+    std::function<void(bool)> FocusChanged;
 
     // Fills the image with BackColor, runs the Paint handler and shows the result now.
     void Refresh();
@@ -52,6 +54,8 @@ class PictureControl final : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     bool EnsureImage();  // true when the image was recreated

@@ -7,7 +7,8 @@
 
 namespace cw {
 
-PointerGrab::PointerGrab(QWidget* window) : QObject(window), window_(window) {
+PointerGrab::PointerGrab(QWidget* window, std::function<void()> gestureStarts)
+    : QObject(window), window_(window), gestureStarts_(std::move(gestureStarts)) {
     window->winId();  // the native window exists from now on
     window->windowHandle()->installEventFilter(this);
 }
@@ -26,6 +27,7 @@ bool PointerGrab::eventFilter(QObject*, QEvent* event) {
     if (type == QEvent::MouseMove && e->buttons() == Qt::NoButton) return false;
     const QPoint at = e->position().toPoint();
     if (press && (e->buttons() == e->button() || !owner_)) {
+        if (!owner_ && gestureStarts_) gestureStarts_();
         QWidget* under = window_->childAt(at);
         owner_ = under ? under : window_;
     }

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -14,8 +15,9 @@ namespace cw {
 
 class PointerGrab final : public QObject {
   public:
-    // Watches the mouse events of window's native window.
-    explicit PointerGrab(QWidget* window);
+    // Watches the mouse events of window's native window; gestureStarts runs before the first
+    // press of every gesture reaches its widget.
+    PointerGrab(QWidget* window, std::function<void()> gestureStarts);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -23,6 +25,7 @@ class PointerGrab final : public QObject {
   private:
     QWidget* window_;
     QPointer<QWidget> owner_;
+    std::function<void()> gestureStarts_;
 };
 
 }  // namespace cw

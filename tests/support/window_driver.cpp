@@ -48,6 +48,11 @@ void WindowDriver::Click(QPoint p, Qt::MouseButton b) {
     Release(p, b);
 }
 
+void WindowDriver::Key(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget* to = window_->focusWidget();
+    QTest::keyClick(to ? to : window_.get(), static_cast<Qt::Key>(key), modifiers);
+}
+
 QPoint WindowDriver::SlotCentre(int slot) {
     const int h = static_cast<int>(window_->MenuScaleHeight());
     const int left =

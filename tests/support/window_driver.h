@@ -23,6 +23,8 @@ class WindowDriver {
     // Press, a few moves on the way, release.
     void Drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton);
     void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+    // A key pressed and released, delivered to the focused control (the window when none).
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // Where slot i (0..6) of the palette row is, its centre in window coordinates.
     QPoint SlotCentre(int slot);

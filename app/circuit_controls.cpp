@@ -1,0 +1,227 @@
+// What each control of the window is, is called and shows, for the keyboard, the screen reader,
+// the tooltips and the pointer shapes.
+#include <QAccessible>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "app/circuit_window.h"
+#include "app/focus_marker.h"
+#include "app/help_window.h"
+#include "app/keyboard_editing.h"
+#include "app/part_texts.h"
+#include "edit/board_gestures.h"
+#include "geometry/hit_test.h"
+#include "model/numeric.h"
+
+namespace cw {
+
+ControlInfo Circuit::Identify(const QWidget* control) const {
+    if (!control) return {};
+    if (control == mainPicture_) return {ControlType::Board};
+    if (control == linePic_) return {ControlType::Tool, Kind::Cell, 0, kToolLine};
+    if (control == pencilPic_) return {ControlType::Tool, Kind::Cell, 0, kToolPencil};
+    if (control == delPic_) return {ControlType::Tool, Kind::Cell, 0, kToolDelete};
+    const auto found = elementOf_.find(control);
+    if (found == elementOf_.end()) return {};
+    const auto [kind, i] = found->second;
+    if (i > board_.UBound(kind)) return {};  // unloaded, waiting to be destroyed
+    const bool copy = i == board_.UBound(kind);
+    return {copy ? ControlType::Palette : ControlType::Part, kind, i};
+}
+
+std::vector<QWidget*> Circuit::FocusOrder() const {
+    std::vector<QWidget*> order;
+    for (Kind kind : kKinds) order.push_back(Element(kind, board_.UBound(kind)));
+    order.insert(order.end(), {linePic_, pencilPic_, delPic_});
+    // The parts on the board by number; one being dragged out of the palette has none yet.
+    std::vector<std::pair<int, QWidget*>> parts;
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board_.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board_.At(kind, i);
+            if (e.Visible && e.Tag > 0) parts.emplace_back(e.Tag, Element(kind, i));
+        }
+    }
+    std::sort(parts.begin(), parts.end());
+    for (const auto& [number, control] : parts) order.push_back(control);
+    order.push_back(mainPicture_);
+    std::erase(order, nullptr);
+    return order;
+}
+
+QString Circuit::ControlName(const QWidget* control) const {
+    const ControlInfo c = Identify(control);
+    switch (c.type) {
+        case ControlType::Palette:
+            return PartTexts::KindName(c.kind);
+        case ControlType::Tool:
+            return PartTexts::ToolName(c.tool);
+        case ControlType::Part:
+            return PartTexts::PartName(c.kind, board_.At(c.kind, c.index).Tag);
+        case ControlType::Board:
+            return PartTexts::BoardName();
+        case ControlType::None:
+            break;
+    }
+    return {};
+}
+
+const std::vector<BulbState>& Circuit::BulbStates() {
+    if (bulbStatesStale_) {
+        bulbStates_ = ExplainBulbs(board_);
+        bulbStatesStale_ = false;
+    }
+    return bulbStates_;
+}
+
+QString Circuit::ControlDescription(const QWidget* control) {
+    const ControlInfo c = Identify(control);
+    if (c.type == ControlType::Board) {
+        const QPoint p = keyboard_->BoardCursor();
+        return PartTexts::BoardCursor(board_, p.x(), p.y());
+    }
+    if (c.type != ControlType::Part) return {};
+    const int tag = board_.At(c.kind, c.index).Tag;
+    if (tag <= 0) return {};  // still being dragged out of the palette
+    BulbState bulb = BulbState::Unsolved;
+    if (c.kind == Kind::Light) {
+        const std::vector<BulbState>& states = BulbStates();
+        if (c.index < static_cast<int>(states.size())) bulb = states[c.index];
+    }
+    return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb);
+}
+
+void Circuit::ActivateControl(QWidget* control) {
+    keyboard_->Activate(control);
+}
+
+void Circuit::SetPaletteCopyHints(Kind kind) {
+    const int U = board_.UBound(kind);
+    if (PictureControl* copy = Element(kind, U)) {
+        copy->setToolTip(PartTexts::PaletteHint(kind));
+        copy->setCursor(Qt::OpenHandCursor);
+    }
+    if (PictureControl* dragged = Element(kind, U - 1)) {
+        dragged->setToolTip({});
+        dragged->unsetCursor();
+    }
+}
+
+std::optional<ControlInfo> Circuit::PartAt(QPoint windowPoint) const {
+    const int32_t h = platform_.ChildAtPoint(handle_, windowPoint.x(), windowPoint.y());
+    const ControlInfo c = Identify(platform_.WidgetOf(h));
+    if (c.type != ControlType::Part) return std::nullopt;
+    return c;
+}
+
+Qt::CursorShape Circuit::CursorAt(QPoint overlayPoint) const {
+    if (board_.ToolMode == kToolPencil) return Qt::IBeamCursor;  // notes are written here
+    const QPoint at = glasso_->mapTo(this, overlayPoint);
+    const std::optional<ControlInfo> part = PartAt(at);
+    if (board_.ToolMode == kToolDelete) {
+        const bool wire = NearestWire(board_, Saturate16(at.x()), Saturate16(at.y())) != 0;
+        return part || wire ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    }
+    if (part) {
+        const bool clickable = part->kind == Kind::Swit || part->kind == Kind::Resi;
+        return clickable ? Qt::PointingHandCursor : Qt::SizeAllCursor;
+    }
+    return FindNodeAt(board_, Saturate16(at.x()), Saturate16(at.y())) != 0 ? Qt::CrossCursor
+                                                                           : Qt::ArrowCursor;
+}
+
+QString Circuit::ToolTipAt(QPoint overlayPoint) {
+    const std::optional<ControlInfo> part = PartAt(glasso_->mapTo(this, overlayPoint));
+    if (!part) return {};
+    const QWidget* control = Element(part->kind, part->index);
+    const QString description = ControlDescription(control);
+    const QString name = ControlName(control);
+    return description.isEmpty() ? name : tr("%1: %2").arg(name, description);
+}
+
+void Circuit::AnnounceControl(QWidget* control) {
+    if (!control || !QAccessible::isActive()) return;
+    const std::pair<QString, QString> now{ControlName(control), ControlDescription(control)};
+    auto& heard = announced_[control];
+    if (heard.first != now.first) {
+        QAccessibleEvent event(control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (heard.second != now.second) {
+        QAccessibleEvent event(control, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    heard = now;
+}
+
+void Circuit::UpdateFocusMarker() {
+    if (!marker_) return;
+    QWidget* focused = focusWidget();
+    if (!keyboardInUse_ || !focused || focused == this || !focused->isVisible() ||
+        Identify(focused).type == ControlType::None) {
+        marker_->hide();
+    } else if (focused == mainPicture_) {
+        marker_->Cross(mainPicture_->mapTo(this, keyboard_->BoardCursor()));
+    } else {
+        marker_->Ring(focused->geometry());
+    }
+}
+
+bool Circuit::focusNextPrevChild(bool next) {
+    // Tab never leaves a gesture running: a held part is put down, a band taken off.
+    if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+    keyboardInUse_ = true;
+    const std::vector<QWidget*> order = FocusOrder();
+    if (order.empty()) return false;
+    const auto at = std::find(order.begin(), order.end(), focusWidget());
+    size_t i = 0;
+    if (at == order.end()) {
+        i = next ? 0 : order.size() - 1;
+    } else {
+        const size_t here = static_cast<size_t>(at - order.begin());
+        i = next ? (here + 1) % order.size() : (here + order.size() - 1) % order.size();
+    }
+    order[i]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    UpdateFocusMarker();
+    return true;
+}
+
+void Circuit::FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) {
+    const auto at = std::find(before.begin(), before.end(), removed);
+    QWidget* next = mainPicture_;
+    for (auto it = at == before.end() ? at : at + 1; it != before.end(); ++it) {
+        if ((*it)->isVisible() && Identify(*it).type != ControlType::None) {
+            next = *it;
+            break;
+        }
+    }
+    next->setFocus(Qt::OtherFocusReason);
+    UpdateFocusMarker();
+}
+
+void Circuit::keyPressEvent(QKeyEvent* event) {
+    keyboardInUse_ = true;
+    UpdateFocusMarker();
+    const int key = event->key();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    // The tool keys work at any moment; choosing a tool ends whatever gesture is running.
+    if (plain && key == Qt::Key_L) {
+        LinePic_Click();
+    } else if (plain && key == Qt::Key_P) {
+        PencilPic_Click();
+    } else if (plain && key == Qt::Key_D) {
+        DelPic_Click();
+    } else if (!plain || !keyboard_->KeyPress(key, event->modifiers())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Circuit::ShowHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+}  // namespace cw

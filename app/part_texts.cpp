@@ -1,0 +1,133 @@
+#include "app/part_texts.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+#include "geometry/hit_test.h"
+
+namespace cw {
+
+QString PartTexts::KindName(Kind kind) {
+    switch (kind) {
+        case Kind::Cell:
+            return tr("Battery cell");
+        case Kind::Swit:
+            return tr("Switch");
+        case Kind::Resi:
+            return tr("Resistor");
+        case Kind::Light:
+            return tr("Bulb");
+    }
+    return {};
+}
+
+QString PartTexts::PartName(Kind kind, int number) {
+    //: A placed part: its kind and its number, as in "Bulb 2".
+    return number > 0 ? tr("%1 %2").arg(KindName(kind)).arg(number) : KindName(kind);
+}
+
+namespace {
+QString DarkReason(BulbState state) {
+    switch (state) {
+        case BulbState::Shorted:
+            return PartTexts::tr("shorted by a wire");
+        case BulbState::SwitchOpen:
+            return PartTexts::tr("a switch in its loop is open");
+        case BulbState::NotInClosedLoop:
+            return PartTexts::tr("not in a closed loop");
+        case BulbState::NoCell:
+            return PartTexts::tr("no cell in its circuit");
+        case BulbState::CellsCancel:
+            return PartTexts::tr("the cells cancel out");
+        case BulbState::TooLittleCurrent:
+            return PartTexts::tr("too little current");
+        case BulbState::Lit:
+        case BulbState::Unsolved:
+            break;
+    }
+    return PartTexts::tr("the circuit cannot be solved");
+}
+}  // namespace
+
+QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb) {
+    switch (kind) {
+        case Kind::Cell:
+            return tr("1.5 volts");
+        case Kind::Swit:
+            return value == 0 ? tr("closed") : tr("open");
+        case Kind::Resi:
+            return tr("%1 ohms").arg(value);
+        case Kind::Light:
+            if (bulb == BulbState::Lit) {
+                //: A lit bulb and its current in amperes, as in "lit, 0.13 A".
+                return tr("lit, %1 A").arg(QLocale().toString(value / 100.0, 'f', 2));
+            }
+            //: A dark bulb and why, as in "dark: not in a closed loop".
+            return tr("dark: %1").arg(DarkReason(bulb));
+    }
+    return {};
+}
+
+QString PartTexts::PaletteHint(Kind kind) {
+    return tr("%1: drag it onto the board, or press Space to pick one up").arg(KindName(kind));
+}
+
+QString PartTexts::ToolName(int16_t tool) {
+    switch (tool) {
+        case kToolLine:
+            return tr("Line tool");
+        case kToolPencil:
+            return tr("Pencil tool");
+        default:
+            return tr("Delete tool");
+    }
+}
+
+QString PartTexts::ToolHint(int16_t tool) {
+    switch (tool) {
+        case kToolLine:
+            return tr(
+                "Line tool (L): drag from a terminal to another to draw a wire; click a "
+                "switch to open or close it, a resistor to change its value");
+        case kToolPencil:
+            return tr(
+                "Pencil tool (P): write notes over the board; drag with the right button "
+                "to rub them out");
+        default:
+            return tr("Delete tool (D): click a part or a wire to delete it");
+    }
+}
+
+QString PartTexts::BoardName() {
+    return tr("Board");
+}
+
+QString PartTexts::BoardCursor(const Board& board, int x, int y) {
+    const QString at = tr("cursor at %1, %2").arg(x).arg(y);
+    const int16_t n = FindNodeAt(board, static_cast<int16_t>(x), static_cast<int16_t>(y));
+    if (n < 0) return tr("%1, on a junction").arg(at);
+    if (n == 0) return at;
+    const int k = ComponentOfTerminal(n);
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+            if (board.At(kind, i).Tag != k) continue;
+            const QString part = PartName(kind, k);
+            return IsSecondTerminal(n) ? tr("%1, on the second terminal of %2").arg(at, part)
+                                       : tr("%1, on the first terminal of %2").arg(at, part);
+        }
+    }
+    return at;
+}
+
+QTranslator* LoadTranslations(QCoreApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QLocale::system(), QStringLiteral("circuit-workbench"),
+                         QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QCoreApplication::installTranslator(translator);
+        return translator;
+    }
+    delete translator;
+    return nullptr;
+}
+
+}  // namespace cw

@@ -1,0 +1,38 @@
+// The words the window uses for its controls and parts: names, descriptions and hints, one text
+// each for the screen reader, the tooltips and the help, translated into the learner's language.
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <cstdint>
+
+class QTranslator;
+
+#include "analysis/solver.h"
+#include "model/board.h"
+
+namespace cw {
+
+class PartTexts {
+    Q_DECLARE_TR_FUNCTIONS(PartTexts)
+
+  public:
+    static QString KindName(Kind kind);  // "Battery cell", "Switch", "Resistor", "Bulb"
+    // "Battery cell 1": the kind and the part's number; the kind alone before it has one.
+    static QString PartName(Kind kind, int number);
+    // A switch open or closed, a resistor's ohms, a cell's volts, a bulb lit with its current
+    // (value: the bulb's hundredths of an ampere) or dark and why.
+    static QString Description(Kind kind, int16_t value, BulbState bulb);
+    static QString PaletteHint(Kind kind);
+    static QString ToolName(int16_t tool);  // "Line tool", "Pencil tool", "Delete tool"
+    static QString ToolHint(int16_t tool);
+    static QString BoardName();
+    // Where the board's keyboard cursor is and what lies there, for the screen reader.
+    static QString BoardCursor(const Board& board, int x, int y);
+};
+
+// Loads and installs the translation for the system's languages (LANGUAGE, then the locale), if
+// one is shipped, and gives it (owned by the application); null when English stays.
+QTranslator* LoadTranslations(QCoreApplication& application);
+
+}  // namespace cw

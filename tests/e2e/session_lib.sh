@@ -1,0 +1,111 @@
+# Shared by the end-to-end sessions: a private Xvfb display, the real program on it, and the
+# learner's hands (xdotool) and eyes (screenshot pixels). Source it, then call start_session.
+#   CW_E2E_TRACE=1 keeps a screenshot after every gesture.
+
+require_tools() {  # tools...; exits 77 (skipped) when one is missing, except under CI=true
+    local tool
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "end-to-end test: $tool is not installed"
+            if [ "${CI:-}" = "true" ]; then exit 1; fi
+            exit 77
+        fi
+    done
+}
+
+xvfb_pid=
+app_pid=
+helper_pids=()  # other background processes a session starts, stopped with it
+session_cleanup() {
+    local pid
+    for pid in "$app_pid" "${helper_pids[@]}" "$xvfb_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+}
+
+start_display() {  # sets DISPLAY to a fresh Xvfb on a display number no one else holds
+    local fifo n
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap session_cleanup EXIT
+    read -r n <"$fifo" || { echo "Xvfb did not start"; exit 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+        xdotool getmouselocation >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+}
+
+start_app() {  # program, log file; sets app_pid, X and Y (the window's screen position)
+    if [[ "$1" == *.exe ]]; then
+        # The Windows build, under Wine (CW_WINE names it; Debian 12 keeps wine64 off PATH).
+        env -u QT_QPA_PLATFORM WINEDEBUG=-all "${CW_WINE:-wine}" "$1" >"$2" 2>&1 &
+    else
+        env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$1" >"$2" 2>&1 &
+    fi
+    app_pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Circuit Workbench" | head -1)
+    [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    sleep 0.5
+}
+
+at() { echo $((X + $1)) $((Y + $2)); }
+trace_step() {
+    if [ -n "${CW_E2E_TRACE:-}" ]; then
+        trace=$((${trace:-0} + 1))
+        import -window root "$shots/step-$trace.png"
+    fi
+}
+drag() {  # x1 y1 x2 y2, window coordinates
+    xdotool mousemove $(at "$1" "$2")
+    sleep 0.1
+    xdotool mousedown 1
+    for step in 1 2 3 4; do
+        xdotool mousemove $(at $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4)))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+    sleep 0.2
+    trace_step
+}
+click() {
+    xdotool mousemove $(at "$1" "$2")
+    sleep 0.1
+    xdotool click 1
+    sleep 0.2
+}
+keys() {  # xdotool key names, each pressed and released in turn
+    xdotool key --delay 60 "$@"
+    sleep 0.2
+    trace_step
+}
+
+failures=0
+pixel() {  # screenshot name, x, y (window coordinates): prints the colour there
+    import -window root "$shots/$1.png"
+    convert "$shots/$1.png" -format "%[pixel:p{$((X + $2)),$((Y + $3))}]" info:
+}
+expect_pixel() {  # name, x, y, expected colour
+    local got
+    got=$(pixel "$1" "$2" "$3")
+    if [ "$got" = "$4" ]; then
+        echo "ok   $1: $got"
+    else
+        echo "FAIL $1: $got, expected $4"
+        failures=$((failures + 1))
+    fi
+}
+expect_running() {
+    if ! kill -0 "$app_pid" 2>/dev/null; then
+        echo "FAIL the program is no longer running"
+        failures=$((failures + 1))
+    fi
+}
+
+grey='srgb(128,128,128)'
+lit='srgb(210,210,128)'

@@ -1,0 +1,117 @@
+// What a screen reader, a hovering pointer and a learner in another language get from the real
+// window: the tree of names, roles and states, descriptions that follow the solve, tooltips and
+// pointer shapes that say what a press would do.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "app/part_texts.h"
+#include "geometry/terminal_position.h"
+#include "support/window_driver.h"
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace cw::test {
+namespace {
+
+QAccessibleInterface* Child(Circuit& w, int i) {
+    return QAccessible::queryAccessibleInterface(&w)->child(i);
+}
+
+// Just outside the part, beside terminal n: where a press starts a wire rather than a drag.
+QPoint Terminal(WindowDriver& d, int n) {
+    const Point16 t = TerminalPosition(d.board(), n);
+    return {IsSecondTerminal(n) ? t.x + 3 : t.x - 3, t.y};
+}
+
+// A cell and a bulb wired into a loop with the mouse: numbers 1 and 2.
+void LitLoop(WindowDriver& d) {
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Light, 300, 100);
+    d.window().LinePic_Click();
+    d.Drag(Terminal(d, 3), Terminal(d, 1));
+    d.Drag(Terminal(d, 2), Terminal(d, 4));
+}
+
+TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&w);
+    ASSERT_EQ(window->childCount(), 8);  // four palette copies, three tools, the board
+    const char* names[] = {"Battery cell", "Switch",      "Resistor",    "Bulb",
+                           "Line tool",    "Pencil tool", "Delete tool", "Board"};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Child(w, i)->text(QAccessible::Name), names[i]) << i;
+        EXPECT_EQ(window->indexOfChild(Child(w, i)), i);
+        if (i < 7) {
+            EXPECT_EQ(Child(w, i)->role(), QAccessible::Button) << i;
+        }
+    }
+    EXPECT_TRUE(Child(w, 5)->state().checkable);
+    EXPECT_TRUE(Child(w, 5)->state().checked);  // the pencil is chosen at start
+    EXPECT_FALSE(Child(w, 4)->state().checked);
+
+    LitLoop(d);
+    ASSERT_EQ(window->childCount(), 10);
+    EXPECT_TRUE(Child(w, 4)->state().checked);  // the line tool now
+    EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Battery cell 1");
+    EXPECT_EQ(Child(w, 7)->text(QAccessible::Description), "1.5 volts");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Name), "Bulb 2");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "lit, 0.13 A");
+
+    // A wire gone: the bulb is dark and says why. A deleted part leaves the tree.
+    w.DelPic_Click();
+    d.Click((Terminal(d, 2) + Terminal(d, 4)) / 2);
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "dark: not in a closed loop");
+    d.Click({145, 145});
+    EXPECT_EQ(window->childCount(), 9);
+    EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Bulb 2");
+}
+
+TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    LitLoop(d);
+    d.Place(Kind::Swit, 200, 300);
+    auto shapeAt = [&](QPoint p) {
+        d.MoveTo(p);
+        return w.Glasso1().cursor().shape();
+    };
+    EXPECT_EQ(shapeAt(Terminal(d, 3) + QPoint(-1, 2)), Qt::CrossCursor);  // a wire would start
+    EXPECT_EQ(shapeAt({145, 145}), Qt::SizeAllCursor);                    // the cell moves
+    EXPECT_EQ(shapeAt({245, 345}), Qt::PointingHandCursor);               // the switch toggles
+    EXPECT_EQ(shapeAt({450, 400}), Qt::ArrowCursor);
+    w.DelPic_Click();
+    EXPECT_EQ(shapeAt((Terminal(d, 1) + Terminal(d, 3)) / 2), Qt::PointingHandCursor);
+    EXPECT_EQ(shapeAt({450, 400}), Qt::ArrowCursor);
+    w.PencilPic_Click();
+    EXPECT_EQ(shapeAt({145, 145}), Qt::IBeamCursor);
+
+    QWidget& overlay = w.Glasso1();
+    const QPoint onBulb = overlay.mapFrom(&w, QPoint(345, 145));
+    QHelpEvent hover(QEvent::ToolTip, onBulb, overlay.mapToGlobal(onBulb));
+    QApplication::sendEvent(&overlay, &hover);
+    EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.13 A");
+    EXPECT_EQ(w.Element(Kind::Cell, 2)->toolTip(),
+              "Battery cell: drag it onto the board, or press Space to pick one up");
+}
+
+// Run with LANGUAGE=de (the window.german test): the texts come out in German.
+TEST(Translation, GermanComesFromTheSystemLanguage) {
+    QTranslator* german = LoadTranslations(*qApp);
+    ASSERT_NE(german, nullptr);
+    WindowDriver d;
+    Circuit& w = d.window();
+    EXPECT_EQ(Child(w, 0)->text(QAccessible::Name), "Batteriezelle");
+    EXPECT_TRUE(w.LinePic().toolTip().startsWith("Leitungswerkzeug (L)"));
+    QCoreApplication::removeTranslator(german);
+}
+
+}  // namespace
+}  // namespace cw::test
