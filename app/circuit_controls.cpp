@@ -2,6 +2,7 @@
 // the tooltips and the pointer shapes.
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "app/circuit_window.h"
@@ -12,6 +13,7 @@
 #include "edit/board_gestures.h"
 #include "geometry/hit_test.h"
 #include "model/numeric.h"
+#include "toolkit/pointer_grab.h"
 
 namespace cw {
 
@@ -90,6 +92,10 @@ QString Circuit::ControlDescription(const QWidget* control) {
     return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb);
 }
 
+bool Circuit::PointerBusy() const {
+    return grab_ && grab_->Busy();
+}
+
 void Circuit::ActivateControl(QWidget* control) {
     keyboard_->Activate(control);
 }
@@ -129,13 +135,16 @@ Qt::CursorShape Circuit::CursorAt(QPoint overlayPoint) const {
                                                                            : Qt::ArrowCursor;
 }
 
+QString Circuit::PartTip(const QWidget* part) {
+    const QString description = ControlDescription(part);
+    const QString name = ControlName(part);
+    return description.isEmpty() ? name : tr("%1: %2").arg(name, description);
+}
+
 QString Circuit::ToolTipAt(QPoint overlayPoint) {
     const std::optional<ControlInfo> part = PartAt(glasso_->mapTo(this, overlayPoint));
     if (!part) return {};
-    const QWidget* control = Element(part->kind, part->index);
-    const QString description = ControlDescription(control);
-    const QString name = ControlName(control);
-    return description.isEmpty() ? name : tr("%1: %2").arg(name, description);
+    return PartTip(Element(part->kind, part->index));
 }
 
 void Circuit::AnnounceControl(QWidget* control) {
@@ -163,16 +172,26 @@ void Circuit::UpdateFocusMarker() {
         marker_->Cross(mainPicture_->mapTo(this, keyboard_->BoardCursor()));
     } else {
         marker_->Ring(focused->geometry());
+        // What the screen reader says of a part, shown below it for those who read the screen.
+        if (Identify(focused).type == ControlType::Part && isActiveWindow()) {
+            QToolTip::showText(mapToGlobal(focused->geometry().bottomLeft() + QPoint(0, 4)),
+                               PartTip(focused), focused);
+        }
     }
 }
 
 bool Circuit::focusNextPrevChild(bool next) {
-    // Tab never leaves a gesture running: a held part is put down, a band taken off.
-    if (board_.MouseMode != kMouseIdle) EndRunningGesture();
-    keyboardInUse_ = true;
+    QWidget* from = focusWidget();
+    // Qt also moves the focus on when the focused control is hidden (a part deleted, a palette
+    // copy unloaded), from inside the handler that hides it: only Tab itself ends a gesture.
+    if (from && from->isVisible()) {
+        // Tab never leaves a gesture running: a held part is put down, a band taken off.
+        if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+        keyboardInUse_ = true;
+    }
     const std::vector<QWidget*> order = FocusOrder();
     if (order.empty()) return false;
-    const auto at = std::find(order.begin(), order.end(), focusWidget());
+    const auto at = std::find(order.begin(), order.end(), from);
     size_t i = 0;
     if (at == order.end()) {
         i = next ? 0 : order.size() - 1;

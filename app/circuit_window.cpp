@@ -95,7 +95,7 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     connect(help, &QShortcut::activated, this, &Circuit::ShowHelp);
 
     // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
-    new PointerGrab(this, [this] {
+    grab_ = new PointerGrab(this, [this] {
         if (board_.MouseMode != kMouseIdle) EndRunningGesture();
         keyboardInUse_ = false;
         UpdateFocusMarker();
@@ -269,6 +269,8 @@ void Circuit::LoadElement(Kind kind) {
     controls.push_back(c);
     elementOf_[c] = {kind, i};
     SetPaletteCopyHints(kind);
+    // The keyboard stays on the palette copy when the mouse drags the one it was on away.
+    if (i >= 2 && focusWidget() == controls[i - 1]) c->setFocus(Qt::OtherFocusReason);
     c->Move(e.Left, e.Top, e.Width, e.Height);
     c->show();
     c->raise();
@@ -285,6 +287,9 @@ void Circuit::UnloadLastElement(Kind kind) {
     elementOf_.erase(c);
     announced_.erase(c);
     SetPaletteCopyHints(kind);
+    // A cancelled drag unloads the copy that took the palette slot: the keyboard goes back to
+    // the copy that returns there.
+    if (focusWidget() == c && controls.back()) controls.back()->setFocus(Qt::OtherFocusReason);
     // The release that unloads it may still be running in its own handler.
     c->hide();
     c->deleteLater();

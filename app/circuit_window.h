@@ -31,6 +31,7 @@ inline constexpr int kDesignClientHeight = 550;
 inline constexpr int kToolButtonBorder = 2;
 
 class FocusMarker;
+class PointerGrab;
 class HelpWindow;
 class KeyboardEditing;
 
@@ -90,6 +91,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     // Does what Space does on the control.
     void ActivateControl(QWidget* control);
     KeyboardEditing& Keyboard() { return *keyboard_; }
+    // A mouse gesture is under way (a button is held); the keyboard waits for it to end.
+    bool PointerBusy() const;
     // Gives the focus to what follows a control just taken off the board, in the order before.
     void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before);
     // Puts the focus marker around the focused control, or on the board's keyboard cursor.
@@ -135,6 +138,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     // What a press at a point of the overlay would do, and what the part there is.
     Qt::CursorShape CursorAt(QPoint overlayPoint) const;
     QString ToolTipAt(QPoint overlayPoint);
+    // A part's name and what it shows, as its tooltip says them.
+    QString PartTip(const QWidget* part);
     // The visible part under a window point, if any.
     std::optional<ControlInfo> PartAt(QPoint windowPoint) const;
     const std::vector<BulbState>& BulbStates();
@@ -165,6 +170,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     bool bulbStatesStale_ = true;
     // The name and description the screen reader last heard of each control.
     std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
+    PointerGrab* grab_ = nullptr;
     FocusMarker* marker_ = nullptr;
     // The marker shows once the keyboard is used and hides again when the mouse is, so a
     // learner with a mouse never sees it.

@@ -75,6 +75,7 @@ bool KeyboardEditing::GestureRunning() const {
 }
 
 bool KeyboardEditing::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
+    if (w_.PointerBusy()) return false;
     const QPoint step = Step(key, modifiers);
     if (GestureRunning()) return HeldKey(key, modifiers, step);
     held_ = Held::Nothing;
@@ -140,7 +141,7 @@ bool KeyboardEditing::HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint s
 }
 
 void KeyboardEditing::Activate(QWidget* control) {
-    if (w_.Model().MouseMode != kMouseIdle) return;
+    if (w_.Model().MouseMode != kMouseIdle || w_.PointerBusy()) return;
     const ControlInfo c = w_.Identify(control);
     switch (c.type) {
         case ControlType::Palette:
@@ -235,6 +236,7 @@ void KeyboardEditing::ClickPart(Kind kind, int i) {
     if (!w_.Model().At(kind, i).Visible) {
         w_.FocusAfterRemoval(c, before);  // the delete tool took it
     } else {
+        w_.UpdateFocusMarker();
         w_.AnnounceControl(c);
     }
 }

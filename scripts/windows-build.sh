@@ -24,7 +24,8 @@ export DEBIAN_FRONTEND=noninteractive
 # 1. Tools. Debian 12 keeps wine64 off PATH.
 packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
     gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
-    imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev)
+    imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev qt6-tools-dev
+    qt6-l10n-tools)
 missing=()
 for pkg in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||

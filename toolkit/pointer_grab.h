@@ -19,6 +19,9 @@ class PointerGrab final : public QObject {
     // press of every gesture reaches its widget.
     PointerGrab(QWidget* window, std::function<void()> gestureStarts);
 
+    // A gesture holds the pointer: some button is down.
+    bool Busy() const { return !owner_.isNull(); }
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "analysis/solver.h"
+#include "app/keyboard_editing.h"
 #include "geometry/terminal_position.h"
 
 namespace cw::test {
@@ -84,7 +85,17 @@ void GestureSoak::Step() {
         const int w = 150 + static_cast<int>(rng_() % 700), h = 60 + static_cast<int>(rng_() % 700);
         d_.window().resize(w, h);
         what << "resize " << w << "x" << h;
-    } else if (r < 30) {
+    } else if (r < 16) {
+        // The keys that edit, on whatever has the focus; Tab and the tool keys at any moment.
+        static constexpr int kKeys[] = {
+            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
+            Qt::Key_Delete, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+            Qt::Key_N,      Qt::Key_W,       Qt::Key_L,     Qt::Key_P,      Qt::Key_D};
+        const int key = kKeys[rng_() % std::size(kKeys)];
+        const auto modifiers = rng_() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+        d_.Key(key, modifiers);
+        what << "key " << key << (modifiers ? " with Shift" : "");
+    } else if (r < 40) {
         const Qt::MouseButton b = rng_() % 5 ? Qt::LeftButton : buttons[1 + rng_() % 2];
         const QPoint p = RandomPoint();
         if (held_ & b) {
@@ -94,7 +105,7 @@ void GestureSoak::Step() {
         d_.Press(p, b);
         held_ |= b;
         what << "press " << b << " at " << p.x() << "," << p.y();
-    } else if (r < 55 && held_ != Qt::NoButton) {
+    } else if (r < 60 && held_ != Qt::NoButton) {
         Qt::MouseButton b = Qt::LeftButton;
         while (!(held_ & b)) b = buttons[rng_() % 3];
         const QPoint p = RandomPoint();
@@ -152,7 +163,8 @@ std::string GestureSoak::CheckInvariants() {
     const int unused = UnusedJunctions(b);
     if (unused > unusedJunctions_ && !hadSelfLoopOnJunction_)
         bad << "an unused junction appeared; ";
-    if (held_ == Qt::NoButton && b.MouseMode != 0)
+    // Only a new part or a band the keyboard holds outlives the mouse's gestures.
+    if (held_ == Qt::NoButton && b.MouseMode != 0 && !d_.window().Keyboard().GestureRunning())
         bad << "MouseMode " << b.MouseMode << " after the gesture; ";
     if (held_ == Qt::NoButton && d_.window().Windows().Capture() != 0)
         bad << "pointer still captured; ";

@@ -1,6 +1,6 @@
 // A seeded random-gesture driver for the real window: presses, moves and releases of every
 // button at random places (components, terminals, board, strip, tool buttons, outside the
-// window), tool changes, palette drags and window resizes. After each event it can check the
+// window), the keyboard's keys, tool changes, palette drags and window resizes. After each event it can check the
 // board model's invariants and that the bulbs show what a fresh solve gives.
 #pragma once
 
