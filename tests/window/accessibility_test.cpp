@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "app/help_window.h"
 #include "app/part_texts.h"
 #include "geometry/terminal_position.h"
 #include "support/window_driver.h"
@@ -100,6 +101,21 @@ TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
     EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.13 A");
     EXPECT_EQ(w.Element(Kind::Cell, 2)->toolTip(),
               "Battery cell: drag it onto the board, or press Space to pick one up");
+}
+
+TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    const QRect board = w.geometry();
+    d.Key(Qt::Key_F1);
+    const auto* help = w.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_EQ(w.geometry(), board);
+    const QString text = HelpWindow::Text();
+    EXPECT_TRUE(text.contains("Circuit Workbench 1.0.0"));
+    EXPECT_TRUE(text.contains(QString::fromLatin1(qVersion())));
 }
 
 // Run with LANGUAGE=de (the window.german test): the texts come out in German.
