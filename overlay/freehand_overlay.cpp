@@ -156,14 +156,18 @@ void FreehandOverlay::mousePressEvent(QMouseEvent* event) {
 }
 void FreehandOverlay::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton && CursorAt) {
-        setCursor(CursorAt(event->position().toPoint()));
+        SetCursorShape(CursorAt(event->position().toPoint()));
     }
     Handle(event);
 }
 
 void FreehandOverlay::UpdateCursor() {
     const QPoint at = mapFromGlobal(QCursor::pos());
-    if (CursorAt && rect().contains(at)) setCursor(CursorAt(at));
+    if (CursorAt && rect().contains(at)) SetCursorShape(CursorAt(at));
+}
+
+void FreehandOverlay::SetCursorShape(Qt::CursorShape shape) {
+    if (cursor().shape() != shape) setCursor(shape);  // most moves keep the shape they had
 }
 
 bool FreehandOverlay::event(QEvent* event) {

@@ -53,6 +53,7 @@ class FreehandOverlay final : public QWidget, public Glasso {
     // the right.
     void Draw(uint32_t message, uint32_t wParam, QPointF pos);
     void EraseAt(QPointF p);
+    void SetCursorShape(Qt::CursorShape shape);
     Platform& platform_;
     int32_t handle_;
     GlassoEvents* sink_ = nullptr;
