@@ -39,9 +39,14 @@ QPoint FreeSpot(const Circuit& w) {
     return {kGap, kGap};
 }
 
-// The point a mouse would press a control at: its middle.
-QPointF Middle(const QWidget& c) {
-    return {static_cast<float>(c.width() / 2), static_cast<float>(c.height() / 2)};
+// A press at the control's middle, a move by (dx, dy) when there is one, and the release: a
+// click, or a drag by the step.
+void PressMoveRelease(PictureControl& c, int dx, int dy) {
+    const float x = static_cast<float>(c.width() / 2), y = static_cast<float>(c.height() / 2);
+    const float tx = x + static_cast<float>(dx), ty = y + static_cast<float>(dy);
+    c.MouseDown(kLeftButton, 0, x, y);
+    if (dx != 0 || dy != 0) c.MouseMove(kLeftButton, 0, tx, ty);
+    c.MouseUp(kLeftButton, 0, tx, ty);
 }
 
 QPoint Step(int key, Qt::KeyboardModifiers modifiers) {
@@ -167,8 +172,8 @@ void KeyboardEditing::PickUp(Kind kind) {
     const int i = w_.Model().UBound(kind);
     PictureControl* copy = w_.Element(kind, i);
     if (!copy) return;
-    const QPointF at = Middle(*copy);
-    copy->MouseDown(kLeftButton, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    copy->MouseDown(kLeftButton, 0, static_cast<float>(copy->width() / 2),
+                    static_cast<float>(copy->height() / 2));
     if (w_.Model().MouseMode != kMousePlacing) return;
     held_ = Held::NewPart;
     heldKind_ = kind;
@@ -216,11 +221,7 @@ void KeyboardEditing::MovePart(Kind kind, int i, int dx, int dy) {
     if (w_.Model().ToolMode == kToolDelete) return;
     PictureControl* c = w_.Element(kind, i);
     if (!c) return;
-    const QPointF at = Middle(*c);
-    const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
-    c->MouseDown(kLeftButton, 0, x, y);
-    c->MouseMove(kLeftButton, 0, x + static_cast<float>(dx), y + static_cast<float>(dy));
-    c->MouseUp(kLeftButton, 0, x + static_cast<float>(dx), y + static_cast<float>(dy));
+    PressMoveRelease(*c, dx, dy);
     w_.UpdateFocusMarker();
     w_.AnnounceControl(c);
 }
@@ -229,10 +230,7 @@ void KeyboardEditing::ClickPart(Kind kind, int i) {
     PictureControl* c = w_.Element(kind, i);
     if (!c) return;
     const std::vector<QWidget*> before = w_.FocusOrder();
-    const QPointF at = Middle(*c);
-    const float x = static_cast<float>(at.x()), y = static_cast<float>(at.y());
-    c->MouseDown(kLeftButton, 0, x, y);
-    c->MouseUp(kLeftButton, 0, x, y);
+    PressMoveRelease(*c, 0, 0);
     if (!w_.Model().At(kind, i).Visible) {
         w_.FocusAfterRemoval(c, before);  // the delete tool took it
     } else {

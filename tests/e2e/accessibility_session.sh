@@ -6,10 +6,9 @@
 # Exits 77 (skipped) when a tool is missing, except under CI=true, where that fails.
 set -euo pipefail
 
-app=$1
+here=$(cd "$(dirname "$0")" && pwd)
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
-here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session_lib.sh"
 require_tools Xvfb xdotool dbus-run-session
 launcher=/usr/libexec/at-spi-bus-launcher
@@ -31,7 +30,7 @@ start_display
 helper_pids+=($!)
 sleep 1
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_app "$app" "$shots/app.log"
+start_app "$1" "$shots/app.log"
 "$python" "$here/accessibility_check.py" "$X" "$Y" || failures=$((failures + 1))
 expect_running
 [ "$failures" -eq 0 ]

@@ -5,14 +5,8 @@
 # Exits 77 (skipped) when Xvfb or xdotool is missing, except under CI=true, where that fails.
 set -euo pipefail
 
-app=$1
-shots=${2:-$(mktemp -d)}
-mkdir -p "$shots"
-
 source "$(dirname "$0")/session_lib.sh"
-require_tools Xvfb xdotool import convert
-start_display
-start_app "$app" "$shots/app.log"
+start_session "$@"
 expect_glass() { expect_pixel "$1" 315 125 "$2"; }  # name, expected colour
 
 # The palette row starts at the strip's left: slots of 41, 39 wide, from y = 511.

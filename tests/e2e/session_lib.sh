@@ -54,6 +54,15 @@ start_app() {  # program, log file; sets app_pid, X and Y (the window's screen p
     sleep 0.5
 }
 
+start_session() {  # program, [folder for screenshots]: a display, and the program on it
+    app=$1
+    shots=${2:-$(mktemp -d)}
+    mkdir -p "$shots"
+    require_tools Xvfb xdotool import convert
+    start_display
+    start_app "$app" "$shots/app.log"
+}
+
 at() { echo $((X + $1)) $((Y + $2)); }
 trace_step() {
     if [ -n "${CW_E2E_TRACE:-}" ]; then
