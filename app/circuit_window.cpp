@@ -322,7 +322,7 @@ void Circuit::ZOrderElement(Kind kind, int i) {
 void Circuit::RefreshElement(Kind kind, int i) {
     if (PictureControl* c = Element(kind, i)) {
         c->Refresh();
-        AnnounceControl(c);
+        if (!solving_) AnnounceControl(c);  // a solve tells of its bulbs once it is done
     }
 }
 
@@ -344,6 +344,7 @@ void Circuit::ReleaseCapture() {
 }
 
 void Circuit::CircuitSolved() {
+    solving_ = false;
     bulbStatesStale_ = true;
     if (!QAccessible::isActive()) return;
     for (int l = 1; l <= board_.PlacedCount(Kind::Light); ++l) {

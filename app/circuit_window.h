@@ -117,6 +117,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     Surface& BoardSurface() override;
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;
+    void CircuitSolving() override { solving_ = true; }
     void CircuitSolved() override;
 
     // GlassoEvents
@@ -168,6 +169,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     // Why each bulb is dark, worked out when first asked after a solve.
     std::vector<BulbState> bulbStates_;
     bool bulbStatesStale_ = true;
+    bool solving_ = false;
     // The name and description the screen reader last heard of each control.
     std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
     PointerGrab* grab_ = nullptr;

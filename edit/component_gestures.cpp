@@ -46,6 +46,7 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
 }  // namespace
 
 void SolveAndRepaint(Board& board, EditHost& host) {
+    host.CircuitSolving();
     SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
     host.CircuitSolved();
 }

@@ -37,7 +37,9 @@ class EditHost {
     virtual Surface& BoardSurface() = 0;
     virtual void ShowBoardStrokes() = 0;
     virtual void ReleaseCapture() = 0;
-    // The circuit was solved again: what the bulbs show, and why, may have changed.
+    // The circuit is about to be solved, and was solved: between the two the bulbs are
+    // repainted grey and then with their new values, and show nothing a learner should hear.
+    virtual void CircuitSolving() {}
     virtual void CircuitSolved() {}
 };
 
