@@ -115,7 +115,10 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
 }
 
-Circuit::~Circuit() = default;
+Circuit::~Circuit() {
+    // Qt takes the focus from the controls as it destroys them, after this window is gone.
+    for (PictureControl* c : findChildren<PictureControl*>()) c->FocusChanged = nullptr;
+}
 
 void Circuit::Form_Load() {
     ResetBoard(board_);
