@@ -68,7 +68,9 @@ QString Circuit::ControlName(const QWidget* control) const {
 }
 
 const std::vector<BulbState>& Circuit::BulbStates() {
-    if (bulbStatesStale_) {
+    // A bulb just placed is not wired yet, and placing one solves nothing: it counts too.
+    const size_t bulbs = static_cast<size_t>(board_.PlacedCount(Kind::Light)) + 1;
+    if (bulbStatesStale_ || bulbStates_.size() != bulbs) {
         bulbStates_ = ExplainBulbs(board_);
         bulbStatesStale_ = false;
     }

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "analysis/solver.h"
-
 #include "edit/edit_host.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"

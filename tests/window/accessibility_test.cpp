@@ -58,7 +58,12 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
     EXPECT_TRUE(Child(w, 5)->state().checked);  // the pencil is chosen at start
     EXPECT_FALSE(Child(w, 4)->state().checked);
 
-    LitLoop(d);
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Light, 300, 100);
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "dark: not in a closed loop");
+    w.LinePic_Click();
+    d.Drag(Terminal(d, 3), Terminal(d, 1));
+    d.Drag(Terminal(d, 2), Terminal(d, 4));
     ASSERT_EQ(window->childCount(), 10);
     EXPECT_TRUE(Child(w, 4)->state().checked);  // the line tool now
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Battery cell 1");
