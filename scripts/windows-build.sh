@@ -7,8 +7,8 @@
 #   3. cross-builds the program and its Qt-free unit tests;
 #   4. makes circuit-workbench-<version>-windows-x64.zip (one static .exe, the licence, a
 #      short readme) in build-windows/;
-#   5. runs the unit tests and the learner's end-to-end session against the .exe unpacked from
-#      the zip into an empty folder, under Wine and Xvfb.
+#   5. runs the unit tests and the learner's end-to-end sessions (mouse, and keyboard alone)
+#      against the .exe unpacked from the zip into an empty folder, under Wine and Xvfb.
 # Run by `CW_WINDOWS=1 ./test.sh` or on its own. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -136,5 +136,7 @@ unpacked=$(mktemp -d)
 (cd "$unpacked" && unzip -q "$stage.zip")
 CW_WINE=$wine CI=true tests/e2e/learner_session.sh \
     "$unpacked/$(basename "$stage")/circuit-workbench.exe" "$out/e2e-shots"
+CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh \
+    "$unpacked/$(basename "$stage")/circuit-workbench.exe" "$out/e2e-keyboard"
 rm -rf "$unpacked"
 echo "Windows build checked under Wine."
