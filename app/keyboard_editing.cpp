@@ -102,19 +102,21 @@ bool KeyboardEditing::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
         }
         return true;
     }
-    if (c.type == ControlType::Board) {
-        if (!step.isNull()) {
-            MoveCursor(BoardCursor() + step);
-        } else if (key == Qt::Key_N) {
-            JumpToPoint(!(modifiers & Qt::ShiftModifier));
-        } else if (key == Qt::Key_W) {
-            JumpToWire(!(modifiers & Qt::ShiftModifier));
-        } else {
-            return false;
-        }
-        return true;
+    return c.type == ControlType::Board && CursorKey(key, modifiers, step);
+}
+
+bool KeyboardEditing::CursorKey(int key, Qt::KeyboardModifiers modifiers, QPoint step) {
+    const bool next = !(modifiers & Qt::ShiftModifier);
+    if (!step.isNull()) {
+        MoveCursor(BoardCursor() + step);
+    } else if (key == Qt::Key_N) {
+        JumpToPoint(next);
+    } else if (key == Qt::Key_W) {
+        JumpToWire(next);
+    } else {
+        return false;
     }
-    return false;
+    return true;
 }
 
 bool KeyboardEditing::HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint step) {
@@ -128,19 +130,13 @@ bool KeyboardEditing::HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint s
         }
         return true;
     }
-    if (!step.isNull()) {
-        MoveCursor(BoardCursor() + step);
-    } else if (key == Qt::Key_N) {
-        JumpToPoint(!(modifiers & Qt::ShiftModifier));
-    } else if (key == Qt::Key_W) {
-        JumpToWire(!(modifiers & Qt::ShiftModifier));
-    } else if (IsActivate(key)) {
+    if (IsActivate(key)) {
         BoardAction();
     } else if (key == Qt::Key_Escape) {
         w_.EndRunningGesture();  // the band goes, no wire is made
         held_ = Held::Nothing;
     } else {
-        return false;
+        return CursorKey(key, modifiers, step);
     }
     return true;
 }

@@ -53,6 +53,8 @@ class KeyboardEditing {
     void JumpToPoint(bool next);
     void JumpToWire(bool next);
     bool HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint step);
+    // The arrows, N and W move the board's cursor, and a held band's end with it.
+    bool CursorKey(int key, Qt::KeyboardModifiers modifiers, QPoint step);
 
     Circuit& w_;
     Held held_ = Held::Nothing;
