@@ -3,32 +3,36 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "analysis/blocks.h"
+#include "analysis/exact_currents.h"
+#include "analysis/series_parallel.h"
 #include "model/board.h"
 #include "model/numeric.h"
+#include "model/part_values.h"
 
 namespace cw {
 namespace {
 
-constexpr double kCellVolts = 1.5;
-constexpr double kCellOhms = 1.0;
-constexpr double kBulbOhms = 10.0;
-
-// How far a computed 100 x I may lie from a whole number and still count as that number. The
-// refined potentials are good to about 1e-18 of their size, far inside this; a current whose
-// exact 100 x I is not whole but this close to a whole number needs a network whose conductance
-// determinant exceeds 10^9, which no board within reach of a learner comes near.
-constexpr long double kWholeTolerance = 1e-9L;
-
 // Rounds of iterative refinement: the residual is formed in long double and corrected with the
 // double factorisation, so the potentials end up more exact than the factorisation itself.
-constexpr int kRefinements = 2;
+constexpr int kRefinements = 1;
+
+// Unit roundoff of long double arithmetic, and a generous allowance for the roundings of one
+// sum of `terms` products or quotients: each adds at most one unit of the running magnitude.
+constexpr long double kUnit = LDBL_EPSILON;
+long double RoundingAllowance(int terms, long double magnitude) {
+    return 4.0L * (terms + 2) * kUnit * magnitude;
+}
 
 enum class PartKind : uint8_t { Cell, Resistor, Bulb };
 
@@ -37,12 +41,13 @@ enum class PartKind : uint8_t { Cell, Resistor, Bulb };
 struct Part {
     int number = 0;
     PartKind kind = PartKind::Cell;
-    double ohms = 0;
+    int ohms = 0;
     int terminal[2] = {0, 0};
     bool pruned = false;
 
     bool Shorted() const { return terminal[0] == terminal[1]; }
     bool Carries() const { return !pruned && !Shorted(); }
+    long double Emf() const { return kind == PartKind::Cell ? kCellVolts : 0.0L; }
 };
 
 // Two points joined into one node: a wire, a closed switch, or a resistor of 0 ohms.
@@ -75,10 +80,12 @@ class DisjointSets {
 // entry and its two terminals, and nothing else.
 struct Numbering {
     std::vector<uint8_t> carriers;
+    std::vector<bool> carriedByOtherThanBulb;
     bool sound = true;
 
-    bool Owns(int k) const {
-        return k >= 1 && k < static_cast<int>(carriers.size()) && carriers[k] == 1;
+    // The entry of k is a bulb's, however many bulbs carry it, and no other kind's.
+    bool BulbEntry(int k) const {
+        return k >= 1 && k < static_cast<int>(carriers.size()) && !carriedByOtherThanBulb[k];
     }
 };
 
@@ -86,12 +93,16 @@ Numbering ReadNumbers(const Board& board) {
     Numbering numbering;
     const int last = std::min(board.LastValue(), kMaxComponentNumber);
     numbering.carriers.assign(static_cast<size_t>(std::max(last, 0)) + 1, 0);
+    numbering.carriedByOtherThanBulb.assign(numbering.carriers.size(), false);
     for (Kind kind : kKinds) {
         for (int l = 1; l <= board.PlacedCount(kind); ++l) {
             const int k = board.At(kind, l).Tag;
             if (k < 1 || k > last) {
                 numbering.sound = false;
-            } else if (++numbering.carriers[k] > 1) {
+                continue;
+            }
+            if (kind != Kind::Light) numbering.carriedByOtherThanBulb[k] = true;
+            if (++numbering.carriers[k] > 1) {
                 numbering.carriers[k] = 2;
                 numbering.sound = false;
             }
@@ -100,12 +111,13 @@ Numbering ReadNumbers(const Board& board) {
     return numbering;
 }
 
-// Only entries that belong to a bulb alone are cleared, so bad Tags never reach another kind's
-// entry nor the reserved entry 0.
+// Every bulb's entry is cleared, also where two bulbs carry one number; an entry another kind
+// also carries is left alone, so bad Tags never reach a switch's or resistor's entry nor the
+// reserved entry 0.
 void ClearBulbs(Board& board, const Numbering& numbering, const BulbRefresh& refreshBulb) {
     for (int l = 1; l <= board.PlacedCount(Kind::Light); ++l) {
         const int k = board.At(Kind::Light, l).Tag;
-        if (numbering.Owns(k)) board.ValueTable[k] = 0;
+        if (numbering.BulbEntry(k)) board.ValueTable[k] = 0;
         if (refreshBulb) refreshBulb(l);
     }
 }
@@ -117,22 +129,25 @@ void RepaintBulbs(const Board& board, const BulbRefresh& refreshBulb) {
 
 // Wires and closed switches become joins, cells, resistors and bulbs parts; every NodeId named
 // becomes a point. Empty when a resistor's entry is negative: such a board has no sound answer.
-// With closeSwitches, every switch counts as closed.
+// With closeSwitches, every switch counts as closed. The parts come in the same order either
+// way: cells, resistors, bulbs, each by element index.
 std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches = false) {
     NetList net;
+    net.joins.reserve(static_cast<size_t>(board.LastWire() + board.PlacedCount(Kind::Swit)));
+    net.parts.reserve(static_cast<size_t>(board.LastValue()));
     for (int i = 1; i <= board.LastWire(); ++i) {
         const WireRow& w = board.WireTable[i];
         net.joins.push_back({{w.end[0], w.end[1]}});
     }
     for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
         const int k = board.At(Kind::Swit, l).Tag;
-        if (closeSwitches || board.ValueOf(k) == 0)
+        if (closeSwitches || board.ValueOf(k) == kSwitchClosed)
             net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}});
     }
     auto addParts = [&](Kind kind, PartKind partKind) {
         for (int l = 1; l <= board.PlacedCount(kind); ++l) {
             const int k = board.At(kind, l).Tag;
-            double ohms = partKind == PartKind::Cell ? kCellOhms : kBulbOhms;
+            int ohms = partKind == PartKind::Cell ? kCellOhms : kBulbOhms;
             if (partKind == PartKind::Resistor) ohms = board.ValueOf(k);
             if (ohms < 0) return false;
             if (ohms == 0) {
@@ -167,28 +182,35 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches = fal
     return net;
 }
 
+// The points joined into nodes: each root point's node index, -1 for points no part touches.
+struct Joined {
+    int nodeCount = 0;
+    DisjointSets points{0};
+    std::vector<int> nodeOfRoot;
+};
+
 // Joins the points into nodes and renumbers every part's terminals by node, 0..count-1.
-int JoinNodes(NetList& net) {
-    DisjointSets points(net.pointCount);
-    for (const Join& j : net.joins) points.Unite(j.point[0], j.point[1]);
-    std::vector<int> nodeOfRoot(net.pointCount, -1);
-    int nodes = 0;
+Joined JoinNodes(NetList& net) {
+    Joined j{0, DisjointSets(net.pointCount), std::vector<int>(net.pointCount, -1)};
+    for (const Join& join : net.joins) j.points.Unite(join.point[0], join.point[1]);
     for (Part& p : net.parts) {
         for (int& t : p.terminal) {
-            int& node = nodeOfRoot[static_cast<size_t>(points.Find(t))];
-            if (node < 0) node = nodes++;
+            int& node = j.nodeOfRoot[static_cast<size_t>(j.points.Find(t))];
+            if (node < 0) node = j.nodeCount++;
             t = node;
         }
     }
-    return nodes;
+    return j;
 }
 
-// A node met by a single part terminal is a dead end: the part there cannot carry current and
-// is pruned, which may leave its other node a dead end in turn. A part with both terminals on
-// one node is never pruned. Gives the number of surviving parts.
+// A node met by a single terminal of a part between two nodes is a dead end: the part there
+// cannot carry current and is pruned, which may leave its other node a dead end in turn. A
+// shorted part (both terminals on one node) is never pruned and never keeps a node alive.
+// Gives the number of surviving parts that join two nodes.
 int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
     std::vector<int> uses(nodeCount, 0);
     for (const Part& p : parts) {
+        if (p.Shorted()) continue;
         for (int t : p.terminal) ++uses[t];
     }
     // The parts at each node, as one list cut by node.
@@ -197,14 +219,15 @@ int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
     std::vector<int> partsAt(static_cast<size_t>(first.back()));
     std::vector<int> fill(first.begin(), first.end() - 1);
     for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        if (parts[i].Shorted()) continue;
         for (int t : parts[i].terminal) partsAt[fill[t]++] = i;
     }
 
     std::vector<int> deadEnds;
     for (int n = 0; n < nodeCount; ++n) {
-        if (uses[n] < 2) deadEnds.push_back(n);
+        if (uses[n] == 1) deadEnds.push_back(n);
     }
-    int survivors = static_cast<int>(parts.size());
+    int survivors = static_cast<int>(first.back()) / 2;
     while (!deadEnds.empty()) {
         const int n = deadEnds.back();
         deadEnds.pop_back();
@@ -224,7 +247,7 @@ int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
 int SurvivingNodes(const std::vector<Part>& parts, int nodeCount) {
     std::vector<bool> used(nodeCount, false);
     for (const Part& p : parts) {
-        if (!p.pruned) used[p.terminal[0]] = used[p.terminal[1]] = true;
+        if (p.Carries()) used[p.terminal[0]] = used[p.terminal[1]] = true;
     }
     return static_cast<int>(std::count(used.begin(), used.end(), true));
 }
@@ -239,18 +262,52 @@ struct Pieces {
             if (p.Carries() && p.kind == PartKind::Cell) driven[sets.Find(p.terminal[0])] = true;
         }
     }
-    bool Driven(int node) { return driven[sets.Find(node)]; }
 
     DisjointSets sets;
     std::vector<bool> driven;
 };
 
+// The potential of every node, and a bound no potential's error exceeds.
+struct Potentials {
+    std::vector<long double> volts;
+    long double error = 0;
+};
+
+// Sums, for every unknown, the current the parts draw out of it at the potentials x (the
+// reference nodes at 0), less the drive when one is given, and bounds the rounding of each sum.
+struct NodeSums {
+    std::vector<long double> sum, allowance;
+};
+NodeSums SumCurrents(const std::vector<Part>& parts, const std::vector<int>& unknown,
+                     const std::vector<long double>& x, bool withCells) {
+    const size_t count = x.size();
+    NodeSums s{std::vector<long double>(count, 0.0L), std::vector<long double>(count, 0.0L)};
+    std::vector<long double> magnitude(count, 0.0L);
+    std::vector<int> terms(count, 0);
+    for (const Part& p : parts) {
+        const int a = unknown[p.terminal[0]], b = unknown[p.terminal[1]];
+        if (!p.Carries() || (a < 0 && b < 0)) continue;
+        const long double drop =
+            (a >= 0 ? x[a] : 0.0L) - (b >= 0 ? x[b] : 0.0L) - (withCells ? p.Emf() : 0.0L);
+        const long double flow = drop / p.ohms;
+        for (int at : {a, b}) {
+            if (at < 0) continue;
+            s.sum[at] += at == a ? flow : -flow;
+            magnitude[at] += std::fabs(flow) + std::fabs(drop);
+            terms[at] += 3;
+        }
+    }
+    for (size_t i = 0; i < count; ++i) s.allowance[i] = RoundingAllowance(terms[i], magnitude[i]);
+    return s;
+}
+
 // The potential of every node: nodal analysis, one reference node at 0 in each connected piece
 // that holds a cell. Pieces without a cell stay at 0 throughout. With every conductance
-// positive, each piece's equations are symmetric positive definite. Empty when the
+// positive, each piece's equations form a symmetric M-matrix G, so G^-1 is non-negative and, for
+// any u with G u >= c > 0, no row of G^-1 sums past max(u) / c: with u the computed solution of
+// G u = 1, that bounds how far the residual of the potentials can move them. Empty when the
 // factorisation fails or gives a value that is not finite.
-std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>& parts,
-                                                        int nodeCount) {
+std::optional<Potentials> SolvePotentials(const std::vector<Part>& parts, int nodeCount) {
     Pieces pieces(parts, nodeCount);
     // Unknown potentials are numbered 0..count-1; the reference node of a piece and the nodes
     // of undriven pieces keep -1.
@@ -266,8 +323,8 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
             hasReference[piece] = true;
         }
     }
-    std::vector<long double> potential(nodeCount, 0.0L);
-    if (count == 0) return potential;
+    Potentials result{std::vector<long double>(nodeCount, 0.0L), 0.0L};
+    if (count == 0) return result;
 
     // A part from a to b carries g (V(a) - V(b) - E): conductance stamps on the left, a cell's
     // g E driven into its positive terminal on the right.
@@ -277,7 +334,7 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
         const int a = unknown[p.terminal[0]], b = unknown[p.terminal[1]];
         if (!p.Carries() || (a < 0 && b < 0)) continue;
         const double g = 1.0 / p.ohms;
-        const double e = p.kind == PartKind::Cell ? kCellVolts : 0.0;
+        const double e = static_cast<double>(p.Emf());
         if (a >= 0) stamps.emplace_back(a, a, g), drive[a] += g * e;
         if (b >= 0) stamps.emplace_back(b, b, g), drive[b] -= g * e;
         if (a >= 0 && b >= 0) stamps.emplace_back(a, b, -g), stamps.emplace_back(b, a, -g);
@@ -290,56 +347,37 @@ std::optional<std::vector<long double>> SolvePotentials(const std::vector<Part>&
     Eigen::VectorXd correction = factor.solve(drive);
     std::vector<long double> x(count, 0.0L);
     Eigen::VectorXd residual(count);
+    NodeSums drawn;
     for (int round = 0;; ++round) {
         for (int i = 0; i < count; ++i) x[i] += correction[i];
+        // What the parts draw out of each node at x, cells included: 0 at the exact solution.
+        drawn = SumCurrents(parts, unknown, x, true);
         if (round == kRefinements) break;
-        // The residual drive - G x, part by part, in long double.
-        std::vector<long double> r(drive.data(), drive.data() + count);
-        for (const Part& p : parts) {
-            const int a = unknown[p.terminal[0]], b = unknown[p.terminal[1]];
-            if (!p.Carries() || (a < 0 && b < 0)) continue;
-            const long double flow = ((a >= 0 ? x[a] : 0.0L) - (b >= 0 ? x[b] : 0.0L)) /
-                                     static_cast<long double>(p.ohms);
-            if (a >= 0) r[a] -= flow;
-            if (b >= 0) r[b] += flow;
-        }
-        for (int i = 0; i < count; ++i) residual[i] = static_cast<double>(r[i]);
+        for (int i = 0; i < count; ++i) residual[i] = static_cast<double>(-drawn.sum[i]);
         correction = factor.solve(residual);
     }
+
+    // The bound: u solves G u = 1; G u computed back must stay above 0 everywhere.
+    const Eigen::VectorXd ones = Eigen::VectorXd::Ones(count);
+    const Eigen::VectorXd u = factor.solve(ones);
+    const std::vector<long double> ul(u.data(), u.data() + count);
+    const NodeSums gu = SumCurrents(parts, unknown, ul, false);
+    long double lowest = std::numeric_limits<long double>::infinity(), largestU = 0,
+                largestResidual = 0;
+    for (int i = 0; i < count; ++i) {
+        lowest = std::min(lowest, gu.sum[i] - gu.allowance[i]);
+        largestU = std::max(largestU, std::fabs(ul[i]));
+        largestResidual = std::max(largestResidual, std::fabs(drawn.sum[i]) + drawn.allowance[i]);
+    }
+    result.error = lowest > 0 ? largestU * (1 + 8 * kUnit) / lowest * largestResidual
+                              : std::numeric_limits<long double>::infinity();
     for (int n = 0; n < nodeCount; ++n) {
         if (unknown[n] < 0) continue;
-        potential[n] = x[unknown[n]];
-        if (!std::isfinite(potential[n])) return std::nullopt;
+        result.volts[n] = x[unknown[n]];
+        if (!std::isfinite(result.volts[n])) return std::nullopt;
     }
-    return potential;
-}
-
-// 100 x I, and whether it counts as a whole number: a value within the tolerance of a whole
-// number is that number, so rounding neither lights a bulb that carries nothing nor takes one
-// off a whole value.
-struct Hundredths {
-    long double value = 0;
-    bool whole = false;
-
-    explicit Hundredths(long double current) : value(100.0L * current) {
-        if (!std::isfinite(value)) {
-            value = 0;
-            whole = true;
-            return;
-        }
-        const long double nearest = std::nearbyint(value);
-        whole = std::fabs(value - nearest) <= kWholeTolerance * std::max(1.0L, std::fabs(value));
-        if (whole) value = nearest;
-    }
-    // |floor(100 x I)|, as the bulb shows it.
-    int16_t Shown() const {
-        return Saturate16(static_cast<double>(std::fabs(whole ? value : std::floor(value))));
-    }
-};
-
-long double BulbCurrent(const Part& bulb, const std::vector<long double>& potential) {
-    const long double drop = potential[bulb.terminal[0]] - potential[bulb.terminal[1]];
-    return drop / static_cast<long double>(bulb.ohms);
+    if (std::isnan(result.error)) result.error = std::numeric_limits<long double>::infinity();
+    return result;
 }
 
 // A solved sound board: its parts (dead ends and shorted ones marked) with node terminals, and
@@ -347,7 +385,8 @@ long double BulbCurrent(const Part& bulb, const std::vector<long double>& potent
 struct Solution {
     NetList net;
     int nodeCount = 0;
-    std::vector<long double> potential;
+    Potentials potentials;
+    Joined joined;
 };
 
 // Empty when the board cannot be solved: a negative resistor, more rows or unknowns than the
@@ -359,85 +398,255 @@ std::optional<Solution> Solve(const Board& board) {
     if (rows > kInt16Max) return std::nullopt;
     std::optional<NetList> net = BuildNetList(board);
     if (!net) return std::nullopt;
-    Solution s{std::move(*net), 0, {}};
-    s.nodeCount = JoinNodes(s.net);
+    Solution s{std::move(*net), 0, {}, {}};
+    s.joined = JoinNodes(s.net);
+    s.nodeCount = s.joined.nodeCount;
     const int branches = PruneDeadEnds(s.net.parts, s.nodeCount);
     if (branches == 0) {  // nothing carries current: every potential is 0
-        s.potential.assign(static_cast<size_t>(s.nodeCount), 0.0L);
+        s.potentials.volts.assign(static_cast<size_t>(s.nodeCount), 0.0L);
         return s;
     }
     if (branches + SurvivingNodes(s.net.parts, s.nodeCount) + 2 > kInt16Max) return std::nullopt;
-    std::optional<std::vector<long double>> potential = SolvePotentials(s.net.parts, s.nodeCount);
-    if (!potential) return std::nullopt;
-    s.potential = std::move(*potential);
+    std::optional<Potentials> potentials = SolvePotentials(s.net.parts, s.nodeCount);
+    if (!potentials) return std::nullopt;
+    s.potentials = std::move(*potentials);
     return s;
 }
 
-// Stores every bulb value of a sound board; a board that cannot be solved keeps its bulbs as
-// cleared.
-void SolveSoundBoard(Board& board) {
-    const std::optional<Solution> s = Solve(board);
-    if (!s) return;
-    for (const Part& p : s->net.parts) {
-        if (p.kind != PartKind::Bulb || !p.Carries()) continue;
-        board.ValueTable[p.number] = Hundredths(BulbCurrent(p, s->potential)).Shown();
-    }
-}
+// The blocks of a net list's graph, how many cells each holds and one of them.
+struct Structure {
+    GraphBlocks blocks;
+    std::vector<int> cells, someCell;
 
-// Whether each part would still be pruned as a dead end with every switch closed.
-std::vector<bool> PrunedWithSwitchesClosed(const Board& board) {
-    std::optional<NetList> net = BuildNetList(board, true);
-    if (!net) return {};
-    const int nodeCount = JoinNodes(*net);
-    PruneDeadEnds(net->parts, nodeCount);
-    std::vector<bool> pruned;
-    for (const Part& p : net->parts) pruned.push_back(p.pruned);
-    return pruned;
-}
-
-BulbState StateOf(const Part& bulb, size_t index, Pieces& pieces, const Solution& s,
-                  std::optional<std::vector<bool>>& prunedClosed, const Board& board) {
-    if (bulb.Shorted()) return BulbState::Shorted;
-    if (bulb.pruned) {
-        if (!prunedClosed) prunedClosed = PrunedWithSwitchesClosed(board);
-        const bool stillPruned = index >= prunedClosed->size() || (*prunedClosed)[index];
-        return stillPruned ? BulbState::NotInClosedLoop : BulbState::SwitchOpen;
+    Structure(const NetList& net, int nodeCount) {
+        std::vector<std::pair<int, int>> edges;
+        edges.reserve(net.parts.size());
+        for (const Part& p : net.parts) edges.emplace_back(p.terminal[0], p.terminal[1]);
+        blocks = FindBlocks(nodeCount, edges);
+        cells.assign(blocks.size.size(), 0);
+        someCell.assign(blocks.size.size(), -1);
+        for (size_t i = 0; i < net.parts.size(); ++i) {
+            const int block = blocks.blockOf[i];
+            if (block < 0 || net.parts[i].kind != PartKind::Cell) continue;
+            ++cells[block];
+            someCell[block] = static_cast<int>(i);
+        }
     }
-    if (!pieces.Driven(bulb.terminal[0])) return BulbState::NoCell;
-    const Hundredths current(BulbCurrent(bulb, s.potential));
-    if (current.whole && current.value == 0) return BulbState::CellsCancel;
-    return current.Shown() == 0 ? BulbState::TooLittleCurrent : BulbState::Lit;
+    // No loop passes through the part: it carries nothing, whatever the cells do.
+    bool NoLoop(size_t part) const { return blocks.blockOf[part] < 0 || blocks.Bridge(part); }
+    bool Driven(size_t part) const { return !NoLoop(part) && cells[blocks.blockOf[part]] > 0; }
+};
+
+// What is known of one bulb's 100 x I: its floor, and whether the current is exactly 0.
+struct Settled {
+    bool known = false;
+    int64_t floor = 0;
+    bool zero = false;
+};
+
+// Decides |floor(100 x I)| of the bulbs of a sound board, from the floating-point potentials
+// where their error bound allows, from the circuit's structure where no cell can drive the bulb,
+// and exactly, a block at a time, where neither settles it.
+class BulbValues {
+  public:
+    explicit BulbValues(const Solution& s) : s_(s) {}
+
+    Settled Of(size_t part) {
+        const Part& p = s_.net.parts[part];
+        if (!p.Carries()) return {true, 0, true};
+        const std::vector<long double>& v = s_.potentials.volts;
+        const long double scale = 100.0L / p.ohms;
+        const long double h = scale * (v[p.terminal[0]] - v[p.terminal[1]]);
+        const long double margin =
+            scale * 2 * s_.potentials.error + RoundingAllowance(2, std::fabs(h)) + LDBL_MIN;
+        const long double below = std::floor(h - margin), above = std::floor(h + margin);
+        if (below == above && std::isfinite(h)) return {true, static_cast<int64_t>(below), false};
+        if (!Structural().Driven(part)) return {true, 0, true};
+        if (h - margin > -1 && h + margin < 1) {  // only the current's sign is open
+            if (const int sign = SignFromStructure(part)) return {true, sign > 0 ? 0 : -1, false};
+        }
+        return Exactly(part, h);
+    }
+
+    const Structure& Structural() {
+        if (!structure_) structure_.emplace(s_.net, s_.nodeCount);
+        return *structure_;
+    }
+    int exactBlocks = 0;
+    int unsettled = 0;
+
+  private:
+    // +1 or -1 when the part's block is fed by one cell and is series-parallel seen from it;
+    // 0 when the structure does not tell.
+    int SignFromStructure(size_t part) {
+        const Structure& st = Structural();
+        const int block = st.blocks.blockOf[part];
+        if (st.cells[block] != 1) return 0;
+        if (directionsTried_.insert(block).second) {
+            std::vector<size_t> members;
+            const Part& cell = s_.net.parts[static_cast<size_t>(st.someCell[block])];
+            std::unordered_map<int, int> local;
+            auto node = [&](int n) {
+                return local.try_emplace(n, static_cast<int>(local.size())).first->second;
+            };
+            const int source = node(cell.terminal[0]), sink = node(cell.terminal[1]);
+            std::vector<std::pair<int, int>> edges;
+            for (size_t i = 0; i < s_.net.parts.size(); ++i) {
+                if (st.blocks.blockOf[i] != block || s_.net.parts[i].kind == PartKind::Cell)
+                    continue;
+                const int a = node(s_.net.parts[i].terminal[0]);
+                edges.emplace_back(a, node(s_.net.parts[i].terminal[1]));
+                members.push_back(i);
+            }
+            const auto found =
+                SeriesParallelDirections(static_cast<int>(local.size()), edges, source, sink);
+            if (found) {
+                if (sign_.empty()) sign_.assign(s_.net.parts.size(), 0);
+                for (size_t m = 0; m < found->size(); ++m) sign_[members[m]] = (*found)[m];
+            }
+        }
+        return sign_.empty() ? 0 : sign_[part];
+    }
+
+    Settled Exactly(size_t part, long double estimate) {
+        const int block = Structural().blocks.blockOf[part];
+        auto [at, fresh] = exact_.try_emplace(block);
+        if (fresh) at->second = SolveBlock(block);
+        const auto found = at->second.find(part);
+        if (found != at->second.end()) return found->second;
+        // Beyond the exact path's work: the floating-point answer, whole when it is that close.
+        ++unsettled;
+        const long double nearest = std::nearbyint(estimate);
+        const bool whole =
+            std::fabs(estimate - nearest) <= 1e-9L * std::max(1.0L, std::fabs(estimate));
+        return {true, static_cast<int64_t>(whole ? nearest : std::floor(estimate)),
+                whole && nearest == 0};
+    }
+
+    std::unordered_map<size_t, Settled> SolveBlock(int block) {
+        const GraphBlocks& blocks = Structural().blocks;
+        std::unordered_map<int, int> local;
+        std::vector<ExactPart> parts;
+        std::vector<size_t> members;
+        std::vector<int> asked;
+        auto node = [&](int n) {
+            return local.try_emplace(n, static_cast<int>(local.size())).first->second;
+        };
+        for (size_t i = 0; i < s_.net.parts.size(); ++i) {
+            if (blocks.blockOf[i] != block) continue;
+            const Part& p = s_.net.parts[i];
+            if (p.kind == PartKind::Bulb)
+                asked.push_back(static_cast<int>(parts.size())), members.push_back(i);
+            const int a = node(p.terminal[0]);
+            parts.push_back({a, node(p.terminal[1]), p.ohms, p.kind == PartKind::Cell});
+        }
+        std::unordered_map<size_t, Settled> values;
+        const auto exact = SolveExactly(static_cast<int>(local.size()), parts, asked);
+        if (!exact) return values;
+        ++exactBlocks;
+        for (size_t i = 0; i < members.size(); ++i) {
+            values[members[i]] = {true, (*exact)[i].floor, (*exact)[i].zero};
+        }
+        return values;
+    }
+
+    const Solution& s_;
+    std::optional<Structure> structure_;
+    std::unordered_set<int> directionsTried_;
+    // Each part's current direction where its block's structure decides it, else 0.
+    std::vector<int8_t> sign_;
+    std::unordered_map<int, std::unordered_map<size_t, Settled>> exact_;
+};
+
+// Why a bulb of the circuit's graph no loop passes through stays dark, from the graph with every
+// switch closed: the nodes as they are, further joined across each open switch.
+class ClosedSwitches {
+  public:
+    ClosedSwitches(const Board& board, const Solution& s) {
+        Joined joined = s.joined;  // the solution's own stays as it is
+        std::vector<int> nodeOfPoint;
+        auto node = [&](int nodeId) {
+            const int root = joined.points.Find(nodeId - 1);  // a terminal's point
+            int& n = joined.nodeOfRoot[static_cast<size_t>(root)];
+            if (n < 0) n = joined.nodeCount++;
+            return n;
+        };
+        std::vector<std::pair<int, int>> across;
+        for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
+            const int k = board.At(Kind::Swit, l).Tag;
+            if (board.ValueOf(k) != kSwitchClosed) {
+                const int a = node(FirstTerminal(k));
+                across.emplace_back(a, node(SecondTerminal(k)));
+            }
+        }
+        DisjointSets nodes(joined.nodeCount);
+        for (const auto& [a, b] : across) nodes.Unite(a, b);
+        net_.parts = s.net.parts;
+        for (Part& p : net_.parts) {
+            for (int& t : p.terminal) t = nodes.Find(t);
+        }
+        structure_.emplace(net_, joined.nodeCount);
+    }
+    BulbState Reason(size_t part) const {
+        if (net_.parts[part].Shorted() || structure_->NoLoop(part)) {
+            return BulbState::NotInClosedLoop;
+        }
+        return structure_->Driven(part) ? BulbState::SwitchOpen : BulbState::NoCell;
+    }
+
+  private:
+    NetList net_;
+    std::optional<Structure> structure_;
+};
+
+int16_t Shown(int64_t floor) {
+    return Saturate16(static_cast<double>(floor < 0 ? -floor : floor));
 }
 
 }  // namespace
 
-void SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
-    if (board.UBound(Kind::Light) <= 1) return;  // no bulb was ever placed
+SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
+    SolveResult result;
+    const int bulbs = board.PlacedCount(Kind::Light);
+    result.bulbs.assign(static_cast<size_t>(bulbs) + 1, BulbState::Unsolved);
+    if (board.UBound(Kind::Light) <= 1) return result;  // no bulb was ever placed
     const Numbering numbering = ReadNumbers(board);
     ClearBulbs(board, numbering, refreshBulb);
-    if (numbering.sound) SolveSoundBoard(board);
-    RepaintBulbs(board, refreshBulb);
-}
-
-std::vector<BulbState> ExplainBulbs(const Board& board) {
-    const int bulbs = board.PlacedCount(Kind::Light);
-    std::vector<BulbState> states(static_cast<size_t>(bulbs) + 1, BulbState::Unsolved);
-    if (bulbs == 0 || !ReadNumbers(board).sound) return states;
-    std::optional<Solution> s = Solve(board);
-    if (!s) return states;
-    // The part of each number; on a sound board each bulb's number names its own part.
-    std::vector<int> partOf(static_cast<size_t>(board.LastValue()) + 1, -1);
-    for (size_t i = 0; i < s->net.parts.size(); ++i)
-        partOf[s->net.parts[i].number] = static_cast<int>(i);
-    Pieces pieces(s->net.parts, s->nodeCount);
-    std::optional<std::vector<bool>> prunedClosed;
-    for (int l = 1; l <= bulbs; ++l) {
-        const int part = partOf[board.At(Kind::Light, l).Tag];
-        if (part < 0) continue;
-        states[l] =
-            StateOf(s->net.parts[part], static_cast<size_t>(part), pieces, *s, prunedClosed, board);
+    std::optional<Solution> s;
+    if (numbering.sound) s = Solve(board);
+    if (s) {
+        // The part of each bulb element; on a sound board each bulb's number names its own part.
+        std::vector<int> partOf(static_cast<size_t>(board.LastValue()) + 1, -1);
+        for (size_t i = 0; i < s->net.parts.size(); ++i)
+            partOf[s->net.parts[i].number] = static_cast<int>(i);
+        BulbValues values(*s);
+        std::optional<ClosedSwitches> closed;
+        for (int l = 1; l <= bulbs; ++l) {
+            const int k = board.At(Kind::Light, l).Tag;
+            const int index = partOf[k];
+            if (index < 0) continue;
+            const size_t part = static_cast<size_t>(index);
+            const Settled v = values.Of(part);
+            board.ValueTable[k] = Shown(v.floor);
+            BulbState& state = result.bulbs[l];
+            if (board.ValueTable[k] > 0) {
+                state = BulbState::Lit;
+            } else if (s->net.parts[part].Shorted()) {
+                state = BulbState::Shorted;
+            } else if (values.Structural().NoLoop(part)) {
+                if (!closed) closed.emplace(board, *s);
+                state = closed->Reason(part);
+            } else if (!values.Structural().Driven(part)) {
+                state = BulbState::NoCell;
+            } else {
+                state = v.zero ? BulbState::CellsCancel : BulbState::TooLittleCurrent;
+            }
+        }
+        result.exactBlocks = values.exactBlocks;
+        result.unsettled = values.unsettled;
     }
-    return states;
+    RepaintBulbs(board, refreshBulb);
+    return result;
 }
 
 }  // namespace cw

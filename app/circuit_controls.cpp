@@ -67,14 +67,10 @@ QString Circuit::ControlName(const QWidget* control) const {
     return {};
 }
 
-const std::vector<BulbState>& Circuit::BulbStates() {
-    // A bulb just placed is not wired yet, and placing one solves nothing: it counts too.
-    const size_t bulbs = static_cast<size_t>(board_.PlacedCount(Kind::Light)) + 1;
-    if (bulbStatesStale_ || bulbStates_.size() != bulbs) {
-        bulbStates_ = ExplainBulbs(board_);
-        bulbStatesStale_ = false;
-    }
-    return bulbStates_;
+BulbState Circuit::BulbStateOf(int lightIndex) const {
+    // A bulb placed since the last solve has no wire yet: placing a part solves nothing.
+    if (lightIndex >= static_cast<int>(bulbStates_.size())) return BulbState::NotInClosedLoop;
+    return bulbStates_[static_cast<size_t>(lightIndex)];
 }
 
 QString Circuit::ControlDescription(const QWidget* control) {
@@ -86,11 +82,7 @@ QString Circuit::ControlDescription(const QWidget* control) {
     if (c.type != ControlType::Part) return {};
     const int tag = board_.At(c.kind, c.index).Tag;
     if (tag <= 0) return {};  // still being dragged out of the palette
-    BulbState bulb = BulbState::Unsolved;
-    if (c.kind == Kind::Light) {
-        const std::vector<BulbState>& states = BulbStates();
-        if (c.index < static_cast<int>(states.size())) bulb = states[c.index];
-    }
+    const BulbState bulb = c.kind == Kind::Light ? BulbStateOf(c.index) : BulbState::Unsolved;
     return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb);
 }
 

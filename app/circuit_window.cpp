@@ -346,9 +346,9 @@ void Circuit::ReleaseCapture() {
     platform_.ReleaseCapture();
 }
 
-void Circuit::CircuitSolved() {
+void Circuit::CircuitSolved(const std::vector<BulbState>& bulbs) {
     solving_ = false;
-    bulbStatesStale_ = true;
+    bulbStates_ = bulbs;
     if (!QAccessible::isActive()) return;
     for (int l = 1; l <= board_.PlacedCount(Kind::Light); ++l) {
         AnnounceControl(Element(Kind::Light, l));

@@ -117,7 +117,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;
     void CircuitSolving() override { solving_ = true; }
-    void CircuitSolved() override;
+    void CircuitSolved(const std::vector<BulbState>& bulbs) override;
 
     // GlassoEvents
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
@@ -142,7 +142,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     QString PartTip(const QWidget* part);
     // The visible part under a window point, if any.
     std::optional<ControlInfo> PartAt(QPoint windowPoint) const;
-    const std::vector<BulbState>& BulbStates();
+    // Why a bulb is dark (or that it is lit), as the last solve found.
+    BulbState BulbStateOf(int lightIndex) const;
 
     Platform platform_;
     int32_t handle_;
@@ -165,9 +166,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     HeldPart held_;
 
     std::unordered_map<const QWidget*, std::pair<Kind, int>> elementOf_;
-    // Why each bulb is dark, worked out when first asked after a solve.
+    // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
-    bool bulbStatesStale_ = true;
     bool solving_ = false;
     // The name and description the screen reader last heard of each control.
     std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;

@@ -8,6 +8,7 @@
 #include "geometry/terminal_position.h"
 #include "geometry/wire_tables.h"
 #include "model/numeric.h"
+#include "model/part_values.h"
 
 namespace cw {
 namespace {
@@ -15,9 +16,9 @@ namespace {
 int16_t InitialValue(Kind kind) {
     switch (kind) {
         case Kind::Swit:
-            return 1;  // a new switch is open
+            return kSwitchOpen;
         case Kind::Resi:
-            return 10;  // and a new resistor 10
+            return kNewResistorOhms;
         default:
             return 0;
     }
@@ -27,10 +28,10 @@ void ApplyClickAction(Board& board, Kind kind, int k) {
     if (k < 1 || k > board.LastValue()) return;
     int16_t& v = board.ValueTable[k];
     if (kind == Kind::Swit) {
-        v = static_cast<int16_t>(1 - v);
+        v = v == kSwitchClosed ? kSwitchOpen : kSwitchClosed;
     } else if (kind == Kind::Resi) {
         const int doubled = 2 * v;
-        v = doubled > 20 ? int16_t{5} : Saturate16(doubled);
+        v = doubled > kLargestResistorOhms ? kSmallestResistorOhms : Saturate16(doubled);
     }
 }
 
@@ -47,8 +48,9 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
 
 void SolveAndRepaint(Board& board, EditHost& host) {
     host.CircuitSolving();
-    SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
-    host.CircuitSolved();
+    const SolveResult solved =
+        SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
+    host.CircuitSolved(solved.bulbs);
 }
 
 void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,

@@ -3,6 +3,9 @@
 // widgets; keeping it abstract keeps the gestures free of any toolkit.
 #pragma once
 
+#include <vector>
+
+#include "analysis/solver.h"
 #include "model/board.h"
 
 namespace cw {
@@ -39,8 +42,9 @@ class EditHost {
     virtual void ReleaseCapture() = 0;
     // The circuit is about to be solved, and was solved: between the two the bulbs are
     // repainted grey and then with their new values, and show nothing a learner should hear.
+    // The solve gives every bulb's state (why a dark one is dark), by bulb element index.
     virtual void CircuitSolving() {}
-    virtual void CircuitSolved() {}
+    virtual void CircuitSolved(const std::vector<BulbState>& /*bulbs*/) {}
 };
 
 }  // namespace cw

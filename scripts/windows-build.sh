@@ -24,7 +24,7 @@ export DEBIAN_FRONTEND=noninteractive
 # 1. Tools. Debian 12 keeps wine64 off PATH.
 packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
     gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
-    imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev qt6-tools-dev
+    imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev libboost-dev qt6-tools-dev
     qt6-l10n-tools)
 missing=()
 for pkg in "${packages[@]}"; do
@@ -93,9 +93,14 @@ fi
 
 # 3. The program and its Qt-free unit tests, against that Qt.
 version=$(sed -n 's/^project(CircuitWorkbench VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# Boost's header-only Multiprecision serves the cross build too, through a folder holding only
+# boost/ (the rest of /usr/include is the build machine's own C library).
+mkdir -p "$out/boost-include"
+ln -sfn /usr/include/boost "$out/boost-include/boost"
 cmake -S "$src" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DCMAKE_PREFIX_PATH="$qt" -DEigen3_DIR=/usr/share/eigen3/cmake \
+    -DCW_BOOST_INCLUDE="$out/boost-include" \
     -DBUILD_TESTING=ON -DCW_BUILD_BENCH=OFF -DCW_GTEST_SOURCE=/usr/src/googletest
 cmake --build "$out/build" -j2
 

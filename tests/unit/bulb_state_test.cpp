@@ -1,6 +1,8 @@
 // Why a bulb is dark: one small board per reason, each with the bulb wired as a learner would.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "analysis/solver.h"
 #include "support/board_builder.h"
 
@@ -15,8 +17,7 @@ struct OneBulb {
     int bulb = AddPart(b, Kind::Light);
 
     BulbState State() {
-        SolveCircuit(b);
-        const std::vector<BulbState> states = ExplainBulbs(b);
+        const std::vector<BulbState> states = SolveCircuit(b).bulbs;
         EXPECT_EQ(states.size(), 2u);
         // Lit exactly when the solver lights it.
         EXPECT_EQ(states[1] == BulbState::Lit, b.ValueOf(bulb) > 0);
@@ -71,6 +72,77 @@ TEST(BulbState, EachReasonOnItsOwnBoard) {
     OneBulb unsound = lit;  // a placed part without a number: the board cannot be solved
     unsound.b.At(Kind::Cell, 1).Tag = 0;
     EXPECT_EQ(unsound.State(), BulbState::Unsolved);
+}
+
+// Boards a structural reading of "why" once got wrong. Wires are pairs of NodeIds: 2k - 1 and
+// 2k are part k's terminals.
+struct Board27 {
+    Board b = EmptyBoard();
+    std::vector<BulbState> states;
+    void Parts(std::initializer_list<Kind> kinds) {
+        for (Kind k : kinds) AddPart(b, k);
+    }
+    void Wires(std::initializer_list<std::pair<int, int>> wires) {
+        for (auto [x, y] : wires) AddWireRow(b, x, y);
+        states = SolveCircuit(b).bulbs;
+    }
+    BulbState Of(int number) const {
+        for (int l = 1; l <= b.PlacedCount(Kind::Light); ++l)
+            if (b.At(Kind::Light, l).Tag == number) return states[l];
+        return BulbState::Unsolved;
+    }
+};
+
+TEST(BulbState, ReasonsFollowTheLoopsOfTheCircuit) {
+    using enum Kind;
+    Board27 cellLessLoop;  // bulb 3 with resistor 4 in a loop touching the lit loop at one node
+    cellLessLoop.Parts({Cell, Light, Light, Resi});
+    cellLessLoop.Wires({{1, 3}, {4, 2}, {6, 7}, {8, 5}, {5, 1}});
+    EXPECT_EQ(cellLessLoop.Of(3), BulbState::NoCell);
+    EXPECT_EQ(cellLessLoop.Of(2), BulbState::Lit);
+
+    Board27 bridge;  // bulb 5 joins two loops: no loop passes through it
+    bridge.Parts({Cell, Light, Resi, Resi, Light});
+    bridge.Wires({{1, 3}, {4, 2}, {6, 7}, {8, 5}, {9, 1}, {10, 5}});
+    EXPECT_EQ(bridge.Of(5), BulbState::NotInClosedLoop);
+
+    Board27 shortedFarEnd;  // bulb 3's far node holds only resistor 4, shorted by a wire
+    shortedFarEnd.Parts({Cell, Light, Light, Resi});
+    shortedFarEnd.Wires({{1, 3}, {4, 2}, {5, 1}, {6, 7}, {7, 8}});
+    EXPECT_EQ(shortedFarEnd.Of(3), BulbState::NotInClosedLoop);
+
+    Board27 closingShorts;  // closing switch 2 would short bulb 1, not light it
+    closingShorts.Parts({Light, Swit});
+    closingShorts.Wires({{1, 3}, {2, 4}});
+    EXPECT_EQ(closingShorts.Of(1), BulbState::NotInClosedLoop);
+
+    Board27 closingMakesACellLessLoop;  // bulb 1, resistor 2 and open switch 3 in a loop
+    closingMakesACellLessLoop.Parts({Light, Resi, Swit});
+    closingMakesACellLessLoop.Wires({{2, 3}, {4, 5}, {6, 1}});
+    EXPECT_EQ(closingMakesACellLessLoop.Of(1), BulbState::NoCell);
+}
+
+// A long ladder's far rungs carry a current far below what floating point resolves; its sign,
+// not its size, decides what the bulb shows (a negative one floors to 1).
+TEST(BulbState, FarRungsOfALongLadderShowTheirCurrentsSign) {
+    for (bool turned : {false, true}) {
+        Board b = EmptyBoard();
+        const int cell = AddPart(b, Kind::Cell);
+        int top = T1(cell), bottom = T2(cell), lastRung = 0;
+        for (int rung = 0; rung < 25; ++rung) {
+            const int upper = AddPart(b, Kind::Resi, 0, 0, 5),
+                      lower = AddPart(b, Kind::Resi, 0, 0, 5);
+            lastRung = AddPart(b, Kind::Light);
+            AddWireRow(b, top, T1(upper));
+            AddWireRow(b, bottom, T1(lower));
+            top = T2(upper), bottom = T2(lower);
+            AddWireRow(b, top, turned ? T2(lastRung) : T1(lastRung));
+            AddWireRow(b, bottom, turned ? T1(lastRung) : T2(lastRung));
+        }
+        const std::vector<BulbState> states = SolveCircuit(b).bulbs;
+        EXPECT_EQ(b.ValueOf(lastRung), turned ? 1 : 0);
+        EXPECT_EQ(states.back(), turned ? BulbState::Lit : BulbState::TooLittleCurrent);
+    }
 }
 
 }  // namespace

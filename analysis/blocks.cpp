@@ -1,0 +1,79 @@
+#include "analysis/blocks.h"
+
+#include <algorithm>
+
+namespace cw {
+
+GraphBlocks FindBlocks(int nodeCount, const std::vector<std::pair<int, int>>& edges) {
+    const int edgeCount = static_cast<int>(edges.size());
+    GraphBlocks result;
+    result.blockOf.assign(static_cast<size_t>(edgeCount), -1);
+
+    // The edges at each node, as one list cut by node.
+    std::vector<int> first(static_cast<size_t>(nodeCount) + 1, 0);
+    for (const auto& [a, b] : edges) {
+        if (a == b) continue;
+        ++first[a + 1];
+        ++first[b + 1];
+    }
+    for (int n = 0; n < nodeCount; ++n) first[n + 1] += first[n];
+    std::vector<int> edgesAt(static_cast<size_t>(first.back()));
+    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (int e = 0; e < edgeCount; ++e) {
+        const auto [a, b] = edges[e];
+        if (a == b) continue;
+        edgesAt[fill[a]++] = e;
+        edgesAt[fill[b]++] = e;
+    }
+
+    // Depth-first search keeping the edges of the blocks not yet closed on a stack (Tarjan).
+    std::vector<int> order(static_cast<size_t>(nodeCount), -1), low(static_cast<size_t>(nodeCount));
+    struct Frame {
+        int node, viaEdge, next;
+    };
+    std::vector<Frame> frames;
+    std::vector<int> open;
+    int time = 0;
+    for (int root = 0; root < nodeCount; ++root) {
+        if (order[root] >= 0) continue;
+        order[root] = low[root] = time++;
+        frames.push_back({root, -1, first[root]});
+        while (!frames.empty()) {
+            Frame& f = frames.back();
+            if (f.next < first[f.node + 1]) {
+                const int e = edgesAt[f.next++];
+                if (e == f.viaEdge) continue;
+                const int w = edges[e].first == f.node ? edges[e].second : edges[e].first;
+                if (order[w] < 0) {
+                    open.push_back(e);
+                    order[w] = low[w] = time++;
+                    frames.push_back({w, e, first[w]});
+                } else if (order[w] < order[f.node]) {  // a loop closes back to an ancestor
+                    open.push_back(e);
+                    low[f.node] = std::min(low[f.node], order[w]);
+                }
+                continue;
+            }
+            const Frame done = f;
+            frames.pop_back();
+            if (frames.empty()) break;
+            const int parent = frames.back().node;
+            low[parent] = std::min(low[parent], low[done.node]);
+            if (low[done.node] >= order[parent]) {  // parent cuts this block off: close it
+                const int block = static_cast<int>(result.size.size());
+                int count = 0;
+                for (;;) {
+                    const int e = open.back();
+                    open.pop_back();
+                    result.blockOf[e] = block;
+                    ++count;
+                    if (e == done.viaEdge) break;
+                }
+                result.size.push_back(count);
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace cw

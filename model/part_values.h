@@ -1,0 +1,27 @@
+// What each kind of part is, electrically and as the learner steps it: the numbers the solver
+// computes with and the texts quote, defined once.
+#pragma once
+
+#include <cstdint>
+
+namespace cw {
+
+// A battery cell: 1.5 volts behind an internal resistance of 1 ohm, its first (left) terminal
+// positive.
+inline constexpr double kCellVolts = 1.5;
+inline constexpr int kCellOhms = 1;
+
+// A bulb is a 10-ohm resistor whose glass shows the current through it.
+inline constexpr int kBulbOhms = 10;
+
+// A new switch is open (ValueTable 1); closed is 0.
+inline constexpr int16_t kSwitchOpen = 1;
+inline constexpr int16_t kSwitchClosed = 0;
+
+// A new resistor is 10 ohms; each click doubles it, and past the largest it goes back to the
+// smallest: 10, 20, 5, 10 ...
+inline constexpr int16_t kNewResistorOhms = 10;
+inline constexpr int16_t kLargestResistorOhms = 20;
+inline constexpr int16_t kSmallestResistorOhms = 5;
+
+}  // namespace cw
