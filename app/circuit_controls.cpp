@@ -1,11 +1,13 @@
 // What each control of the window is, is called and shows, for the keyboard, the screen reader,
 // the tooltips and the pointer shapes.
 #include <QAccessible>
+#include <QAction>
 #include <QKeyEvent>
 #include <QToolTip>
 #include <algorithm>
 
 #include "app/circuit_window.h"
+#include "app/commands.h"
 #include "app/focus_marker.h"
 #include "app/help_window.h"
 #include "app/keyboard_editing.h"
@@ -17,46 +19,13 @@
 
 namespace cw {
 
-ControlInfo Circuit::Identify(const QWidget* control) const {
-    if (!control) return {};
-    if (control == mainPicture_) return {ControlType::Board};
-    if (control == linePic_) return {ControlType::Tool, Kind::Cell, 0, kToolLine};
-    if (control == pencilPic_) return {ControlType::Tool, Kind::Cell, 0, kToolPencil};
-    if (control == delPic_) return {ControlType::Tool, Kind::Cell, 0, kToolDelete};
-    const auto found = elementOf_.find(control);
-    if (found == elementOf_.end()) return {};
-    const auto [kind, i] = found->second;
-    if (i > board_.UBound(kind)) return {};  // unloaded, waiting to be destroyed
-    const bool copy = i == board_.UBound(kind);
-    return {copy ? ControlType::Palette : ControlType::Part, kind, i};
-}
-
-std::vector<QWidget*> Circuit::FocusOrder() const {
-    std::vector<QWidget*> order;
-    for (Kind kind : kKinds) order.push_back(Element(kind, board_.UBound(kind)));
-    order.insert(order.end(), {linePic_, pencilPic_, delPic_});
-    // The parts on the board by number; one being dragged out of the palette has none yet.
-    std::vector<std::pair<int, QWidget*>> parts;
-    for (Kind kind : kKinds) {
-        for (int i = 1; i <= board_.PlacedCount(kind); ++i) {
-            const ComponentElement& e = board_.At(kind, i);
-            if (e.Visible && e.Tag > 0) parts.emplace_back(e.Tag, Element(kind, i));
-        }
-    }
-    std::sort(parts.begin(), parts.end());
-    for (const auto& [number, control] : parts) order.push_back(control);
-    order.push_back(mainPicture_);
-    std::erase(order, nullptr);
-    return order;
-}
-
 QString Circuit::ControlName(const QWidget* control) const {
     const ControlInfo c = Identify(control);
     switch (c.type) {
         case ControlType::Palette:
             return PartTexts::KindName(c.kind);
         case ControlType::Tool:
-            return PartTexts::ToolName(c.tool);
+            return commands_->Tool(c.tool)->iconText();
         case ControlType::Part:
             return PartTexts::PartName(c.kind, board_.At(c.kind, c.index).Tag);
         case ControlType::Board:
@@ -216,22 +185,21 @@ void Circuit::keyPressEvent(QKeyEvent* event) {
     UpdateFocusMarker();
     const int key = event->key();
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    // The tool keys work at any moment; choosing a tool ends whatever gesture is running.
-    if (plain && key == Qt::Key_L) {
-        LinePic_Click();
-    } else if (plain && key == Qt::Key_P) {
-        PencilPic_Click();
-    } else if (plain && key == Qt::Key_D) {
-        DelPic_Click();
-    } else if (!plain || !keyboard_->KeyPress(key, event->modifiers())) {
+    // A held key acts once; only the arrows repeat, as holding one moves a part on.
+    if (event->isAutoRepeat() && !IsArrowKey(key)) {
+        event->accept();
+        return;
+    }
+    if (!plain || !keyboard_->KeyPress(key, event->modifiers())) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
 }
 
-void Circuit::ShowHelp() {
-    if (!help_) help_ = new HelpWindow(this);
+void Circuit::ShowHelp(const QString& section) {
+    if (!help_) help_ = new HelpWindow(this, commands_->KeyTable());
+    help_->ShowSection(section);
     help_->show();
     help_->raise();
     help_->activateWindow();

@@ -1,10 +1,11 @@
 #include "app/circuit_window.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QPalette>
 #include <QResizeEvent>
-#include <QShortcut>
 
+#include "app/commands.h"
 #include "app/focus_marker.h"
 #include "app/help_window.h"
 #include "app/keyboard_editing.h"
@@ -52,19 +53,21 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         MenuPic_MouseDown(b, sh, x, y);
     };
 
-    auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&),
-                           void (Circuit::*click)()) {
+    commands_ = new CircuitCommands(*this);
+    // A tool button is its action's button: a click chooses the tool as the menu and key do.
+    auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&)) {
         auto* button = new PictureControl(platform_, this, kToolButtonBorder);
         button->setGeometry(left, 448, 33, 31);
         button->SetPaintHandler(paint);
-        button->Click = [this, click] { (this->*click)(); };
-        button->setToolTip(PartTexts::ToolHint(tool));
+        QAction* action = commands_->Tool(tool);
+        button->Click = [action] { action->trigger(); };
+        button->setToolTip(action->toolTip());
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };
-    linePic_ = makeTool(168, kToolLine, &LinePic_Paint, &Circuit::LinePic_Click);
-    pencilPic_ = makeTool(208, kToolPencil, &PencilPic_Paint, &Circuit::PencilPic_Click);
-    delPic_ = makeTool(248, kToolDelete, &DelPic_Paint, &Circuit::DelPic_Click);
+    linePic_ = makeTool(168, kToolLine, &LinePic_Paint);
+    pencilPic_ = makeTool(208, kToolPencil, &PencilPic_Paint);
+    delPic_ = makeTool(248, kToolDelete, &DelPic_Paint);
 
     glasso_ = new FreehandOverlay(platform_, this);
     glasso_->setGeometry(296, 400, 81, 73);
@@ -91,8 +94,6 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     }
     marker_ = new FocusMarker(this);
     keyboard_ = std::make_unique<KeyboardEditing>(*this);
-    auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &Circuit::ShowHelp);
 
     // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
     grab_ = new PointerGrab(this, [this] {
@@ -100,6 +101,7 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         keyboardInUse_ = false;
         UpdateFocusMarker();
     });
+    controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
                        const PictureControl* c = Element(kind, i);
@@ -167,6 +169,7 @@ void Circuit::EndRunningGesture() {
 void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode) {
     EndRunningGesture();
     board_.ToolMode = mode;
+    commands_->Tool(mode)->setChecked(true);  // the menu and the buttons agree however chosen
     const Rgb background = kWindowBackground;
     for (PictureControl* c : {pencilPic_, linePic_, delPic_}) {
         c->SetBackColor(c == highlighted ? kToolHighlight : background);
@@ -182,6 +185,12 @@ void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode
             QAccessible::updateAccessibility(&event);
         }
     }
+}
+
+void Circuit::ChooseTool(int16_t tool) {
+    if (tool == kToolLine) LinePic_Click();
+    if (tool == kToolPencil) PencilPic_Click();
+    if (tool == kToolDelete) DelPic_Click();
 }
 
 void Circuit::PencilPic_Click() {
@@ -211,12 +220,6 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
         ++slot;
     }
     UpdateFocusMarker();
-}
-
-PictureControl* Circuit::Element(Kind kind, int i) const {
-    const auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
-    if (i < 1 || i >= static_cast<int>(controls.size())) return nullptr;
-    return controls[i];
 }
 
 void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
@@ -266,14 +269,12 @@ void Circuit::LoadElement(Kind kind) {
     e.Tag = 0;
     array.push_back(e);
     const int i = board_.UBound(kind);
-    auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
-    if (controls.empty()) controls.push_back(nullptr);
     PictureControl* c = MakeElementControl(kind, i);
-    controls.push_back(c);
-    elementOf_[c] = {kind, i};
+    controls_.AddElement(kind, i, c);
     SetPaletteCopyHints(kind);
     // The keyboard stays on the palette copy when the mouse drags the one it was on away.
-    if (i >= 2 && focusWidget() == controls[i - 1]) c->setFocus(Qt::OtherFocusReason);
+    if (i >= 2 && focusWidget() && focusWidget() == Element(kind, i - 1))
+        c->setFocus(Qt::OtherFocusReason);
     c->Move(e.Left, e.Top, e.Width, e.Height);
     c->show();
     c->raise();
@@ -282,17 +283,15 @@ void Circuit::LoadElement(Kind kind) {
 
 void Circuit::UnloadLastElement(Kind kind) {
     ComponentArray& array = board_.Array(kind);
-    auto& controls = elements_[static_cast<size_t>(KindIndex(kind))];
-    if (array.size() <= 1 || controls.size() <= 1) return;
+    if (array.size() <= 1 || !Element(kind, board_.UBound(kind))) return;
     array.pop_back();
-    PictureControl* c = controls.back();
-    controls.pop_back();
-    elementOf_.erase(c);
+    PictureControl* c = controls_.RemoveLastElement(kind);
     announced_.erase(c);
     SetPaletteCopyHints(kind);
     // A cancelled drag unloads the copy that took the palette slot: the keyboard goes back to
     // the copy that returns there.
-    if (focusWidget() == c && controls.back()) controls.back()->setFocus(Qt::OtherFocusReason);
+    PictureControl* back = Element(kind, board_.UBound(kind));
+    if (focusWidget() == c && back) back->setFocus(Qt::OtherFocusReason);
     // The release that unloads it may still be running in its own handler.
     c->hide();
     c->deleteLater();

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "analysis/solver.h"
+#include "app/control_map.h"
+#include "app/keyboard_host.h"
 #include "edit/edit_host.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"
@@ -29,22 +31,13 @@ inline constexpr int kDesignClientWidth = 582;
 inline constexpr int kDesignClientHeight = 550;
 inline constexpr int kToolButtonBorder = 2;
 
+class CircuitCommands;
 class FocusMarker;
 class PointerGrab;
 class HelpWindow;
 class KeyboardEditing;
 
-// What a control of the window is, for the keyboard, the screen reader, tooltips and pointer
-// shapes.
-enum class ControlType { None, Palette, Tool, Part, Board };
-struct ControlInfo {
-    ControlType type = ControlType::None;
-    Kind kind = Kind::Cell;  // a palette copy's or a part's
-    int index = 0;           // its element index
-    int16_t tool = 0;        // a tool button's ToolMode
-};
-
-class Circuit final : public QWidget, public EditHost, public GlassoEvents {
+class Circuit final : public QWidget, public EditHost, public GlassoEvents, public KeyboardHost {
     Q_OBJECT
   public:
     explicit Circuit(QWidget* parent = nullptr);
@@ -63,42 +56,44 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     // Slides the row of palette copies and tool buttons along the strip, centred on x.
     void MenuPic_MouseDown(int button, int shift, float x, float y);
 
-    Board& Model() { return board_; }
     const Board& Model() const { return board_; }
     Platform& Windows() { return platform_; }
     int32_t Handle() const { return handle_; }
-    PictureControl& MainPicture() { return *mainPicture_; }
     PictureControl& MenuPic() { return *menuPic_; }
     PictureControl& LinePic() { return *linePic_; }
     PictureControl& PencilPic() { return *pencilPic_; }
     PictureControl& DelPic() { return *delPic_; }
     FreehandOverlay& Glasso1() { return *glasso_; }
-    // The control of element i (1..U) of an array; null for the template or an index outside.
-    PictureControl* Element(Kind kind, int i) const;
+    // Which widget is which control, and the order Tab visits them in.
+    const ControlMap& Controls() const { return controls_; }
 
+    // KeyboardHost (and for the accessibility and the tests)
+    Board& Model() override { return board_; }
+    EditHost& Edit() override { return *this; }
+    PictureControl* Element(Kind kind, int i) const override { return controls_.Element(kind, i); }
+    PictureControl& MainPicture() override { return *mainPicture_; }
+    ControlInfo Identify(const QWidget* control) const override {
+        return controls_.Identify(control);
+    }
+    std::vector<QWidget*> FocusOrder() const override { return controls_.FocusOrder(); }
+    QWidget* FocusedControl() const override { return focusWidget(); }
+    void ChooseTool(int16_t tool) override;
     // Ends a gesture still running when the tool changes: a part drag as its release would end
     // it, a rubber band erased without a wire, a delete-tool press on the board forgotten.
-    void EndRunningGesture();
-
-    ControlInfo Identify(const QWidget* control) const;
-    // The controls in the order Tab visits them: the palette copies, the tool buttons, the
-    // parts on the board by number, the board.
-    std::vector<QWidget*> FocusOrder() const;
+    void EndRunningGesture() override;
     // What the screen reader says of a control; the tooltips of parts say the same.
     QString ControlName(const QWidget* control) const;
     QString ControlDescription(const QWidget* control);
     // Does what Space does on the control.
     void ActivateControl(QWidget* control);
     KeyboardEditing& Keyboard() { return *keyboard_; }
-    // A mouse gesture is under way (a button is held); the keyboard waits for it to end.
-    bool PointerBusy() const;
-    // Gives the focus to what follows a control just taken off the board, in the order before.
-    void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before);
-    // Puts the focus marker around the focused control, or on the board's keyboard cursor.
-    void UpdateFocusMarker();
-    // Tells the screen reader when the control's name or description changed.
-    void AnnounceControl(QWidget* control);
-    void ShowHelp();
+    bool PointerBusy() const override;
+    void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
+    void UpdateFocusMarker() override;
+    void AnnounceControl(QWidget* control) override;
+    // Opens the help, at one of its sections ("keys", "about") when one is named.
+    void ShowHelp(const QString& section = {});
+    CircuitCommands& Commands() { return *commands_; }
 
     // EditHost
     float WindowScaleWidth() const override { return static_cast<float>(width()); }
@@ -155,8 +150,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     PictureControl* linePic_;
     PictureControl* menuPic_;
     std::optional<OverlayRelay> relay_;
-    // Controls of elements 1..U of each array; slot 0 (the template) has none.
-    std::array<std::vector<PictureControl*>, 4> elements_;
+    ControlMap controls_{board_};
     // The component a running drag belongs to, and where its last event put the pointer.
     struct HeldPart {
         Kind kind = Kind::Cell;
@@ -165,7 +159,6 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     };
     HeldPart held_;
 
-    std::unordered_map<const QWidget*, std::pair<Kind, int>> elementOf_;
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
     bool solving_ = false;
@@ -178,6 +171,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents {
     bool keyboardInUse_ = false;
     std::unique_ptr<KeyboardEditing> keyboard_;
     QPointer<HelpWindow> help_;
+    CircuitCommands* commands_ = nullptr;
 };
 
 }  // namespace cw

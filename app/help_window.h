@@ -3,16 +3,33 @@
 #pragma once
 
 #include <QWidget>
+#include <utility>
+#include <vector>
+
+class QTextBrowser;
 
 namespace cw {
+
+// A command's keys and what it does, as its action says them.
+using KeyRows = std::vector<std::pair<QString, QString>>;
 
 class HelpWindow final : public QWidget {
     Q_OBJECT
   public:
-    explicit HelpWindow(QWidget* owner);
+    HelpWindow(QWidget* owner, const KeyRows& commandKeys);
 
-    // The help as HTML, in the learner's language.
-    static QString Text();
+    // Scrolls to a section ("keys", "about"), or to the top for none.
+    void ShowSection(const QString& section);
+
+    // The help as HTML, in the learner's language; the key table lists the commands' own keys
+    // beside the editing keys.
+    static QString Text(const KeyRows& commandKeys);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    QTextBrowser* text_;
 };
 
 }  // namespace cw

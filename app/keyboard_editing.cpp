@@ -3,41 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/circuit_window.h"
+#include "app/keyboard_host.h"
 #include "edit/component_gestures.h"
-#include "geometry/terminal_position.h"
+#include "edit/edit_host.h"
+#include "toolkit/picture_control.h"
 
 namespace cw {
 namespace {
-
-// Where a new part goes when it is picked up: the first spot, row by row, where it overlaps
-// no part already on the board; the top-left corner when the board is full.
-QPoint FreeSpot(const Circuit& w) {
-    const Board& b = w.Model();
-    const int size = static_cast<int>(kBoardSize);
-    const int right = static_cast<int>(w.WindowScaleWidth()) - size - 3;
-    const int bottom = static_cast<int>(w.WindowScaleHeight() - w.MenuScaleHeight()) - size - 3;
-    constexpr int kGap = 8, kGrid = 16;
-    for (int top = kGap; top <= bottom; top += kGrid) {
-        for (int left = kGap; left <= right; left += kGrid) {
-            const QRect spot(left - kGap / 2, top - kGap / 2, size + kGap, size + kGap);
-            bool free = true;
-            for (Kind kind : kKinds) {
-                for (int i = 1; free && i <= b.PlacedCount(kind); ++i) {
-                    const ComponentElement& e = b.At(kind, i);
-                    if (e.Visible && e.Tag > 0 &&
-                        spot.intersects(QRect(static_cast<int>(e.Left), static_cast<int>(e.Top),
-                                              static_cast<int>(e.Width),
-                                              static_cast<int>(e.Height)))) {
-                        free = false;
-                    }
-                }
-            }
-            if (free) return {left, top};
-        }
-    }
-    return {kGap, kGap};
-}
 
 // A press at the control's middle, a move by (dx, dy) when there is one, and the release: a
 // click, or a drag by the step.
@@ -71,35 +43,37 @@ bool IsActivate(int key) {
 
 }  // namespace
 
-KeyboardEditing::KeyboardEditing(Circuit& window) : w_(window) {}
+bool IsArrowKey(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
+KeyboardEditing::KeyboardEditing(KeyboardHost& window) : w_(window) {}
 
 bool KeyboardEditing::GestureRunning() const {
-    const int16_t mode = w_.Model().MouseMode;
-    return (held_ == Held::NewPart && mode == kMousePlacing) ||
-           (held_ == Held::Band && mode == kMouseBoardGesture);
+    return HoldRunning(held_, w_.Model());
+}
+
+void KeyboardEditing::DeleteFocusedPart() {
+    if (w_.PointerBusy() || GestureRunning() || w_.Model().MouseMode != kMouseIdle) return;
+    const ControlInfo c = w_.Identify(w_.FocusedControl());
+    if (c.type == ControlType::Part) DeletePart(c.kind, c.index);
 }
 
 bool KeyboardEditing::KeyPress(int key, Qt::KeyboardModifiers modifiers) {
     if (w_.PointerBusy()) return false;
     const QPoint step = Step(key, modifiers);
     if (GestureRunning()) return HeldKey(key, modifiers, step);
-    held_ = Held::Nothing;
+    held_ = KeyboardHold::Nothing;
     if (w_.Model().MouseMode != kMouseIdle) return false;  // a mouse gesture is running
 
-    QWidget* focused = w_.focusWidget();
+    QWidget* focused = w_.FocusedControl();
     const ControlInfo c = w_.Identify(focused);
     if (IsActivate(key) && c.type != ControlType::None) {
         Activate(focused);
         return true;
     }
-    if (c.type == ControlType::Part) {
-        if (!step.isNull()) {
-            MovePart(c.kind, c.index, step.x(), step.y());
-        } else if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-            DeletePart(c.kind, c.index);
-        } else {
-            return false;
-        }
+    if (c.type == ControlType::Part && !step.isNull()) {
+        MovePart(c.kind, c.index, step.x(), step.y());
         return true;
     }
     return c.type == ControlType::Board && CursorKey(key, modifiers, step);
@@ -120,7 +94,7 @@ bool KeyboardEditing::CursorKey(int key, Qt::KeyboardModifiers modifiers, QPoint
 }
 
 bool KeyboardEditing::HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint step) {
-    if (held_ == Held::NewPart) {
+    if (held_ == KeyboardHold::NewPart) {
         if (!step.isNull()) {
             MoveNewPart(step.x(), step.y());
         } else if (IsActivate(key) || key == Qt::Key_Escape) {
@@ -134,7 +108,7 @@ bool KeyboardEditing::HeldKey(int key, Qt::KeyboardModifiers modifiers, QPoint s
         BoardAction();
     } else if (key == Qt::Key_Escape) {
         w_.EndRunningGesture();  // the band goes, no wire is made
-        held_ = Held::Nothing;
+        held_ = KeyboardHold::Nothing;
     } else {
         return CursorKey(key, modifiers, step);
     }
@@ -149,9 +123,7 @@ void KeyboardEditing::Activate(QWidget* control) {
             PickUp(c.kind);
             break;
         case ControlType::Tool:
-            if (c.tool == kToolLine) w_.LinePic_Click();
-            if (c.tool == kToolPencil) w_.PencilPic_Click();
-            if (c.tool == kToolDelete) w_.DelPic_Click();
+            w_.ChooseTool(c.tool);
             break;
         case ControlType::Part:
             ClickPart(c.kind, c.index);
@@ -171,12 +143,12 @@ void KeyboardEditing::PickUp(Kind kind) {
     copy->MouseDown(kLeftButton, 0, static_cast<float>(copy->width() / 2),
                     static_cast<float>(copy->height() / 2));
     if (w_.Model().MouseMode != kMousePlacing) return;
-    held_ = Held::NewPart;
+    held_ = KeyboardHold::NewPart;
     heldKind_ = kind;
     heldIndex_ = i;
     const ComponentElement& e = w_.Model().At(kind, i);
-    const QPoint spot = FreeSpot(w_);
-    MoveNewPart(spot.x() - static_cast<int>(e.Left), spot.y() - static_cast<int>(e.Top));
+    const BoardPoint spot = FreeSpot(w_.Model(), w_.Edit());
+    MoveNewPart(spot.x - static_cast<int>(e.Left), spot.y - static_cast<int>(e.Top));
     copy->setFocus(Qt::TabFocusReason);
 }
 
@@ -194,7 +166,7 @@ void KeyboardEditing::PutDownNewPart(bool cancel) {
     const Kind kind = heldKind_;
     const int i = heldIndex_;
     PictureControl* c = w_.Element(kind, i);
-    held_ = Held::Nothing;
+    held_ = KeyboardHold::Nothing;
     if (!c) return;
     if (cancel) {
         // Back onto its palette slot, where the release puts it back in the strip.
@@ -239,8 +211,8 @@ void KeyboardEditing::DeletePart(Kind kind, int i) {
     PictureControl* c = w_.Element(kind, i);
     if (!c) return;
     const std::vector<QWidget*> before = w_.FocusOrder();
-    if (!DeleteComponent(w_.Model(), w_, kind, i)) return;
-    w_.RefreshBoard();
+    if (!DeleteComponent(w_.Model(), w_.Edit(), kind, i)) return;
+    w_.Edit().RefreshBoard();
     w_.FocusAfterRemoval(c, before);
 }
 
@@ -249,12 +221,12 @@ void KeyboardEditing::BoardAction() {
     const QPoint p = BoardCursor();
     const float x = static_cast<float>(p.x()), y = static_cast<float>(p.y());
     const int16_t tool = w_.Model().ToolMode;
-    if (held_ == Held::Band && GestureRunning()) {
+    if (held_ == KeyboardHold::Band && GestureRunning()) {
         board.MouseUp(kLeftButton, 0, x, y);
-        held_ = Held::Nothing;
+        held_ = KeyboardHold::Nothing;
     } else if (tool == kToolLine) {
         board.MouseDown(kLeftButton, 0, x, y);
-        if (w_.Model().MouseMode == kMouseBoardGesture) held_ = Held::Band;
+        if (w_.Model().MouseMode == kMouseBoardGesture) held_ = KeyboardHold::Band;
     } else if (tool == kToolDelete) {
         board.MouseDown(kLeftButton, 0, x, y);
         board.MouseUp(kLeftButton, 0, x, y);
@@ -264,17 +236,19 @@ void KeyboardEditing::BoardAction() {
 
 QPoint KeyboardEditing::BoardCursor() const {
     if (cursor_.x() >= 0) return cursor_;
-    return {static_cast<int>(w_.WindowScaleWidth()) / 2,
-            static_cast<int>(w_.WindowScaleHeight() - w_.MenuHeight()) / 2};
+    const EditHost& host = w_.Edit();
+    return {static_cast<int>(host.WindowScaleWidth()) / 2,
+            static_cast<int>(host.WindowScaleHeight() - host.MenuHeight()) / 2};
 }
 
 void KeyboardEditing::MoveCursor(QPoint to) {
     // The cursor stays where a band's end may go: on the board, above the strip.
-    const int right = static_cast<int>(w_.WindowScaleWidth());
-    const int bottom = static_cast<int>(w_.WindowScaleHeight() - w_.MenuHeight());
+    const EditHost& host = w_.Edit();
+    const int right = static_cast<int>(host.WindowScaleWidth());
+    const int bottom = static_cast<int>(host.WindowScaleHeight() - host.MenuHeight());
     cursor_ = QPoint(std::clamp(to.x(), 0, std::max(0, right)),
                      std::clamp(to.y(), 0, std::max(0, bottom)));
-    if (held_ == Held::Band && GestureRunning()) {
+    if (held_ == KeyboardHold::Band && GestureRunning()) {
         w_.MainPicture().MouseMove(kLeftButton, 0, static_cast<float>(cursor_.x()),
                                    static_cast<float>(cursor_.y()));
     }
@@ -282,42 +256,16 @@ void KeyboardEditing::MoveCursor(QPoint to) {
     w_.AnnounceControl(&w_.MainPicture());
 }
 
-namespace {
-QPoint Cycle(const std::vector<QPoint>& points, QPoint from, bool next) {
-    if (points.empty()) return from;
-    const auto at = std::find(points.begin(), points.end(), from);
-    if (at == points.end()) return next ? points.front() : points.back();
-    const size_t i = static_cast<size_t>(at - points.begin());
-    return points[next ? (i + 1) % points.size() : (i + points.size() - 1) % points.size()];
-}
-}  // namespace
-
 void KeyboardEditing::JumpToPoint(bool next) {
-    // Terminals of the parts on the board by number, then the junctions.
-    const Board& b = w_.Model();
-    std::vector<QPoint> points;
-    for (int k = 1; k <= b.LastValue(); ++k) {
-        for (int n : {FirstTerminal(k), SecondTerminal(k)}) {
-            const Point16 t = TerminalPosition(b, n);
-            if (t.x >= 0) points.emplace_back(t.x, t.y);
-        }
-    }
-    for (int j = 1; j <= b.LastJunction(); ++j) {
-        points.emplace_back(b.JunctionTable[j].x, b.JunctionTable[j].y);
-    }
-    MoveCursor(Cycle(points, BoardCursor(), next));
+    const QPoint from = BoardCursor();
+    const BoardPoint to = NextStop(NodeStops(w_.Model()), {from.x(), from.y()}, next);
+    MoveCursor({to.x, to.y});
 }
 
 void KeyboardEditing::JumpToWire(bool next) {
-    const Board& b = w_.Model();
-    const TerminalIndex terminals(b);
-    std::vector<QPoint> middles;
-    for (int l = 1; l <= b.LastWire(); ++l) {
-        const Point16 p = terminals.NodePosition(b.WireTable[l].end[0]);
-        const Point16 q = terminals.NodePosition(b.WireTable[l].end[1]);
-        middles.emplace_back((p.x + q.x) / 2, (p.y + q.y) / 2);
-    }
-    MoveCursor(Cycle(middles, BoardCursor(), next));
+    const QPoint from = BoardCursor();
+    const BoardPoint to = NextStop(WireStops(w_.Model()), {from.x(), from.y()}, next);
+    MoveCursor({to.x, to.y});
 }
 
 }  // namespace cw

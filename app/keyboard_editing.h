@@ -10,21 +10,21 @@
 #include <QPoint>
 #include <Qt>
 
+#include "edit/keyboard_rules.h"
 #include "model/board.h"
 
 class QWidget;
 
 namespace cw {
 
-class Circuit;
+class KeyboardHost;
 
-// Board pixels an arrow moves a part or the board's cursor; with Shift, the fine step.
-inline constexpr int kCoarseStep = 10;
-inline constexpr int kFineStep = 1;
+// The arrows are the only keys that repeat while held.
+bool IsArrowKey(int key);
 
 class KeyboardEditing {
   public:
-    explicit KeyboardEditing(Circuit& window);
+    explicit KeyboardEditing(KeyboardHost& window);
 
     // Handles a key for the focused control (or the held gesture); false when the key means
     // nothing here.
@@ -34,12 +34,13 @@ class KeyboardEditing {
     void Activate(QWidget* control);
     // A new part or a band held by the keyboard.
     bool GestureRunning() const;
+    // Deletes the focused part, as the delete tool's click would; nothing when the focus is on
+    // no part or a gesture is running.
+    void DeleteFocusedPart();
     // The board's cursor, where the keyboard starts and ends wires (board coordinates).
     QPoint BoardCursor() const;
 
   private:
-    enum class Held { Nothing, NewPart, Band };
-
     void PickUp(Kind kind);
     // Moves the held new part by (dx, dy), as a mouse dragging it would.
     void MoveNewPart(int dx, int dy);
@@ -56,8 +57,8 @@ class KeyboardEditing {
     // The arrows, N and W move the board's cursor, and a held band's end with it.
     bool CursorKey(int key, Qt::KeyboardModifiers modifiers, QPoint step);
 
-    Circuit& w_;
-    Held held_ = Held::Nothing;
+    KeyboardHost& w_;
+    KeyboardHold held_ = KeyboardHold::Nothing;
     Kind heldKind_ = Kind::Cell;
     int heldIndex_ = 0;
     QPoint cursor_{-1, -1};  // the board's middle until the keyboard first moves it

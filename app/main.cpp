@@ -2,7 +2,7 @@
 #include <QIcon>
 
 #include "app/accessibility.h"
-#include "app/circuit_window.h"
+#include "app/main_window.h"
 #include "app/part_texts.h"
 
 int main(int argc, char** argv) {
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     cw::LoadTranslations(application);
     cw::InstallAccessibility();
-    cw::Circuit window;
+    cw::MainWindow window;
     window.show();
     return QApplication::exec();
 }

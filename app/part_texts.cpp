@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "geometry/hit_test.h"
+#include "model/part_values.h"
 
 namespace cw {
 
@@ -52,7 +53,8 @@ QString DarkReason(BulbState state) {
 QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb) {
     switch (kind) {
         case Kind::Cell:
-            return tr("1.5 volts");
+            //: A battery cell's voltage, as in "1.5 volts".
+            return tr("%1 volts").arg(QLocale().toString(kCellVolts));
         case Kind::Swit:
             return value == 0 ? tr("closed") : tr("open");
         case Kind::Resi:
@@ -83,18 +85,19 @@ QString PartTexts::ToolName(int16_t tool) {
     }
 }
 
-QString PartTexts::ToolHint(int16_t tool) {
+QString PartTexts::ToolHint(int16_t tool, const QString& key) {
     switch (tool) {
         case kToolLine:
-            return tr(
-                "Line tool (L): drag from a terminal to another to draw a wire; click a "
-                "switch to open or close it, a resistor to change its value");
+            //: %1 is the key that chooses the tool.
+            return tr("Line tool (%1): drag from a terminal to another to draw a wire; click a "
+                      "switch to open or close it, a resistor to change its value")
+                .arg(key);
         case kToolPencil:
-            return tr(
-                "Pencil tool (P): write notes over the board; drag with the right button "
-                "to rub them out");
+            return tr("Pencil tool (%1): write notes over the board; drag with the right button "
+                      "to rub them out")
+                .arg(key);
         default:
-            return tr("Delete tool (D): click a part or a wire to delete it");
+            return tr("Delete tool (%1): click a part or a wire to delete it").arg(key);
     }
 }
 

@@ -25,7 +25,8 @@ class PartTexts {
     static QString Description(Kind kind, int16_t value, BulbState bulb);
     static QString PaletteHint(Kind kind);
     static QString ToolName(int16_t tool);  // "Line tool", "Pencil tool", "Delete tool"
-    static QString ToolHint(int16_t tool);
+    // What the tool does, with the key that chooses it.
+    static QString ToolHint(int16_t tool, const QString& key);
     static QString BoardName();
     // Where the board's keyboard cursor is and what lies there, for the screen reader.
     static QString BoardCursor(const Board& board, int x, int y);

@@ -81,11 +81,12 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
     if (board.MouseMode != kMouseMoving && board.MouseMode != kMousePlacing) return;
     if (i < 1 || i > board.UBound(kind)) return;
     const ComponentElement e = board.At(kind, i);
-    const int16_t leftLimit = Nearest16(host.WindowScaleWidth() - e.ScaleWidth() - 3);
+    const int16_t leftLimit = Nearest16(host.WindowScaleWidth() - e.ScaleWidth() - kEdgeMargin);
     const int16_t left = MaxInt(0, MinInt(leftLimit, Nearest16(e.Left + x - board.AnchorX)));
     // A placed component stays above the palette strip; a new one may be dragged over it.
     const float strip = board.MouseMode == kMouseMoving ? host.MenuScaleHeight() : 0.0f;
-    const int16_t topLimit = Nearest16(host.WindowScaleHeight() - strip - e.ScaleHeight() - 3);
+    const int16_t topLimit =
+        Nearest16(host.WindowScaleHeight() - strip - e.ScaleHeight() - kEdgeMargin);
     const int16_t top = MaxInt(0, MinInt(topLimit, Nearest16(e.Top + y - board.AnchorY)));
     host.MoveElement(kind, i, left, top, e.Width, e.Height);
     if (board.MouseMode == kMousePlacing) {

@@ -10,7 +10,7 @@ namespace cw {
 
 int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
     int16_t r = 0;
-    int16_t t = 6;
+    int16_t t = kSnapReach;
     const float fx = x;
     const float fy = y;
     for (Kind kind : kKinds) {

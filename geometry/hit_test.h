@@ -9,6 +9,10 @@ namespace cw {
 
 struct Board;
 
+// How far outside a part's left or right edge (and how far around a junction) a point still
+// snaps to the terminal there; a nearer one found later narrows the reach.
+inline constexpr int16_t kSnapReach = 6;
+
 // The terminal (positive NodeId) or junction (negative) that (x, y) lies on or near, 0 when
 // nothing is in reach. A terminal always beats a junction; among components in reach the
 // nearer wins. Component comparisons are made in single precision.

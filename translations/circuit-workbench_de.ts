@@ -53,10 +53,6 @@
         <translation>die Schaltung lässt sich nicht berechnen</translation>
     </message>
     <message>
-        <source>1.5 volts</source>
-        <translation>1,5 Volt</translation>
-    </message>
-    <message>
         <source>closed</source>
         <translation>geschlossen</translation>
     </message>
@@ -95,18 +91,6 @@
         <translation>Löschwerkzeug</translation>
     </message>
     <message>
-        <source>Line tool (L): drag from a terminal to another to draw a wire; click a switch to open or close it, a resistor to change its value</source>
-        <translation>Leitungswerkzeug (L): von einem Anschluss zu einem anderen ziehen, um eine Leitung zu legen; einen Schalter anklicken, um ihn zu öffnen oder zu schließen, einen Widerstand, um seinen Wert zu ändern</translation>
-    </message>
-    <message>
-        <source>Pencil tool (P): write notes over the board; drag with the right button to rub them out</source>
-        <translation>Stiftwerkzeug (P): Notizen auf die Arbeitsfläche schreiben; mit der rechten Maustaste darüberziehen, um sie wegzuradieren</translation>
-    </message>
-    <message>
-        <source>Delete tool (D): click a part or a wire to delete it</source>
-        <translation>Löschwerkzeug (D): ein Bauteil oder eine Leitung anklicken, um es zu löschen</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Arbeitsfläche</translation>
     </message>
@@ -126,6 +110,24 @@
         <source>%1, on the first terminal of %2</source>
         <translation>%1, auf dem ersten Anschluss von %2</translation>
     </message>
+    <message>
+        <source>%1 volts</source>
+        <extracomment>A battery cell&apos;s voltage, as in &quot;1.5 volts&quot;.</extracomment>
+        <translation>%1 Volt</translation>
+    </message>
+    <message>
+        <source>Line tool (%1): drag from a terminal to another to draw a wire; click a switch to open or close it, a resistor to change its value</source>
+        <extracomment>%1 is the key that chooses the tool.</extracomment>
+        <translation>Leitungswerkzeug (%1): von einem Anschluss zu einem anderen ziehen, um eine Leitung zu legen; einen Schalter anklicken, um ihn zu öffnen oder zu schließen, einen Widerstand, um seinen Wert zu ändern</translation>
+    </message>
+    <message>
+        <source>Pencil tool (%1): write notes over the board; drag with the right button to rub them out</source>
+        <translation>Stiftwerkzeug (%1): Notizen auf die Arbeitsfläche schreiben; mit der rechten Maustaste darüberziehen, um sie wegzuradieren</translation>
+    </message>
+    <message>
+        <source>Delete tool (%1): click a part or a wire to delete it</source>
+        <translation>Löschwerkzeug (%1): löscht das angeklickte Bauteil oder die angeklickte Leitung</translation>
+    </message>
 </context>
 <context>
     <name>cw::Circuit</name>
@@ -136,6 +138,53 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::CircuitCommands</name>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Leitung</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Stift</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Part</source>
+        <translation>&amp;Bauteil löschen</translation>
+    </message>
+    <message>
+        <source>Delete the part that has the keyboard focus</source>
+        <translation>Löscht das Bauteil mit dem Tastaturfokus</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How to build circuits, the tools, the keys and why a bulb is dark</source>
+        <translation>Wie man Schaltungen baut, die Werkzeuge, die Tasten und warum eine Glühlampe dunkel ist</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastatur</translation>
+    </message>
+    <message>
+        <source>Every key, for working without a mouse</source>
+        <translation>Alle Tasten, um ohne Maus zu arbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;About Circuit Workbench</source>
+        <translation>Ü&amp;ber Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>The version, the licence and the Qt version</source>
+        <translation>Die Version, die Lizenz und die Qt-Version</translation>
     </message>
 </context>
 <context>
@@ -153,16 +202,8 @@
         <translation>Ziehe eine Batteriezelle, einen Schalter, einen Widerstand oder eine Glühlampe aus der Leiste unten auf die Arbeitsfläche. Lässt du über der Leiste los, wird abgebrochen.</translation>
     </message>
     <message>
-        <source>A battery cell gives 1.5 volts; its left terminal is positive.</source>
-        <translation>Eine Batteriezelle liefert 1,5 Volt; ihr linker Anschluss ist der Pluspol.</translation>
-    </message>
-    <message>
         <source>A new switch is open: click it with the line tool to close or open it.</source>
         <translation>Ein neuer Schalter ist offen: Klicke ihn mit dem Leitungswerkzeug an, um ihn zu schließen oder zu öffnen.</translation>
-    </message>
-    <message>
-        <source>A new resistor is 10 ohms: each click with the line tool steps it to 20, 5 and back to 10 ohms.</source>
-        <translation>Ein neuer Widerstand hat 10 Ohm: Jeder Klick mit dem Leitungswerkzeug stellt ihn auf 20, 5 und wieder 10 Ohm.</translation>
     </message>
     <message>
         <source>A bulb glows brighter the more current flows through it: grey when dark, pale yellow, then full yellow.</source>
@@ -171,18 +212,6 @@
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Line tool&lt;/b&gt; (L): press just outside a part&apos;s left or right edge, on its terminal, drag and let go on another terminal to draw a wire. Drag parts on the board to move them.</source>
-        <translation>&lt;b&gt;Leitungswerkzeug&lt;/b&gt; (L): Drücke knapp außerhalb des linken oder rechten Rands eines Bauteils auf seinen Anschluss, ziehe und lass auf einem anderen Anschluss los, um eine Leitung zu legen. Ziehe Bauteile auf der Arbeitsfläche, um sie zu verschieben.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Pencil tool&lt;/b&gt; (P): write notes over the board; a drag with the right button rubs them out. Notes never change the circuit.</source>
-        <translation>&lt;b&gt;Stiftwerkzeug&lt;/b&gt; (P): Schreibe Notizen auf die Arbeitsfläche; Ziehen mit der rechten Maustaste radiert sie weg. Notizen ändern die Schaltung nie.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Delete tool&lt;/b&gt; (D): click a part or a wire to delete it.</source>
-        <translation>&lt;b&gt;Löschwerkzeug&lt;/b&gt; (D): Klicke ein Bauteil oder eine Leitung an, um es zu löschen.</translation>
     </message>
     <message>
         <source>The pointer shows what a press will do: a cross where a wire would start on a terminal or junction, a pointing hand where a click toggles, steps or deletes, a four-way arrow over a part you can move, a text cursor where the pencil writes.</source>
@@ -213,18 +242,6 @@
         <translation>Pfeiltasten</translation>
     </message>
     <message>
-        <source>move the new part, the focused part or the board&apos;s cursor 10 pixels; with Shift, 1 pixel. With the line tool a switch or resistor moved 5 pixels or less counts as a click, as with the mouse</source>
-        <translation>das neue Bauteil, das ausgewählte Bauteil oder den Cursor der Arbeitsfläche um 10 Pixel verschieben, mit Umschalt um 1 Pixel. Mit dem Leitungswerkzeug zählt ein Schalter oder Widerstand, der um 5 Pixel oder weniger verschoben wird, wie mit der Maus als Klick</translation>
-    </message>
-    <message>
-        <source>delete the focused part</source>
-        <translation>das ausgewählte Bauteil löschen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Entf</translation>
-    </message>
-    <message>
         <source>N, Shift+N</source>
         <translation>N, Umschalt+N</translation>
     </message>
@@ -249,28 +266,8 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>choose the line, pencil or delete tool</source>
-        <translation>Leitungs-, Stift- oder Löschwerkzeug wählen</translation>
-    </message>
-    <message>
-        <source>L, P, D</source>
-        <translation>L, P, D</translation>
-    </message>
-    <message>
-        <source>this help</source>
-        <translation>diese Hilfe</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
         <source>Why a bulb is dark</source>
         <translation>Warum eine Glühlampe dunkel ist</translation>
-    </message>
-    <message>
-        <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark: it is not in a closed loop, a switch in its loop is open, there is no cell in its circuit, a wire shorts it, the cells cancel out, or too little current flows.</source>
-        <translation>Zeige mit der Maus auf eine Glühlampe oder wähle sie mit der Tastatur aus, um zu sehen (oder mit einem Bildschirmleser zu hören), warum sie dunkel ist: Sie ist nicht in einem geschlossenen Stromkreis, ein Schalter in ihrem Stromkreis ist offen, in ihrem Stromkreis ist keine Batteriezelle, eine Leitung schließt sie kurz, die Zellen heben sich auf, oder es fließt zu wenig Strom.</translation>
     </message>
     <message>
         <source>About</source>
@@ -287,6 +284,77 @@
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
         <translation>Erstellt mit Qt %1, läuft mit Qt %2.</translation>
+    </message>
+    <message>
+        <source>A battery cell gives %1 volts; its left terminal is positive.</source>
+        <translation>Eine Batteriezelle liefert %1 Volt; ihr linker Anschluss ist der Pluspol.</translation>
+    </message>
+    <message>
+        <source>A new resistor is %1 ohms: each click with the line tool steps it to %2, %3 and back to %1 ohms.</source>
+        <translation>Ein neuer Widerstand hat %1 Ohm: Mit jedem Klick mit dem Leitungswerkzeug wird er auf %2, %3 und wieder %1 Ohm weitergeschaltet.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Line tool&lt;/b&gt;: press just outside a part&apos;s left or right edge, on its terminal, drag and let go on another terminal to draw a wire. Drag parts on the board to move them.</source>
+        <translation>&lt;b&gt;Leitungswerkzeug&lt;/b&gt;: Drücke knapp außerhalb des linken oder rechten Rands eines Bauteils auf seinen Anschluss, ziehe und lass auf einem anderen Anschluss los, um eine Leitung zu legen. Ziehe Bauteile auf der Arbeitsfläche, um sie zu verschieben.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Pencil tool&lt;/b&gt;: write notes over the board; a drag with the right button rubs them out. Notes never change the circuit.</source>
+        <translation>&lt;b&gt;Stiftwerkzeug&lt;/b&gt;: Schreibe Notizen auf die Arbeitsfläche; Ziehen mit der rechten Maustaste radiert sie weg. Notizen ändern die Schaltung nie.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Delete tool&lt;/b&gt;: click a part or a wire to delete it.</source>
+        <translation>&lt;b&gt;Löschwerkzeug&lt;/b&gt;: Klicke ein Bauteil oder eine Leitung an, um es oder sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>move the new part, the focused part or the board&apos;s cursor %1 pixels; with Shift, %2 pixel. With the line tool a switch or resistor moved %3 pixels or less counts as a click, as with the mouse</source>
+        <translation>das neue Bauteil, das Bauteil mit dem Fokus oder den Cursor der Arbeitsfläche um %1 Pixel verschieben, mit Umschalt um %2 Pixel. Mit dem Leitungswerkzeug zählt ein Schalter oder Widerstand, der um %3 Pixel oder weniger verschoben wird, wie mit der Maus als Klick</translation>
+    </message>
+    <message>
+        <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark. The first of these that holds is said: a wire joins its two terminals (shorted by a wire); no loop passes through it (not in a closed loop); closing the open switches would put it in a loop with a cell (a switch in its loop is open); its loops hold no cell (no cell in its circuit); its loops hold cells but no current flows (the cells cancel out); or less than a hundredth of an ampere flows (too little current).</source>
+        <translation>Zeige mit der Maus auf eine Glühlampe oder wähle sie mit der Tastatur aus, um zu sehen (oder mit einem Bildschirmleser zu hören), warum sie dunkel ist. Genannt wird der erste Grund, der zutrifft: Eine Leitung verbindet ihre beiden Anschlüsse (durch eine Leitung kurzgeschlossen); kein Stromkreis führt durch sie (nicht in einem geschlossenen Stromkreis); würden die offenen Schalter geschlossen, läge sie in einem Stromkreis mit einer Batteriezelle (ein Schalter in ihrem Stromkreis ist offen); ihre Stromkreise enthalten keine Batteriezelle (keine Batteriezelle in ihrem Stromkreis); ihre Stromkreise enthalten Batteriezellen, aber es fließt kein Strom (die Zellen heben sich auf); oder es fließt weniger als ein Hundertstel Ampere (zu wenig Strom).</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Circuit Workbench</source>
+        <translation>Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Close Circuit Workbench</source>
+        <translation>Circuit Workbench schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen, for the class to see</source>
+        <translation>Die Arbeitsfläche auf dem ganzen Bildschirm zeigen, damit die Klasse sie sieht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 </TS>

@@ -53,10 +53,6 @@
         <translation>el circuito no se puede resolver</translation>
     </message>
     <message>
-        <source>1.5 volts</source>
-        <translation>1,5 voltios</translation>
-    </message>
-    <message>
         <source>closed</source>
         <translation>cerrado</translation>
     </message>
@@ -95,18 +91,6 @@
         <translation>Herramienta de borrar</translation>
     </message>
     <message>
-        <source>Line tool (L): drag from a terminal to another to draw a wire; click a switch to open or close it, a resistor to change its value</source>
-        <translation>Herramienta de cable (L): arrastra de un terminal a otro para tender un cable; haz clic en un interruptor para abrirlo o cerrarlo, en una resistencia para cambiar su valor</translation>
-    </message>
-    <message>
-        <source>Pencil tool (P): write notes over the board; drag with the right button to rub them out</source>
-        <translation>Herramienta lápiz (P): escribe notas sobre el tablero; arrastra con el botón derecho para borrarlas</translation>
-    </message>
-    <message>
-        <source>Delete tool (D): click a part or a wire to delete it</source>
-        <translation>Herramienta de borrar (D): haz clic en una pieza o un cable para eliminarlo</translation>
-    </message>
-    <message>
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
@@ -126,6 +110,24 @@
         <source>%1, on the first terminal of %2</source>
         <translation>%1, sobre el primer terminal de %2</translation>
     </message>
+    <message>
+        <source>%1 volts</source>
+        <extracomment>A battery cell&apos;s voltage, as in &quot;1.5 volts&quot;.</extracomment>
+        <translation>%1 voltios</translation>
+    </message>
+    <message>
+        <source>Line tool (%1): drag from a terminal to another to draw a wire; click a switch to open or close it, a resistor to change its value</source>
+        <extracomment>%1 is the key that chooses the tool.</extracomment>
+        <translation>Herramienta de cable (%1): arrastra de un terminal a otro para trazar un cable; haz clic en un interruptor para abrirlo o cerrarlo, o en una resistencia para cambiar su valor</translation>
+    </message>
+    <message>
+        <source>Pencil tool (%1): write notes over the board; drag with the right button to rub them out</source>
+        <translation>Herramienta lápiz (%1): escribe notas sobre el tablero; arrastra con el botón derecho para borrarlas</translation>
+    </message>
+    <message>
+        <source>Delete tool (%1): click a part or a wire to delete it</source>
+        <translation>Herramienta eliminar (%1): haz clic en un componente o un cable para eliminarlo</translation>
+    </message>
 </context>
 <context>
     <name>cw::Circuit</name>
@@ -136,6 +138,53 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>cw::CircuitCommands</name>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Cable</translation>
+    </message>
+    <message>
+        <source>&amp;Pencil</source>
+        <translation>&amp;Lápiz</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Part</source>
+        <translation>Eliminar &amp;componente</translation>
+    </message>
+    <message>
+        <source>Delete the part that has the keyboard focus</source>
+        <translation>Elimina el componente que tiene el foco del teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>How to build circuits, the tools, the keys and why a bulb is dark</source>
+        <translation>Cómo construir circuitos, las herramientas, las teclas y por qué una bombilla está apagada</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Teclado</translation>
+    </message>
+    <message>
+        <source>Every key, for working without a mouse</source>
+        <translation>Todas las teclas, para trabajar sin ratón</translation>
+    </message>
+    <message>
+        <source>&amp;About Circuit Workbench</source>
+        <translation>&amp;Acerca de Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>The version, the licence and the Qt version</source>
+        <translation>La versión, la licencia y la versión de Qt</translation>
     </message>
 </context>
 <context>
@@ -153,16 +202,8 @@
         <translation>Arrastra una pila, un interruptor, una resistencia o una bombilla desde la barra inferior hasta el tablero. Suéltala sobre la barra para cancelar.</translation>
     </message>
     <message>
-        <source>A battery cell gives 1.5 volts; its left terminal is positive.</source>
-        <translation>Una pila da 1,5 voltios; su terminal izquierdo es el positivo.</translation>
-    </message>
-    <message>
         <source>A new switch is open: click it with the line tool to close or open it.</source>
         <translation>Un interruptor nuevo está abierto: haz clic en él con la herramienta de cable para cerrarlo o abrirlo.</translation>
-    </message>
-    <message>
-        <source>A new resistor is 10 ohms: each click with the line tool steps it to 20, 5 and back to 10 ohms.</source>
-        <translation>Una resistencia nueva es de 10 ohmios: cada clic con la herramienta de cable la pasa a 20, a 5 y de nuevo a 10 ohmios.</translation>
     </message>
     <message>
         <source>A bulb glows brighter the more current flows through it: grey when dark, pale yellow, then full yellow.</source>
@@ -171,18 +212,6 @@
     <message>
         <source>Tools</source>
         <translation>Herramientas</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Line tool&lt;/b&gt; (L): press just outside a part&apos;s left or right edge, on its terminal, drag and let go on another terminal to draw a wire. Drag parts on the board to move them.</source>
-        <translation>&lt;b&gt;Herramienta de cable&lt;/b&gt; (L): pulsa justo fuera del borde izquierdo o derecho de una pieza, sobre su terminal, arrastra y suelta sobre otro terminal para tender un cable. Arrastra las piezas del tablero para moverlas.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Pencil tool&lt;/b&gt; (P): write notes over the board; a drag with the right button rubs them out. Notes never change the circuit.</source>
-        <translation>&lt;b&gt;Herramienta lápiz&lt;/b&gt; (P): escribe notas sobre el tablero; al arrastrar con el botón derecho se borran. Las notas nunca cambian el circuito.</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;Delete tool&lt;/b&gt; (D): click a part or a wire to delete it.</source>
-        <translation>&lt;b&gt;Herramienta de borrar&lt;/b&gt; (D): haz clic en una pieza o un cable para eliminarlo.</translation>
     </message>
     <message>
         <source>The pointer shows what a press will do: a cross where a wire would start on a terminal or junction, a pointing hand where a click toggles, steps or deletes, a four-way arrow over a part you can move, a text cursor where the pencil writes.</source>
@@ -213,18 +242,6 @@
         <translation>Flechas</translation>
     </message>
     <message>
-        <source>move the new part, the focused part or the board&apos;s cursor 10 pixels; with Shift, 1 pixel. With the line tool a switch or resistor moved 5 pixels or less counts as a click, as with the mouse</source>
-        <translation>mover la pieza nueva, la pieza seleccionada o el cursor del tablero 10 píxeles; con Mayús, 1 píxel. Con la herramienta de cable, un interruptor o una resistencia movidos 5 píxeles o menos cuentan como un clic, igual que con el ratón</translation>
-    </message>
-    <message>
-        <source>delete the focused part</source>
-        <translation>eliminar la pieza seleccionada</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Supr</translation>
-    </message>
-    <message>
         <source>N, Shift+N</source>
         <translation>N, Mayús+N</translation>
     </message>
@@ -249,28 +266,8 @@
         <translation>Esc</translation>
     </message>
     <message>
-        <source>choose the line, pencil or delete tool</source>
-        <translation>elegir la herramienta de cable, lápiz o borrar</translation>
-    </message>
-    <message>
-        <source>L, P, D</source>
-        <translation>L, P, D</translation>
-    </message>
-    <message>
-        <source>this help</source>
-        <translation>esta ayuda</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
         <source>Why a bulb is dark</source>
         <translation>Por qué una bombilla está apagada</translation>
-    </message>
-    <message>
-        <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark: it is not in a closed loop, a switch in its loop is open, there is no cell in its circuit, a wire shorts it, the cells cancel out, or too little current flows.</source>
-        <translation>Pasa el puntero sobre una bombilla o llévale el foco del teclado para ver (o, con un lector de pantalla, oír) por qué está apagada: no está en un circuito cerrado, un interruptor de su circuito está abierto, no hay ninguna pila en su circuito, un cable la cortocircuita, las pilas se anulan o pasa muy poca corriente.</translation>
     </message>
     <message>
         <source>About</source>
@@ -287,6 +284,77 @@
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
         <translation>Compilado con Qt %1, funcionando con Qt %2.</translation>
+    </message>
+    <message>
+        <source>A battery cell gives %1 volts; its left terminal is positive.</source>
+        <translation>Una pila da %1 voltios; su terminal izquierdo es el polo positivo.</translation>
+    </message>
+    <message>
+        <source>A new resistor is %1 ohms: each click with the line tool steps it to %2, %3 and back to %1 ohms.</source>
+        <translation>Una resistencia nueva es de %1 ohmios: cada clic con la herramienta de cable la pasa a %2, a %3 y de nuevo a %1 ohmios.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Line tool&lt;/b&gt;: press just outside a part&apos;s left or right edge, on its terminal, drag and let go on another terminal to draw a wire. Drag parts on the board to move them.</source>
+        <translation>&lt;b&gt;Herramienta de cable&lt;/b&gt;: pulsa justo fuera del borde izquierdo o derecho de un componente, sobre su terminal, arrastra y suelta sobre otro terminal para trazar un cable. Arrastra los componentes del tablero para moverlos.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Pencil tool&lt;/b&gt;: write notes over the board; a drag with the right button rubs them out. Notes never change the circuit.</source>
+        <translation>&lt;b&gt;Herramienta lápiz&lt;/b&gt;: escribe notas sobre el tablero; al arrastrar con el botón derecho se borran. Las notas nunca cambian el circuito.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Delete tool&lt;/b&gt;: click a part or a wire to delete it.</source>
+        <translation>&lt;b&gt;Herramienta eliminar&lt;/b&gt;: haz clic en un componente o un cable para eliminarlo.</translation>
+    </message>
+    <message>
+        <source>move the new part, the focused part or the board&apos;s cursor %1 pixels; with Shift, %2 pixel. With the line tool a switch or resistor moved %3 pixels or less counts as a click, as with the mouse</source>
+        <translation>mueve el componente nuevo, el componente con el foco o el cursor del tablero %1 píxeles; con Mayús, %2 píxel. Con la herramienta de cable, un interruptor o una resistencia movidos %3 píxeles o menos cuentan como un clic, igual que con el ratón</translation>
+    </message>
+    <message>
+        <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark. The first of these that holds is said: a wire joins its two terminals (shorted by a wire); no loop passes through it (not in a closed loop); closing the open switches would put it in a loop with a cell (a switch in its loop is open); its loops hold no cell (no cell in its circuit); its loops hold cells but no current flows (the cells cancel out); or less than a hundredth of an ampere flows (too little current).</source>
+        <translation>Pasa el puntero sobre una bombilla o selecciónala con el teclado para ver (o, con un lector de pantalla, oír) por qué está apagada. Se dice el primero de estos motivos que se cumpla: un cable une sus dos terminales (cortocircuitada por un cable); ningún circuito pasa por ella (no está en un circuito cerrado); al cerrar los interruptores abiertos quedaría en un circuito con una pila (un interruptor de su circuito está abierto); sus circuitos no tienen ninguna pila (no hay ninguna pila en su circuito); sus circuitos tienen pilas, pero no pasa corriente (las pilas se anulan); o pasa menos de una centésima de amperio (demasiado poca corriente).</translation>
+    </message>
+</context>
+<context>
+    <name>cw::MainWindow</name>
+    <message>
+        <source>Circuit Workbench</source>
+        <translation>Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Close Circuit Workbench</source>
+        <translation>Cierra Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Show the board on the whole screen, for the class to see</source>
+        <translation>Muestra el tablero en toda la pantalla, para que lo vea la clase</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,9 @@ namespace cw::test {
 WindowDriver::WindowDriver() : window_(std::make_unique<Circuit>()) {
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+    // Active, as a learner's window is: the commands' keys work only in the active window.
+    window_->activateWindow();
+    if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
 }
 
 WindowDriver::~WindowDriver() = default;

@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include "app/commands.h"
 #include "app/help_window.h"
 #include "app/part_texts.h"
 #include "geometry/terminal_position.h"
@@ -108,6 +109,22 @@ TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
               "Battery cell: drag it onto the board, or press Space to pick one up");
 }
 
+// The reasons come with the solve's values: dragging a new part out solves nothing, and the
+// lit bulb stays lit to a reader all the while.
+TEST(Accessibility, ALitBulbStaysLitWhileANewPartIsDraggedOut) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    LitLoop(d);
+    QWidget* bulb = w.Element(Kind::Light, 1);
+    ASSERT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
+    d.Press(d.SlotCentre(KindIndex(Kind::Light)));
+    d.MoveTo(QPoint(250, 300));
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
+    d.Release(QPoint(250, 300));
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
+    EXPECT_EQ(w.ControlDescription(w.Element(Kind::Light, 2)), "dark: not in a closed loop");
+}
+
 TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
     WindowDriver d;
     Circuit& w = d.window();
@@ -118,7 +135,7 @@ TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->isWindow());
     EXPECT_EQ(w.geometry(), board);
-    const QString text = HelpWindow::Text();
+    const QString text = HelpWindow::Text(w.Commands().KeyTable());
     EXPECT_TRUE(text.contains("Circuit Workbench 1.0.0"));
     EXPECT_TRUE(text.contains(QString::fromLatin1(qVersion())));
 }

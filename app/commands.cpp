@@ -1,0 +1,94 @@
+#include "app/commands.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QKeySequence>
+
+#include "app/circuit_window.h"
+#include "app/keyboard_editing.h"
+#include "app/part_texts.h"
+
+namespace cw {
+
+QString ShortcutText(const QAction* action) {
+    QStringList keys;
+    for (const QKeySequence& key : action->shortcuts())
+        keys << key.toString(QKeySequence::NativeText);
+    return keys.join(QStringLiteral(", "));
+}
+
+QAction* CircuitCommands::Make(const QString& text, const QString& tip) {
+    auto* action = new QAction(text, this);
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    // A held key acts once: a tool chosen, a part deleted, the help opened.
+    action->setAutoRepeat(false);
+    window_.addAction(action);
+    return action;
+}
+
+CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(window) {
+    tools_ = new QActionGroup(this);
+    tools_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const struct {
+        QAction** action;
+        int16_t tool;
+        QString text;
+        Qt::Key key;
+        void (Circuit::*click)();
+    } tools[] = {
+        {&line_, kToolLine, tr("&Line"), Qt::Key_L, &Circuit::LinePic_Click},
+        {&pencil_, kToolPencil, tr("&Pencil"), Qt::Key_P, &Circuit::PencilPic_Click},
+        {&delete_, kToolDelete, tr("&Delete"), Qt::Key_D, &Circuit::DelPic_Click},
+    };
+    for (const auto& t : tools) {
+        const QKeySequence key(t.key);
+        QAction* a =
+            Make(t.text, PartTexts::ToolHint(t.tool, key.toString(QKeySequence::NativeText)));
+        a->setShortcut(key);
+        a->setIconText(PartTexts::ToolName(t.tool));  // what its button is called
+        a->setCheckable(true);
+        tools_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, click = t.click] { (window_.*click)(); });
+        *t.action = a;
+    }
+
+    deletePart_ = Make(tr("Delete &Part"), tr("Delete the part that has the keyboard focus"));
+    deletePart_->setShortcuts(
+        {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
+    connect(deletePart_, &QAction::triggered, this,
+            [this] { window_.Keyboard().DeleteFocusedPart(); });
+
+    help_ =
+        Make(tr("&Help"), tr("How to build circuits, the tools, the keys and why a bulb is dark"));
+    help_->setShortcut(QKeySequence::HelpContents);
+    connect(help_, &QAction::triggered, this, [this] { window_.ShowHelp(); });
+    keyboardHelp_ = Make(tr("&Keyboard"), tr("Every key, for working without a mouse"));
+    connect(keyboardHelp_, &QAction::triggered, this,
+            [this] { window_.ShowHelp(QStringLiteral("keys")); });
+    about_ =
+        Make(tr("&About Circuit Workbench"), tr("The version, the licence and the Qt version"));
+    connect(about_, &QAction::triggered, this,
+            [this] { window_.ShowHelp(QStringLiteral("about")); });
+}
+
+QAction* CircuitCommands::Tool(int16_t tool) const {
+    switch (tool) {
+        case kToolLine:
+            return line_;
+        case kToolPencil:
+            return pencil_;
+        default:
+            return delete_;
+    }
+}
+
+std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
+    std::vector<std::pair<QString, QString>> rows;
+    for (const QAction* a : {line_, pencil_, delete_, deletePart_, help_}) {
+        rows.emplace_back(ShortcutText(a), a->toolTip());
+    }
+    return rows;
+}
+
+}  // namespace cw

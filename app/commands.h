@@ -1,0 +1,53 @@
+// Every command of the circuit window as one QAction: its text, shortcut, tooltip, status tip
+// and the name a screen reader gives its button, written in one place. The tool buttons, the
+// Tools menu and the keys L, P and D all go through the three tool actions, one exclusive group,
+// so they always agree on the chosen tool. The actions belong to the circuit window, so their
+// keys work in whatever window holds it; the main window puts them in its menus.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+
+namespace cw {
+
+class Circuit;
+
+class CircuitCommands final : public QObject {
+    Q_OBJECT
+  public:
+    explicit CircuitCommands(Circuit& window);
+
+    QAction* Tool(int16_t tool) const;
+    QActionGroup* Tools() const { return tools_; }
+    QAction* DeletePart() const { return deletePart_; }
+    QAction* Help() const { return help_; }
+    QAction* KeyboardHelp() const { return keyboardHelp_; }
+    QAction* About() const { return about_; }
+
+    // The keys of every command that has one, with what the command does, for the help.
+    std::vector<std::pair<QString, QString>> KeyTable() const;
+
+  private:
+    QAction* Make(const QString& text, const QString& tip);
+
+    Circuit& window_;
+    QActionGroup* tools_;
+    QAction* line_;
+    QAction* pencil_;
+    QAction* delete_;
+    QAction* deletePart_;
+    QAction* help_;
+    QAction* keyboardHelp_;
+    QAction* about_;
+};
+
+// The keys of an action as the platform writes them, "Del, Backspace".
+QString ShortcutText(const QAction* action);
+
+}  // namespace cw

@@ -1,0 +1,102 @@
+// The main window around the circuit window: its menus and commands, and keys that act once
+// per press.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAction>
+#include <QActionGroup>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTest>
+
+#include "app/circuit_window.h"
+#include "app/commands.h"
+#include "app/help_window.h"
+#include "app/main_window.h"
+#include "support/window_driver.h"
+
+namespace cw::test {
+namespace {
+
+// A key held down: its first press, then the repeats the system sends while it stays down.
+void HoldKey(QWidget* to, int key, int repeats) {
+    for (int i = 0; i <= repeats; ++i) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), i > 0);
+        QApplication::sendEvent(to, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(to, &release);
+}
+
+TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
+    MainWindow main;
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    Circuit& w = main.CircuitWindow();
+    EXPECT_EQ(w.size(), QSize(kDesignClientWidth, kDesignClientHeight));
+    QStringList titles;
+    for (QAction* menu : main.menuBar()->actions()) titles << menu->text().remove('&');
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+
+    CircuitCommands& c = w.Commands();
+    const std::pair<int16_t, PictureControl*> tools[] = {
+        {kToolLine, &w.LinePic()}, {kToolPencil, &w.PencilPic()}, {kToolDelete, &w.DelPic()}};
+    auto agree = [&](int16_t chosen, const char* how) {
+        EXPECT_EQ(w.Model().ToolMode, chosen) << how;
+        for (const auto& [tool, button] : tools) {
+            EXPECT_EQ(c.Tool(tool)->isChecked(), tool == chosen) << how;
+            EXPECT_EQ(button->BackColor() == kToolHighlight, tool == chosen) << how;
+        }
+    };
+    agree(kToolPencil, "at start");
+    QMenu* toolsMenu = main.menuBar()->actions()[3]->menu();
+    for (QAction* a : toolsMenu->actions()) {
+        a->trigger();
+        agree(a == c.Tool(kToolLine)     ? kToolLine
+              : a == c.Tool(kToolPencil) ? kToolPencil
+                                         : kToolDelete,
+              "menu");
+    }
+    QTest::keyClick(w.focusWidget(), Qt::Key_L);
+    agree(kToolLine, "key L");
+    QTest::keyClick(w.focusWidget(), Qt::Key_D);
+    agree(kToolDelete, "key D");
+    QTest::mouseClick(&w.PencilPic(), Qt::LeftButton, {}, QPoint(10, 10));
+    agree(kToolPencil, "button");
+
+    c.KeyboardHelp()->trigger();  // the help, at its keys; Escape closes it
+    auto* help = w.findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(HelpWindow::Text(c.KeyTable()).contains(ShortcutText(c.DeletePart())));
+}
+
+TEST(MainWindow, AHeldKeyActsOncePerPressButAnArrowRepeats) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    w.LinePic_Click();
+    d.Place(Kind::Cell, 100, 100);
+    const int s = d.Place(Kind::Swit, 300, 100);
+    d.Place(Kind::Light, 100, 300);
+    const int k = w.Model().At(Kind::Swit, s).Tag;
+    w.Element(Kind::Swit, s)->setFocus();
+    HoldKey(w.focusWidget(), Qt::Key_Space, 3);  // the switch toggles once: closed
+    EXPECT_EQ(w.Model().ValueOf(k), 0);
+    HoldKey(w.focusWidget(), Qt::Key_Right, 3);  // four steps of 10
+    EXPECT_EQ(w.Model().At(Kind::Swit, s).Left, 340);
+    w.Element(Kind::Cell, 1)->setFocus();
+    HoldKey(w.focusWidget(), Qt::Key_Delete, 3);  // one part goes, not three
+    int left = 0;
+    for (Kind kind : kKinds)
+        for (int i = 1; i <= w.Model().PlacedCount(kind); ++i)
+            left += w.Model().At(kind, i).Visible;
+    EXPECT_EQ(left, 2);
+    w.Element(Kind::Resi, w.Model().UBound(Kind::Resi))->setFocus();
+    HoldKey(w.focusWidget(), Qt::Key_Space, 3);  // a new part picked up, and still held
+    EXPECT_EQ(w.Model().MouseMode, kMousePlacing);
+}
+
+}  // namespace
+}  // namespace cw::test
