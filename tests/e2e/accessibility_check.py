@@ -35,10 +35,13 @@ def pump(seconds):
 
 
 def find_window():
+    """The circuit window: beside the menu bar in the program's main window."""
     for _ in range(100):
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "Circuit Workbench" and app.childCount:
-                return app[0]
+                for c in app[0]:
+                    if c is not None and any(g is not None and g.name == "Board" for g in c):
+                        return c
         pump(0.2)
     sys.exit("FAIL the program never appeared on the accessibility bus")
 

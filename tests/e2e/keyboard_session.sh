@@ -15,7 +15,10 @@ times() { local n=$1; shift; for _ in $(seq "$n"); do echo "$@"; done; }  # n, k
 # The focus starts on the first palette copy; Tab visits the four copies, the three tools, the
 # parts by number and the board. A new part is picked up at the first free spot of the board (from (8, 8), a 16-pixel grid),
 # moved 10 pixels an arrow (1 with Shift) and put down with Enter.
-keys space $(times 9 Right) shift+Right shift+Right $(times 9 Down) shift+Down shift+Down Return
+# A held key acts once: Space held on the cell's copy picks one cell up and keeps it held.
+hold space
+keys $(times 9 Right) shift+Right shift+Right $(times 9 Down) shift+Down shift+Down Return
+expect_pixel one-cell-picked-up 10 10 'srgb(0,128,0)'  # no second cell dropped at (8, 8)
 # cell 1 at (100, 100); from it back to the bulb's copy, picked up at (200, 8)
 keys $(times 4 shift+Tab) space $(times 10 Right) $(times 9 Down) shift+Down shift+Down Return
 # bulb 2 at (300, 100); back to the switch's copy, picked up at (200, 8)
@@ -30,7 +33,8 @@ keys shift+n space n n n space    # cell's second to switch's first
 keys n space shift+n shift+n space  # switch's second to bulb's second
 expect_glass wired-switch-open "$grey"
 
-keys shift+Tab space              # the switch closes
+keys shift+Tab
+hold space                        # the switch closes, once
 expect_glass switch-closed "$lit"
 
 # A resistor in series: picked up at (200, 8), put down at (400, 300); the switch-bulb wire
@@ -48,8 +52,10 @@ keys $(times 3 shift+Tab) Down
 expect_pixel cell-top-left-behind 145 100 'srgb(0,128,0)'
 expect_pixel cell-top-moved 145 110 'srgb(0,0,0)'   # its outline
 expect_glass cell-moved 'srgb(153,153,128)'
-keys Tab Delete                   # the bulb goes
+keys Tab
+hold Delete                       # the bulb goes, and only the bulb
 expect_pixel bulb-deleted 315 125 'srgb(0,128,0)'
+expect_pixel cell-kept 145 110 'srgb(0,0,0)'
 
 expect_running
 echo "screenshots in $shots"

@@ -52,6 +52,14 @@ start_app() {  # program, log file; sets app_pid, X and Y (the window's screen p
     [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
     sleep 0.5
+    # Window coordinates are the circuit's: its board starts below the menu bar, at the first
+    # row of the board's green down the window's middle.
+    import -window root "$shots/start.png"
+    local row
+    row=$(convert "$shots/start.png" -crop "1x120+$((X + 290))+$Y" +repage txt:- |
+        awk -F'[,:]' '/#008000/ && !found {row = $2; found = 1} END {print row}')
+    [ -n "$row" ] || { echo "the board did not appear"; exit 1; }
+    Y=$((Y + row))
 }
 
 start_session() {  # program, [folder for screenshots]: a display, and the program on it
@@ -90,6 +98,18 @@ click() {
 }
 keys() {  # xdotool key names, each pressed and released in turn
     xdotool key --delay 60 "$@"
+    sleep 0.2
+    trace_step
+}
+
+hold() {  # xdotool key name: held down, repeating as a held key does (more presses without a
+    # release between them), then let go
+    local i
+    for i in 1 2 3 4 5; do
+        xdotool keydown "$1"
+        sleep 0.1
+    done
+    xdotool keyup "$1"
     sleep 0.2
     trace_step
 }
