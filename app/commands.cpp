@@ -35,11 +35,10 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
         int16_t tool;
         QString text;
         Qt::Key key;
-        void (Circuit::*click)();
     } tools[] = {
-        {&line_, kToolLine, tr("&Line"), Qt::Key_L, &Circuit::LinePic_Click},
-        {&pencil_, kToolPencil, tr("&Pencil"), Qt::Key_P, &Circuit::PencilPic_Click},
-        {&delete_, kToolDelete, tr("&Delete"), Qt::Key_D, &Circuit::DelPic_Click},
+        {&line_, kToolLine, tr("&Line"), Qt::Key_L},
+        {&pencil_, kToolPencil, tr("&Pencil"), Qt::Key_P},
+        {&delete_, kToolDelete, tr("&Delete"), Qt::Key_D},
     };
     for (const auto& t : tools) {
         const QKeySequence key(t.key);
@@ -49,7 +48,8 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
         a->setIconText(PartTexts::ToolName(t.tool));  // what its button is called
         a->setCheckable(true);
         tools_->addAction(a);
-        connect(a, &QAction::triggered, this, [this, click = t.click] { (window_.*click)(); });
+        const int16_t tool = t.tool;
+        connect(a, &QAction::triggered, this, [this, tool] { window_.ChooseTool(tool); });
         *t.action = a;
     }
 
