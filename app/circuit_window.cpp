@@ -96,11 +96,20 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     keyboard_ = std::make_unique<KeyboardEditing>(*this);
 
     // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
-    grab_ = new PointerGrab(this, [this] {
-        if (board_.MouseMode != kMouseIdle) EndRunningGesture();
-        keyboardInUse_ = false;
-        UpdateFocusMarker();
-    });
+    grab_ = new PointerGrab(
+        this,
+        [this] {
+            if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+            keyboardInUse_ = false;
+            UpdateFocusMarker();
+        },
+        // The desktop took the gesture: it ends as a tool change ends it, and nothing of it is
+        // left to steer the next one.
+        [this] {
+            if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+            platform_.ReleaseCapture();
+            glasso_->ForgetGesture();
+        });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
@@ -158,12 +167,17 @@ void Circuit::resizeEvent(QResizeEvent* event) {
 }
 
 void Circuit::EndRunningGesture() {
+    // Hiding a cancelled copy while the window itself hides moves the focus, and that would end
+    // the same gesture a second time.
+    if (endingGesture_) return;
+    endingGesture_ = true;
     if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
         ComponentMouseUp(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
     } else if (board_.MouseMode == kMouseBoardGesture) {
         board_.MouseMode = kMouseIdle;
         RefreshBoard();  // takes the band's XOR stroke off the board
     }
+    endingGesture_ = false;
 }
 
 void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode) {

@@ -158,6 +158,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
         float x = 0, y = 0;
     };
     HeldPart held_;
+    bool endingGesture_ = false;
 
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;

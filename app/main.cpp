@@ -1,12 +1,75 @@
 #include <QApplication>
 #include <QIcon>
+#include <QList>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/accessibility.h"
 #include "app/main_window.h"
 #include "app/part_texts.h"
 
+namespace {
+
+// Until the application has its display, Qt's messages are held back: when it cannot open one,
+// a single line says what to do, and the program ends with a status instead of Qt's abort.
+struct HeldMessage {
+    QtMsgType type;
+    const char* category;
+    QString text;
+};
+bool starting = true;
+QList<HeldMessage> held;
+QtMessageHandler qtHandler = nullptr;
+QByteArray platformAsked;  // -platform's name, or the environment's
+
+void StartupMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!starting) {
+        qtHandler(type, context, text);
+    } else if (type != QtFatalMsg) {
+        held.push_back({type, context.category, text});
+    } else {
+        const QByteArray display = qgetenv("DISPLAY");
+        if (!platformAsked.isEmpty() && platformAsked != "xcb") {
+            std::fprintf(stderr,
+                         "circuit-workbench: cannot start on the platform \"%s\"; use -platform "
+                         "xcb or -platform offscreen\n",
+                         platformAsked.constData());
+            std::fflush(stderr);
+            std::_Exit(2);
+        }
+        std::fprintf(
+            stderr,
+            "circuit-workbench: cannot open the display %s; set DISPLAY or use "
+            "-platform offscreen\n",
+            display.isEmpty() ? "(DISPLAY is not set)" : ("\"" + display + "\"").constData());
+        std::fflush(stderr);
+        std::_Exit(2);
+    }
+}
+
+void StartupDone() {
+    starting = false;
+    for (const HeldMessage& m : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, m.category);
+        qtHandler(m.type, context, m.text);
+    }
+    held.clear();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(StartupMessages);
+    platformAsked = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-platform" || arg == "--platform") platformAsked = argv[i + 1];
+    }
+    if (platformAsked.contains(':')) {
+        platformAsked.truncate(platformAsked.indexOf(':'));  // "xcb:option" is xcb
+    }
     QApplication application(argc, argv);
+    StartupDone();
     QApplication::setApplicationName(QStringLiteral("Circuit Workbench"));
     QApplication::setApplicationVersion(QStringLiteral(CW_VERSION));
     // The desktop matches the window to its entry and icon by this name.

@@ -36,7 +36,11 @@ uint32_t MessageOf(const QMouseEvent* event) {
     const uint32_t left =
         event->type() == QEvent::MouseButtonRelease ? kWmLButtonUp : kWmLButtonDown;
     const Qt::MouseButton b = event->button();
-    return left + (b == Qt::LeftButton ? 0 : b == Qt::RightButton ? 3 : 6);
+    if (b == Qt::LeftButton) return left;
+    if (b == Qt::RightButton) return left + 3;
+    if (b == Qt::MiddleButton) return left + 6;
+    // A side button (or any further one a mouse has) is an X button.
+    return event->type() == QEvent::MouseButtonRelease ? kWmXButtonUp : kWmXButtonDown;
 }
 
 uint32_t WParamOf(const QMouseEvent* event) {
@@ -45,6 +49,10 @@ uint32_t WParamOf(const QMouseEvent* event) {
     if (b & Qt::LeftButton) w |= kMkLButton;
     if (b & Qt::RightButton) w |= kMkRButton;
     if (b & Qt::MiddleButton) w |= kMkMButton;
+    // Every further button counts as held too, or a gesture of a side button would look like
+    // hovering and its release would be lost.
+    if (b & Qt::XButton1) w |= kMkXButton1;
+    if (b & ~(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton | Qt::XButton1)) w |= kMkXButton2;
     if (event->modifiers() & Qt::ShiftModifier) w |= kMkShift;
     if (event->modifiers() & Qt::ControlModifier) w |= kMkControl;
     return w;

@@ -39,6 +39,12 @@ class FreehandOverlay final : public QWidget, public Glasso {
     std::function<QString(QPoint)> ToolTipAt;
     // Sets the pointer shape for where the pointer is now (after a tool change, say).
     void UpdateCursor();
+    // The desktop took the running gesture away (its release will never come): a stroke being
+    // drawn ends where it is, and the next press decides afresh who gets its messages.
+    void ForgetGesture() {
+        drawing_ = false;
+        reporting_ = !penMode_;
+    }
 
   protected:
     bool event(QEvent* event) override;

@@ -138,6 +138,8 @@ void PictureControl::paintEvent(QPaintEvent* event) {
 
 void PictureControl::Deliver(Action action, QMouseEvent* event) {
     event->accept();
+    constexpr Qt::MouseButtons kHandled = Qt::LeftButton | Qt::RightButton | Qt::MiddleButton;
+    if (action != Action::Move && !(event->button() & kHandled)) return;  // a side button
     // Qt numbers the buttons as the handlers do: 1 left, 2 right, 4 middle.
     const int held =
         static_cast<int>(event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
@@ -188,6 +190,8 @@ void PictureControl::OnMouseMessage(uint32_t message, uint32_t wParam, int x, in
         const int held =
             static_cast<int>(wParam & (kMkLButton | kMkRButton)) | ((wParam & kMkMButton) ? 4 : 0);
         Deliver(Action::Move, held, shift, x, y);
+    } else if (message == kWmXButtonDown || message == kWmXButtonUp) {
+        // The side buttons hold a gesture's pointer but mean nothing to a control.
     } else if (IsButtonDown(message) || IsButtonUp(message)) {
         // Left, right and middle messages lie three apart: buttons 1, 2 and 4.
         const int button = 1 << ((message - kWmLButtonDown) / 3);

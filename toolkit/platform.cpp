@@ -22,10 +22,10 @@ int16_t LParamY(int32_t lParam) {
 }
 
 bool IsButtonDown(uint32_t m) {
-    return m == kWmLButtonDown || m == kWmRButtonDown || m == kWmMButtonDown;
+    return m == kWmLButtonDown || m == kWmRButtonDown || m == kWmMButtonDown || m == kWmXButtonDown;
 }
 bool IsButtonUp(uint32_t m) {
-    return m == kWmLButtonUp || m == kWmRButtonUp || m == kWmMButtonUp;
+    return m == kWmLButtonUp || m == kWmRButtonUp || m == kWmMButtonUp || m == kWmXButtonUp;
 }
 
 bool IntersectRect(Rect32* out, const Rect32& a, const Rect32& b) {

@@ -24,12 +24,17 @@ inline constexpr uint32_t kWmRButtonDown = 0x204;
 inline constexpr uint32_t kWmRButtonUp = 0x205;
 inline constexpr uint32_t kWmMButtonDown = 0x207;
 inline constexpr uint32_t kWmMButtonUp = 0x208;
+inline constexpr uint32_t kWmXButtonDown = 0x20B;  // the side buttons (Back, Forward)
+inline constexpr uint32_t kWmXButtonUp = 0x20C;
 inline constexpr uint32_t kMkLButton = 0x1;
 inline constexpr uint32_t kMkRButton = 0x2;
 inline constexpr uint32_t kMkShift = 0x4;
 inline constexpr uint32_t kMkControl = 0x8;
 inline constexpr uint32_t kMkMButton = 0x10;
-inline constexpr uint32_t kMkButtons = kMkLButton | kMkRButton | kMkMButton;
+inline constexpr uint32_t kMkXButton1 = 0x20;
+inline constexpr uint32_t kMkXButton2 = 0x40;
+inline constexpr uint32_t kMkButtons =
+    kMkLButton | kMkRButton | kMkMButton | kMkXButton1 | kMkXButton2;
 
 // lParam: x in the low 16 bits, y in the high 16 bits, each signed.
 int32_t MakeLParam(int x, int y);

@@ -7,8 +7,12 @@
 
 namespace cw {
 
-PointerGrab::PointerGrab(QWidget* area, std::function<void()> gestureStarts)
-    : QObject(area), area_(area), gestureStarts_(std::move(gestureStarts)) {
+PointerGrab::PointerGrab(QWidget* area, std::function<void()> gestureStarts,
+                         std::function<void()> gestureLost)
+    : QObject(area),
+      area_(area),
+      gestureStarts_(std::move(gestureStarts)),
+      gestureLost_(std::move(gestureLost)) {
     // The area may be put into a main window after it is made: the application's filter sees
     // the events of whichever native window holds it.
     qApp->installEventFilter(this);
@@ -16,36 +20,78 @@ PointerGrab::PointerGrab(QWidget* area, std::function<void()> gestureStarts)
 
 bool PointerGrab::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseMove && type != QEvent::MouseButtonDblClick) {
-        return false;
-    }
     QWidget* top = area_->window();
-    if (watched != top->windowHandle()) return false;
-    auto* e = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+        type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
+        return watched == top->windowHandle() && Route(static_cast<QMouseEvent*>(event));
+    }
+    if (watched != top) return false;
+    // The window stops receiving the pointer: whatever the buttons do now happens elsewhere.
+    const bool away = type == QEvent::WindowDeactivate || type == QEvent::Hide ||
+                      (type == QEvent::WindowStateChange && top->isMinimized());
+    if (away) {
+        elsewhere_ = false;
+        Lose();
+    }
+    return false;
+}
+
+bool PointerGrab::Route(QMouseEvent* e) {
+    const QEvent::Type type = e->type();
     const bool press = type == QEvent::MouseButtonPress;
+    // The buttons that were down before this event and still are, by the event's own account;
+    // a button pressed again was released where this window never saw it.
+    Qt::MouseButtons stillDown = e->buttons();
+    if (press) stillDown &= ~e->button();
+    if (type == QEvent::MouseButtonRelease) stillDown |= e->button();
+    if (held_ & ~stillDown) Lose();
+    if (press && e->buttons() == e->button()) elsewhere_ = false;  // a release lost outside too
+
+    QWidget* top = area_->window();
     const QPoint at = area_->mapFrom(top, e->position().toPoint());
-    if (elsewhere_ || (press && !owner_ && !area_->rect().contains(at))) {
-        elsewhere_ = e->buttons() != Qt::NoButton;  // Qt's own until every button is up
-        return false;
+    const bool inArea = area_->rect().contains(at);
+    if (elsewhere_ || (press && !Busy() && !inArea)) {
+        // Qt's own until every button is up; a press in the area meanwhile starts nothing there,
+        // since its gesture would belong to the control outside.
+        const bool started = elsewhere_;
+        elsewhere_ = e->buttons() != Qt::NoButton;
+        return started && (press || type == QEvent::MouseButtonDblClick) && inArea;
+    }
+    if (!Busy() && !press) {
+        // Hovering is Qt's; the moves and releases of a gesture that was lost end unseen.
+        return !(type == QEvent::MouseMove && e->buttons() == Qt::NoButton);
     }
     // Qt follows the second press of a double click with a double-click event; the controls
     // take the press alone, so the second click is not handled twice.
     if (type == QEvent::MouseButtonDblClick) return true;
-    if (type == QEvent::MouseMove && e->buttons() == Qt::NoButton) return false;
-    if (press && (e->buttons() == e->button() || !owner_)) {
-        if (!owner_ && gestureStarts_) gestureStarts_();
-        QWidget* under = area_->childAt(at);
-        owner_ = under ? under : area_;
+    // A release of a button this gesture never pressed is not the gesture's.
+    if (type == QEvent::MouseButtonRelease && !(held_ & e->button())) return true;
+    if (press) {
+        if (!Busy()) {
+            if (gestureStarts_) gestureStarts_();
+            QWidget* under = area_->childAt(at);
+            owner_ = under ? under : area_;
+        }
+        held_ |= e->button();
     }
+    if (type == QEvent::MouseButtonRelease) held_ &= ~e->button();
     if (owner_) {
+        // Buttons still down from a gesture that was lost are not this gesture's: the control
+        // sees its gesture end when its own buttons are up.
         QWidget* to = owner_;
         QMouseEvent routed(type, QPointF(to->mapFrom(area_, at)), e->scenePosition(),
-                           e->globalPosition(), e->button(), e->buttons(), e->modifiers());
+                           e->globalPosition(), e->button(), e->buttons() & held_, e->modifiers());
         QApplication::sendEvent(to, &routed);
     }
-    if (type == QEvent::MouseButtonRelease && e->buttons() == Qt::NoButton) owner_ = nullptr;
+    if (!Busy()) owner_ = nullptr;
     return true;
+}
+
+void PointerGrab::Lose() {
+    const bool running = Busy();
+    held_ = Qt::NoButton;
+    owner_ = nullptr;
+    if (running && gestureLost_) gestureLost_();
 }
 
 }  // namespace cw

@@ -4,6 +4,11 @@
 // button is still down, so a release could never reach the part it belonged to; routing the
 // area's mouse events here never loses one. Moves without a button, and gestures that start
 // outside the area (on a menu bar above it), are left to Qt.
+//
+// The desktop can still take a gesture away: the window is deactivated, hidden or iconified
+// while a button is down, or the release lands in another client that grabbed the pointer.
+// Then, and whenever an event shows that a button the gesture holds is no longer down, the
+// gesture is lost: it ends at once and the next press starts a fresh one.
 #pragma once
 
 #include <QObject>
@@ -11,6 +16,7 @@
 #include <functional>
 
 class QWidget;
+class QMouseEvent;
 
 namespace cw {
 
@@ -18,20 +24,27 @@ class PointerGrab final : public QObject {
   public:
     // Watches the mouse events of the native window that holds `area` (whichever it is by the
     // time they come); gestureStarts runs before the first press of every gesture in the area
-    // reaches its widget.
-    PointerGrab(QWidget* area, std::function<void()> gestureStarts);
+    // reaches its widget, gestureLost when the desktop took a running one away.
+    PointerGrab(QWidget* area, std::function<void()> gestureStarts,
+                std::function<void()> gestureLost);
 
-    // A gesture holds the pointer: some button is down.
-    bool Busy() const { return !owner_.isNull(); }
+    // A gesture holds the pointer: some button pressed in the area is down.
+    bool Busy() const { return held_ != Qt::NoButton; }
+    Qt::MouseButtons Held() const { return held_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool Route(QMouseEvent* event);
+    void Lose();
+
     QWidget* area_;
     QPointer<QWidget> owner_;
+    Qt::MouseButtons held_;
     bool elsewhere_ = false;  // a gesture that started outside the area is running
     std::function<void()> gestureStarts_;
+    std::function<void()> gestureLost_;
 };
 
 }  // namespace cw

@@ -28,6 +28,16 @@ expect_glass switch-open-again "$grey"
 click 245 325
 expect_glass lit "$lit"
 
+# A side button held across a tool change: the line tool's next drag still moves the cell.
+xdotool mousemove $(at 450 400) mousedown 8
+keys p
+xdotool mousemove $(at 460 410) mouseup 8
+keys l
+drag 130 117 210 177
+expect_pixel side-button-then-drag-moves-the-cell 120 110 'srgb(0,128,0)'
+drag 210 177 130 117   # and back
+expect_glass lit-after-the-cell-came-back "$lit"
+
 click 224 530          # the pencil, over the first wire
 drag 200 130 200 190
 import -window root "$shots/pencil.png"

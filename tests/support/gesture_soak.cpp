@@ -1,5 +1,6 @@
 #include "support/gesture_soak.h"
 
+#include <QApplication>
 #include <map>
 #include <sstream>
 
@@ -72,9 +73,18 @@ QPoint GestureSoak::RandomPoint() {
 void GestureSoak::Step() {
     unusedJunctions_ = UnusedJunctions(d_.board());
     hadSelfLoopOnJunction_ = HasSelfLoopOnJunction(d_.board());
-    const Qt::MouseButton buttons[3] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const Qt::MouseButton buttons[5] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
+                                        Qt::BackButton, Qt::ForwardButton};
+    auto anyHeld = [&] {
+        Qt::MouseButton b = Qt::LeftButton;
+        while (!(held_ & b)) b = buttons[rng_() % 5];
+        return b;
+    };
     std::ostringstream what;
     const unsigned r = rng_() % 100;
+    // A lost release shows with the window's next mouse event, or when the window goes away.
+    const bool tellsTheWindow = (r >= 16 && r < 38) || r >= 40;
+    if (tellsTheWindow) lostRelease_ = false;
     if (r < 3) {
         const int t = static_cast<int>(rng_() % 3);
         if (t == 0) d_.window().PencilPic_Click();
@@ -95,8 +105,9 @@ void GestureSoak::Step() {
         const auto modifiers = rng_() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         d_.Key(key, modifiers);
         what << "key " << key << (modifiers ? " with Shift" : "");
-    } else if (r < 40) {
-        const Qt::MouseButton b = rng_() % 5 ? Qt::LeftButton : buttons[1 + rng_() % 2];
+    } else if (r < 37) {
+        const unsigned pick = rng_() % 10;
+        const Qt::MouseButton b = pick < 7 ? Qt::LeftButton : buttons[1 + pick % 4];
         const QPoint p = RandomPoint();
         if (held_ & b) {
             d_.Release(p, b);
@@ -105,9 +116,45 @@ void GestureSoak::Step() {
         d_.Press(p, b);
         held_ |= b;
         what << "press " << b << " at " << p.x() << "," << p.y();
+        if (rng_() % 8 == 0) {
+            d_.DoubleClickEvent(p, b);
+            what << " with a double-click event";
+        }
+    } else if (r < 38) {
+        // The desktop takes the window away mid-gesture and gives it back.
+        if (rng_() % 2) {
+            d_.window().hide();
+            d_.window().show();
+            what << "hide and show";
+        } else {
+            QEvent off(QEvent::WindowDeactivate), on(QEvent::WindowActivate);
+            QApplication::sendEvent(&d_.window(), &off);
+            QApplication::sendEvent(&d_.window(), &on);
+            what << "deactivate and activate";
+        }
+    } else if (r < 39 && held_ != Qt::NoButton) {
+        const Qt::MouseButton b = anyHeld();
+        d_.DropRelease(b);
+        held_ &= ~b;
+        lostRelease_ = true;
+        what << "release of " << b << " lost";
+    } else if (r < 40) {
+        const QPoint p = RandomPoint();
+        const int degrees = rng_() % 2 ? 15 : -15;
+        d_.Wheel(p, degrees);
+        what << "wheel " << degrees << " at " << p.x() << "," << p.y();
+    } else if (r < 42) {
+        Qt::MouseButton b = buttons[rng_() % 5];
+        const QPoint p = RandomPoint();
+        if (held_ & b) {
+            d_.MoveTo(p);
+            what << "move to " << p.x() << "," << p.y();
+        } else {
+            d_.Release(p, b);
+            what << "release of " << b << " not held, at " << p.x() << "," << p.y();
+        }
     } else if (r < 60 && held_ != Qt::NoButton) {
-        Qt::MouseButton b = Qt::LeftButton;
-        while (!(held_ & b)) b = buttons[rng_() % 3];
+        const Qt::MouseButton b = anyHeld();
         const QPoint p = RandomPoint();
         d_.Release(p, b);
         held_ &= ~b;
@@ -118,6 +165,31 @@ void GestureSoak::Step() {
         what << "move to " << p.x() << "," << p.y();
     }
     last_ = what.str();
+}
+
+std::string GestureSoak::CheckStillEdits() {
+    for (Qt::MouseButton b :
+         {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton}) {
+        if (held_ & b) d_.Release({5, 5}, b);
+    }
+    held_ = Qt::NoButton;
+    Circuit& w = d_.window();
+    // Taller than any resize made it, so no part placed before lies over the palette strip.
+    w.resize(900, 900);
+    w.LinePic_Click();
+    std::ostringstream bad;
+    const int i = d_.Place(Kind::Cell, 300, 150);
+    const ComponentElement& cell = d_.board().Array(Kind::Cell)[static_cast<size_t>(i)];
+    if (cell.Left != 300 || cell.Top != 150 || cell.Tag == 0) bad << "the cell was not placed; ";
+    const QPoint centre(static_cast<int>(cell.Left + cell.Width / 2),
+                        static_cast<int>(cell.Top + cell.Height / 2));
+    d_.Drag(centre, centre + QPoint(40, 30));
+    if (cell.Left != 340 || cell.Top != 180) bad << "the cell did not move; ";
+    w.DelPic_Click();
+    d_.Click(centre + QPoint(40, 30));
+    if (cell.Visible) bad << "the cell was not deleted; ";
+    if (d_.board().MouseMode != 0) bad << "MouseMode " << d_.board().MouseMode << "; ";
+    return bad.str();
 }
 
 std::string GestureSoak::CheckInvariants() {
@@ -164,10 +236,12 @@ std::string GestureSoak::CheckInvariants() {
     if (unused > unusedJunctions_ && !hadSelfLoopOnJunction_)
         bad << "an unused junction appeared; ";
     // Only a new part or a band the keyboard holds outlives the mouse's gestures.
-    if (held_ == Qt::NoButton && b.MouseMode != 0 && !d_.window().Keyboard().GestureRunning())
+    // A lost release shows only with the window's next event.
+    const bool settled = held_ == Qt::NoButton && !lostRelease_;
+    if (settled && b.MouseMode != 0 && !d_.window().Keyboard().GestureRunning())
         bad << "MouseMode " << b.MouseMode << " after the gesture; ";
-    if (held_ == Qt::NoButton && d_.window().Windows().Capture() != 0)
-        bad << "pointer still captured; ";
+    if (settled && d_.window().Windows().Capture() != 0) bad << "pointer still captured; ";
+    if (settled && d_.window().PointerBusy()) bad << "the pointer grab still owned; ";
     // The bulbs show what a fresh solve of the board gives.
     Board fresh = b;
     SolveCircuit(fresh);

@@ -1,7 +1,9 @@
 // A seeded random-gesture driver for the real window: presses, moves and releases of every
-// button at random places (components, terminals, board, strip, tool buttons, outside the
-// window), the keyboard's keys, tool changes, palette drags and window resizes. After each event it can check the
-// board model's invariants and that the bulbs show what a fresh solve gives.
+// button, the side buttons included, at random places (components, terminals, board, strip,
+// tool buttons, outside the window), double-click events, the wheel, releases of buttons not
+// held and releases the window never gets, the window hidden or deactivated mid-gesture, the
+// keyboard's keys, tool changes, palette drags and window resizes. After each event it can
+// check the board model's invariants and that the bulbs show what a fresh solve gives.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +22,9 @@ class GestureSoak {
     void Step();
     // An empty string when the model holds its invariants, else what is wrong.
     std::string CheckInvariants();
+    // Lets every button go, then places a cell, moves it and deletes it; an empty string when
+    // all three did what they should.
+    std::string CheckStillEdits();
     // What the last step did, for failure messages.
     const std::string& LastAction() const { return last_; }
 
@@ -28,6 +33,7 @@ class GestureSoak {
     WindowDriver& d_;
     std::mt19937 rng_;
     Qt::MouseButtons held_;
+    bool lostRelease_ = false;  // the last step dropped a release
     std::string last_;
     int unusedJunctions_ = 0;
     bool hadSelfLoopOnJunction_ = false;

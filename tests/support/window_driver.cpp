@@ -40,6 +40,17 @@ void WindowDriver::Release(QPoint p, Qt::MouseButton b) {
     Send(window_->windowHandle(), QEvent::MouseButtonRelease, p, b, held_);
 }
 
+void WindowDriver::DoubleClickEvent(QPoint p, Qt::MouseButton b) {
+    Send(window_->windowHandle(), QEvent::MouseButtonDblClick, p, b, held_);
+}
+
+void WindowDriver::Wheel(QPoint p, int degrees) {
+    QWindow* w = window_->windowHandle();
+    QWheelEvent e(QPointF(p), w->mapToGlobal(QPointF(p)), QPoint(), QPoint(0, degrees * 8), held_,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+}
+
 void WindowDriver::Drag(QPoint from, QPoint to, Qt::MouseButton b) {
     Press(from, b);
     for (int step = 1; step <= 4; ++step) MoveTo(from + (to - from) * step / 4);

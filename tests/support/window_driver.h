@@ -20,9 +20,15 @@ class WindowDriver {
     void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton);
     void MoveTo(QPoint p);
     void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+    // The button comes up where the window never sees it (another client, an iconified window).
+    void DropRelease(Qt::MouseButton b) { held_ &= ~b; }
     // Press, a few moves on the way, release.
     void Drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton);
     void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton);
+    // The event Qt sends after the second press of a double click (the press itself not sent).
+    void DoubleClickEvent(QPoint p, Qt::MouseButton b);
+    void Wheel(QPoint p, int degrees);
+    Qt::MouseButtons Held() const { return held_; }
     // A key pressed and released, delivered to the focused control (the window when none).
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
