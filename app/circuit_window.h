@@ -15,6 +15,7 @@
 #include "app/control_map.h"
 #include "app/keyboard_host.h"
 #include "edit/edit_host.h"
+#include "files/board_document.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"
 #include "overlay/glasso.h"
@@ -94,6 +95,11 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // Opens the help, at one of its sections ("keys", "about") when one is named.
     void ShowHelp(const QString& section = {});
     CircuitCommands& Commands() { return *commands_; }
+    // The board as a file keeps it (parts bottom of the stack first, wires, junctions, notes,
+    // this window's size), and back: Restore ends a running gesture, puts every part where the
+    // document says (clamped to this window as a drag clamps it) and solves.
+    BoardDocument Document() const;
+    void Restore(const BoardDocument& document);
 
     // EditHost
     float WindowScaleWidth() const override { return static_cast<float>(width()); }

@@ -1,10 +1,12 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QList>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/accessibility.h"
+#include "app/file_session.h"
 #include "app/main_window.h"
 #include "app/part_texts.h"
 
@@ -56,9 +58,38 @@ void StartupDone() {
     held.clear();
 }
 
+// The command line: [FILE], --help and --version.
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "A teaching tool for simple direct-current circuits."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("main", "A circuit to open."),
+                                 QStringLiteral("[file]"));
+}
+
+void Name() {
+    QCoreApplication::setApplicationName(QStringLiteral("Circuit Workbench"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CW_VERSION));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" ||
+            arg == "-v") {
+            QCoreApplication core(argc, argv);
+            Name();
+            QCommandLineParser parser;
+            Describe(parser);
+            parser.process(core);
+            return 0;
+        }
+    }
     qtHandler = qInstallMessageHandler(StartupMessages);
     platformAsked = qgetenv("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i) {
@@ -70,8 +101,7 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     StartupDone();
-    QApplication::setApplicationName(QStringLiteral("Circuit Workbench"));
-    QApplication::setApplicationVersion(QStringLiteral(CW_VERSION));
+    Name();
     // The desktop matches the window to its entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(CW_APP_ID));
     QIcon icon;
@@ -80,8 +110,15 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(icon);
     cw::LoadTranslations(application);
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.process(application);
     cw::InstallAccessibility();
     cw::MainWindow window;
     window.show();
+    // A run that ended without closing left its unsaved changes; then the file asked for.
+    window.Files().OfferRecovery();
+    if (!parser.positionalArguments().isEmpty())
+        window.Files().OpenFile(parser.positionalArguments().front());
     return QApplication::exec();
 }

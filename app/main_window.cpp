@@ -2,10 +2,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 
 #include "app/circuit_window.h"
 #include "app/commands.h"
+#include "app/file_session.h"
 
 namespace cw {
 
@@ -15,7 +21,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setCentralWidget(circuit_);
     CircuitCommands& commands = circuit_->Commands();
 
+    files_ = new FileSession(*this, *circuit_, [this](QSize size) { GrowCircuitTo(size); });
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(files_->New());
+    file->addAction(files_->Open());
+    file->addMenu(files_->Examples());
+    file->addSeparator();
+    file->addAction(files_->Save());
+    file->addAction(files_->SaveAs());
+    file->addSeparator();
     quit_ = file->addAction(tr("&Quit"));
     quit_->setShortcuts(QKeySequence::Quit);
     if (quit_->shortcuts().isEmpty()) quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -48,6 +62,49 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
     // The keyboard starts on the first palette copy, as in the circuit window alone.
     circuit_->FocusOrder().front()->setFocus(Qt::OtherFocusReason);
+    setAcceptDrops(true);
+}
+
+void MainWindow::GrowCircuitTo(QSize size) {
+    if (isMaximized() || isFullScreen()) return;
+    const QSize more = (size - circuit_->size()).expandedTo(QSize(0, 0));
+    if (more == QSize(0, 0)) return;
+    QSize wanted = this->size() + more;
+    if (const QScreen* s = screen()) {
+        // The frame the desktop draws around the window takes some of the screen too.
+        const QSize frame = frameGeometry().size() - geometry().size();
+        wanted = wanted.boundedTo(s->availableGeometry().size() - frame);
+    }
+    resize(wanted.expandedTo(this->size()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!files_->MayDiscard()) {
+        event->ignore();
+        return;
+    }
+    files_->Closing();
+    event->accept();
+}
+
+namespace {
+QString DroppedFile(const QMimeData* data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so a question asked first is not asked inside it.
+    QMetaObject::invokeMethod(
+        this, [this, path] { files_->OpenFile(path); }, Qt::QueuedConnection);
 }
 
 }  // namespace cw

@@ -1,6 +1,7 @@
 // The program's window: a menu bar (File, Edit, View, Tools, Help) above the circuit window,
 // which lays out its board, overlay and strip from its own size as before. The menus hold the
-// circuit window's commands and are where files, undo, the current view and printing go.
+// circuit window's commands and the files' (a circuit file dropped on the window opens too);
+// closing asks first when the board has unsaved changes.
 #pragma once
 
 #include <QMainWindow>
@@ -10,6 +11,7 @@ class QAction;
 namespace cw {
 
 class Circuit;
+class FileSession;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -19,9 +21,18 @@ class MainWindow final : public QMainWindow {
     Circuit& CircuitWindow() { return *circuit_; }
     QAction* Quit() const { return quit_; }
     QAction* FullScreen() const { return fullScreen_; }
+    FileSession& Files() { return *files_; }
+    // Makes the circuit window at least this size, as far as the screen allows.
+    void GrowCircuitTo(QSize size);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     Circuit* circuit_;
+    FileSession* files_;
     QAction* quit_;
     QAction* fullScreen_;
 };

@@ -32,6 +32,12 @@ class FreehandOverlay final : public QWidget, public Glasso {
     void SetEventSink(GlassoEvents* sink) override { sink_ = sink; }
 
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
+    // The learner's notes from a file (or none, for a new board).
+    void SetStrokes(std::vector<QPolygonF> strokes) {
+        strokes_ = std::move(strokes);
+        drawing_ = false;
+        update();
+    }
 
     // What lies beneath answers hover: the pointer shape that says what a press at a point
     // would do, and the tooltip there (none when empty); points in the overlay's coordinates.

@@ -167,12 +167,17 @@ void GestureSoak::Step() {
     last_ = what.str();
 }
 
-std::string GestureSoak::CheckStillEdits() {
+void GestureSoak::LetGo() {
     for (Qt::MouseButton b :
          {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton}) {
         if (held_ & b) d_.Release({5, 5}, b);
     }
     held_ = Qt::NoButton;
+    if (d_.board().MouseMode != kMouseIdle) d_.window().EndRunningGesture();
+}
+
+std::string GestureSoak::CheckStillEdits() {
+    LetGo();
     Circuit& w = d_.window();
     // Taller than any resize made it, so no part placed before lies over the palette strip.
     w.resize(900, 900);

@@ -22,6 +22,8 @@ class GestureSoak {
     void Step();
     // An empty string when the model holds its invariants, else what is wrong.
     std::string CheckInvariants();
+    // Lets every button go and ends a part or band the keyboard holds.
+    void LetGo();
     // Lets every button go, then places a cell, moves it and deletes it; an empty string when
     // all three did what they should.
     std::string CheckStillEdits();

@@ -1,0 +1,98 @@
+// The board to and from its document: what a file keeps, and how a window takes it back.
+#include <algorithm>
+#include <cmath>
+
+#include "app/circuit_window.h"
+#include "app/keyboard_editing.h"
+#include "edit/component_gestures.h"
+#include "edit/gesture_rules.h"
+#include "model/numeric.h"
+
+namespace cw {
+
+BoardDocument Circuit::Document() const {
+    BoardDocument d;
+    d.width = width();
+    d.height = height();
+    d.nextNumber = board_.LastValue() + 1;
+    // Qt keeps a window's children bottom first, and raising one moves it to the end.
+    for (const QObject* child : children()) {
+        const ControlInfo info = Identify(qobject_cast<const QWidget*>(child));
+        if (info.type != ControlType::Part) continue;
+        const ComponentElement& e = board_.At(info.kind, info.index);
+        if (e.Tag <= 0) continue;  // a new part still being dragged out of the palette
+        SavedPart p;
+        p.kind = info.kind;
+        p.number = e.Tag;
+        p.left = Nearest16(e.Left);
+        p.top = Nearest16(e.Top);
+        p.deleted = !e.Visible;
+        if (info.kind == Kind::Swit || info.kind == Kind::Resi) p.value = board_.ValueOf(e.Tag);
+        d.parts.push_back(p);
+    }
+    // A board drawn larger than the window is now (it was made smaller since) keeps the size
+    // that holds every part, so opening puts none of them elsewhere.
+    for (const SavedPart& p : d.parts) {
+        d.width = std::max(d.width, static_cast<int>(std::ceil(p.left + kBoardSize + kEdgeMargin)));
+        d.height = std::max(d.height, static_cast<int>(std::ceil(p.top + kBoardSize + kEdgeMargin +
+                                                                 MenuScaleHeight())));
+    }
+    d.junctions.assign(board_.JunctionTable.begin() + 1, board_.JunctionTable.end());
+    d.wires.assign(board_.WireTable.begin() + 1, board_.WireTable.end());
+    d.notes = glasso_->Strokes();
+    return d;
+}
+
+void Circuit::Restore(const BoardDocument& d) {
+    if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+    platform_.ReleaseCapture();
+    for (Kind kind : kKinds) {
+        while (board_.UBound(kind) >= 1) UnloadLastElement(kind);
+    }
+    board_.ValueTable.assign(static_cast<size_t>(std::max(d.nextNumber, 1)), 0);
+    board_.JunctionTable.assign(1, JunctionRow{});
+    board_.JunctionTable.insert(board_.JunctionTable.end(), d.junctions.begin(), d.junctions.end());
+    board_.WireTable.assign(1, WireRow{});
+    board_.WireTable.insert(board_.WireTable.end(), d.wires.begin(), d.wires.end());
+
+    // Each kind's array holds its parts in the order they were numbered, as placing made it.
+    std::vector<const SavedPart*> sorted;
+    for (const SavedPart& p : d.parts) sorted.push_back(&p);
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const SavedPart* a, const SavedPart* b) { return a->number < b->number; });
+    // Clamped to this window as a drag clamps a part: inside, above the strip.
+    const int16_t leftLimit = Nearest16(WindowScaleWidth() - kBoardSize - kEdgeMargin);
+    const int16_t topLimit =
+        Nearest16(WindowScaleHeight() - MenuScaleHeight() - kBoardSize - kEdgeMargin);
+    std::vector<int> indexOf(static_cast<size_t>(std::max(d.nextNumber, 1)), 0);
+    for (Kind kind : kKinds) {
+        for (const SavedPart* p : sorted) {
+            if (p->kind != kind) continue;
+            LoadElement(kind);
+            const int i = board_.UBound(kind);
+            indexOf[static_cast<size_t>(p->number)] = i;
+            board_.At(kind, i).Tag = p->number;
+            MoveElement(kind, i, MaxInt(0, MinInt(leftLimit, p->left)),
+                        MaxInt(0, MinInt(topLimit, p->top)), kBoardSize, kBoardSize);
+            if (p->deleted) SetElementVisible(kind, i, false);
+            board_.ValueTable[static_cast<size_t>(p->number)] = p->value;
+        }
+        LoadElement(kind);  // the palette copy
+    }
+    for (const SavedPart& p : d.parts)
+        ZOrderElement(p.kind, indexOf[static_cast<size_t>(p.number)]);
+    for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
+    glasso_->SetStrokes(d.notes);
+    glasso_->ForgetGesture();
+    Form_Resize();
+    SolveAndRepaint(board_, *this);
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board_.UBound(kind); ++i) RefreshElement(kind, i);
+    }
+    RefreshBoard();
+    if (!focusWidget() || !focusWidget()->isVisible())
+        Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
+    UpdateFocusMarker();
+}
+
+}  // namespace cw

@@ -1,0 +1,344 @@
+#include "app/file_session.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/circuit_window.h"
+#include "files/board_file.h"
+
+namespace cw {
+namespace {
+
+// The ready-made circuits, in the order a lesson meets them.
+struct Example {
+    const char* resource;
+    const char* title;
+};
+constexpr Example kExamples[] = {
+    {"one-bulb", QT_TRANSLATE_NOOP("FileSession", "One Bulb Lit by One Cell")},
+    {"series-and-parallel",
+     QT_TRANSLATE_NOOP("FileSession", "Two Bulbs in Series and in Parallel")},
+    {"switch-controls-a-bulb", QT_TRANSLATE_NOOP("FileSession", "A Switch Controls One Bulb")},
+    {"short-circuit", QT_TRANSLATE_NOOP("FileSession", "A Wire Shorts a Bulb")},
+    {"cells-aiding-and-opposing",
+     QT_TRANSLATE_NOOP("FileSession", "Two Cells Aiding and Opposing")},
+    {"resistor-dims-a-bulb", QT_TRANSLATE_NOOP("FileSession", "A Resistor Dims a Bulb")},
+};
+
+// Recovery copies are written at most this often; an edit in between waits for the rest.
+constexpr qint64 kRecoveryInterval = 1000;
+
+QString FileFilter() {
+    return QCoreApplication::translate("FileSession", "Circuits (*.%1)").arg(kFileSuffix);
+}
+
+}  // namespace
+
+FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(QSize)> grow)
+    : QObject(&window), window_(window), circuit_(circuit), grow_(std::move(grow)) {
+    auto make = [this](const QString& text, QKeySequence::StandardKey key, const QString& tip) {
+        auto* a = new QAction(text, this);
+        a->setShortcuts(key);
+        a->setToolTip(tip);
+        a->setStatusTip(tip);
+        return a;
+    };
+    new_ = make(tr("&New"), QKeySequence::New, tr("Start an empty board"));
+    open_ = make(tr("&Open…"), QKeySequence::Open, tr("Open a circuit saved before"));
+    save_ = make(tr("&Save"), QKeySequence::Save, tr("Keep the circuit and its notes in its file"));
+    saveAs_ = make(tr("Save &As…"), QKeySequence::SaveAs,
+                   tr("Keep the circuit and its notes in a new file"));
+    connect(new_, &QAction::triggered, this, [this] { NewBoard(); });
+    connect(open_, &QAction::triggered, this, [this] {
+        if (!MayDiscard()) return;
+        const QString path = questions_.openPath();
+        if (!path.isEmpty()) OpenFile(path);
+    });
+    connect(save_, &QAction::triggered, this, [this] { SaveBoard(); });
+    connect(saveAs_, &QAction::triggered, this, [this] { SaveBoardAs(); });
+    examples_ = new QMenu(tr("Open &Example"), &window);
+    for (const Example& e : kExamples) {
+        QAction* a = examples_->addAction(tr(e.title));
+        const QString resource = QStringLiteral(":/examples/%1.%2").arg(e.resource, kFileSuffix);
+        connect(a, &QAction::triggered, this, [this, resource] { OpenExample(resource); });
+    }
+
+    questions_.openPath = [this] {
+        return QFileDialog::getOpenFileName(&window_, tr("Open a Circuit"), QString(),
+                                            FileFilter());
+    };
+    questions_.savePath = [this](const QString& suggested) {
+        QString path =
+            QFileDialog::getSaveFileName(&window_, tr("Save the Circuit"), suggested, FileFilter());
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".") + kFileSuffix;
+        return path;
+    };
+    questions_.keepChanges = [this](const QString& name) {
+        QMessageBox box(QMessageBox::Warning, tr("Circuit Workbench"),
+                        tr("Save the changes to “%1” before they are lost?").arg(name),
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, &window_);
+        box.setDefaultButton(QMessageBox::Save);
+        const int answer = box.exec();
+        return answer == QMessageBox::Save      ? FileQuestions::Keep::Save
+               : answer == QMessageBox::Discard ? FileQuestions::Keep::Discard
+                                                : FileQuestions::Keep::Cancel;
+    };
+    questions_.problem = [this](const QString& text) {
+        QMessageBox::warning(&window_, tr("Circuit Workbench"), text);
+    };
+    questions_.restoreRecovery = [this](const QDateTime& when) {
+        return QMessageBox::question(
+                   &window_, tr("Circuit Workbench"),
+                   tr("Circuit Workbench did not close properly on %1, and a circuit had changes "
+                      "that were not saved. Bring them back?")
+                       .arg(QLocale().toString(when, QLocale::ShortFormat)),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    };
+
+    // This run's recovery copy, locked for as long as it runs: a copy whose lock is free was
+    // left by a run that ended without closing.
+    const QString folder = RecoveryFolder();
+    QDir().mkpath(folder);
+    const QString stem =
+        folder + QStringLiteral("/recovery-%1").arg(QCoreApplication::applicationPid());
+    recoveryPath_ = stem + QStringLiteral(".") + kFileSuffix;
+    recoveryLock_ = std::make_unique<QLockFile>(stem + QStringLiteral(".lock"));
+    recoveryLock_->setStaleLockTime(0);
+    recoveryLock_->tryLock(0);
+
+    saved_ = current_ = circuit_.Document();
+    qApp->installEventFilter(this);
+    UpdateTitle();
+}
+
+FileSession::~FileSession() {
+    qApp->removeEventFilter(this);
+}
+
+QString FileSession::RecoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
+
+bool FileSession::eventFilter(QObject*, QEvent* event) {
+    // A gesture or a key ends with a release, a menu command with its click: look once the
+    // event has done its work.
+    const QEvent::Type t = event->type();
+    if ((t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease) && !lookPending_) {
+        lookPending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            lookPending_ = false;
+            Look();
+        });
+    }
+    return false;
+}
+
+void FileSession::Look() {
+    // A gesture still running (a part held by the keyboard, a band) is looked at when it ends.
+    if (circuit_.Model().MouseMode != kMouseIdle || circuit_.PointerBusy()) return;
+    BoardDocument now = circuit_.Document();
+    if (now.SameContent(current_)) return;
+    BoardDocument before = std::move(current_);
+    current_ = std::move(now);
+    UpdateTitle();
+    KeepRecovery();
+    emit Edited(before, current_);
+}
+
+bool FileSession::Modified() const {
+    return !current_.SameContent(saved_);
+}
+
+QString FileSession::Name() const {
+    return path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+}
+
+void FileSession::UpdateTitle() {
+    // An unnamed board keeps the program's own title; the mark shows unsaved changes.
+    window_.setWindowFilePath(path_);
+    window_.setWindowTitle(path_.isEmpty() ? tr("Circuit Workbench") + QStringLiteral("[*]")
+                                           : tr("%1[*] — Circuit Workbench").arg(Name()));
+    window_.setWindowModified(Modified());
+}
+
+bool FileSession::MayDiscard() {
+    Look();
+    if (!Modified()) return true;
+    switch (questions_.keepChanges(Name())) {
+        case FileQuestions::Keep::Save:
+            return SaveBoard();
+        case FileQuestions::Keep::Discard:
+            return true;
+        case FileQuestions::Keep::Cancel:
+            break;
+    }
+    return false;
+}
+
+void FileSession::Show(const BoardDocument& document, const QString& path, bool modified) {
+    if (grow_) grow_(QSize(document.width, document.height));
+    circuit_.Restore(document);
+    path_ = path;
+    current_ = circuit_.Document();
+    saved_ = modified ? BoardDocument{} : current_;
+    if (modified) saved_.nextNumber = -1;  // differs from every board
+    UpdateTitle();
+    if (modified) {
+        KeepRecovery();
+    } else {
+        DropRecovery();
+    }
+    emit Replaced();
+}
+
+void FileSession::NewBoard() {
+    if (!MayDiscard()) return;
+    BoardDocument empty;
+    empty.width = circuit_.width();
+    empty.height = circuit_.height();
+    Show(empty, QString(), false);
+}
+
+bool FileSession::OpenFile(const QString& path) {
+    if (!MayDiscard()) return false;
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    QString problem;
+    QByteArray bytes;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = tr("The file cannot be read: %1.").arg(file.errorString());
+    } else if (file.size() > kMaxFileBytes) {
+        problem = ReadBoardFile(QByteArray(kMaxFileBytes + 1, ' ')).problem;
+    } else {
+        bytes = file.readAll();
+    }
+    ReadOutcome read;
+    if (problem.isEmpty()) read = ReadBoardFile(bytes);
+    if (!read.document) {
+        if (problem.isEmpty()) problem = read.problem;
+        questions_.problem(tr("Circuit Workbench cannot open “%1”.\n\n%2").arg(name, problem));
+        return false;
+    }
+    Show(*read.document, QFileInfo(path).absoluteFilePath(), false);
+    return true;
+}
+
+bool FileSession::OpenExample(const QString& resource) {
+    if (!MayDiscard()) return false;
+    QFile file(resource);
+    const ReadOutcome read =
+        file.open(QIODevice::ReadOnly) ? ReadBoardFile(file.readAll()) : ReadOutcome{};
+    if (!read.document) {
+        questions_.problem(tr("The example cannot be opened."));
+        return false;
+    }
+    // A new, unnamed board: saving it asks for a name.
+    Show(*read.document, QString(), false);
+    return true;
+}
+
+bool FileSession::SaveBoard() {
+    if (path_.isEmpty()) return SaveBoardAs();
+    return WriteTo(path_);
+}
+
+bool FileSession::SaveBoardAs() {
+    const QString suggested =
+        path_.isEmpty() ? QDir::home().filePath(tr("circuit") + QStringLiteral(".") + kFileSuffix)
+                        : path_;
+    const QString path = questions_.savePath(suggested);
+    if (path.isEmpty()) return false;
+    return WriteTo(path);
+}
+
+bool FileSession::WriteTo(const QString& path) {
+    Look();
+    const BoardDocument document = circuit_.Document();
+    // Written beside the old file and swapped in whole: a failed save leaves the old one.
+    QSaveFile file(path);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(WriteBoardFile(document)) >= 0 &&
+                    file.commit();
+    if (!ok) {
+        questions_.problem(tr("Circuit Workbench cannot save “%1”: %2. The circuit is not "
+                              "saved.")
+                               .arg(QFileInfo(path).fileName(), file.errorString()));
+        return false;
+    }
+    path_ = QFileInfo(path).absoluteFilePath();
+    saved_ = current_ = document;
+    UpdateTitle();
+    DropRecovery();
+    return true;
+}
+
+void FileSession::Closing() {
+    DropRecovery();
+}
+
+void FileSession::KeepRecovery() {
+    if (!Modified()) {
+        DropRecovery();
+        return;
+    }
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    const qint64 wait = lastRecoveryWrite_ + kRecoveryInterval - now;
+    if (wait <= 0) {
+        WriteRecovery();
+    } else if (!recoveryPending_) {
+        recoveryPending_ = true;
+        QTimer::singleShot(static_cast<int>(wait), this, [this] {
+            recoveryPending_ = false;
+            if (Modified()) WriteRecovery();
+        });
+    }
+}
+
+void FileSession::WriteRecovery() {
+    lastRecoveryWrite_ = QDateTime::currentMSecsSinceEpoch();
+    QSaveFile file(recoveryPath_);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(WriteBoardFile(current_));
+        file.commit();  // a copy that cannot be written is no worse than none
+    }
+}
+
+void FileSession::DropRecovery() {
+    QFile::remove(recoveryPath_);
+}
+
+void FileSession::OfferRecovery() {
+    QDir folder(RecoveryFolder());
+    const QFileInfoList copies = folder.entryInfoList({QStringLiteral("recovery-*.") + kFileSuffix},
+                                                      QDir::Files, QDir::Time);
+    for (const QFileInfo& copy : copies) {
+        if (copy.absoluteFilePath() == QFileInfo(recoveryPath_).absoluteFilePath()) continue;
+        QLockFile lock(copy.absolutePath() + QLatin1Char('/') + copy.completeBaseName() +
+                       QStringLiteral(".lock"));
+        if (!lock.tryLock(0)) continue;  // its run is still going
+        QFile file(copy.absoluteFilePath());
+        const ReadOutcome read =
+            file.open(QIODevice::ReadOnly) ? ReadBoardFile(file.readAll()) : ReadOutcome{};
+        file.close();
+        const bool restore = read.document && questions_.restoreRecovery(copy.lastModified());
+        QFile::remove(copy.absoluteFilePath());
+        lock.unlock();
+        if (restore) Show(*read.document, QString(), true);
+        return;  // the newest only; older ones are left for a later start
+    }
+}
+
+}  // namespace cw

@@ -1,0 +1,109 @@
+// The board's life as a file: New, Open, Open Example, Save, Save As, the title with the file's
+// name and a changed mark, the question before changes would be lost, and a recovery copy of
+// unsaved changes that survives a crash. After every gesture or key it looks at the board once:
+// a board whose parts, wires, values or notes differ from the last look was edited.
+#pragma once
+
+#include <QDateTime>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "files/board_document.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace cw {
+
+class Circuit;
+
+// The questions the session asks, through dialogs unless a test answers them.
+struct FileQuestions {
+    enum class Keep { Save, Discard, Cancel };
+    std::function<QString()> openPath;
+    std::function<QString(const QString& suggested)> savePath;
+    std::function<Keep(const QString& name)> keepChanges;
+    std::function<void(const QString& text)> problem;
+    std::function<bool(const QDateTime& when)> restoreRecovery;
+};
+
+class FileSession final : public QObject {
+    Q_OBJECT
+  public:
+    // window: where dialogs open and whose title shows the file; grow: makes the circuit window
+    // at least the given size, as far as the screen allows.
+    FileSession(QWidget& window, Circuit& circuit, std::function<void(QSize)> grow);
+    ~FileSession() override;
+
+    QAction* New() const { return new_; }
+    QAction* Open() const { return open_; }
+    QAction* Save() const { return save_; }
+    QAction* SaveAs() const { return saveAs_; }
+    // The ready-made circuits, each opening as a new, unnamed board.
+    QMenu* Examples() const { return examples_; }
+    FileQuestions& Questions() { return questions_; }
+
+    // Opens a file after asking about unsaved changes; false when it was not opened (the board
+    // and everything else as they were).
+    bool OpenFile(const QString& path);
+    bool OpenExample(const QString& resource);
+    void NewBoard();
+    bool SaveBoard();
+    bool SaveBoardAs();
+    // Asks Save / Discard / Cancel when the board has unsaved changes: true when it may go.
+    bool MayDiscard();
+    // The window closes cleanly: the recovery copy goes.
+    void Closing();
+    // On start: offers the newest recovery copy a crashed or killed run left.
+    void OfferRecovery();
+
+    bool Modified() const;
+    const QString& FilePath() const { return path_; }
+    // Looks at the board now (after a gesture or key); emits Edited when it changed.
+    void Look();
+    const BoardDocument& Current() const { return current_; }
+    // Where recovery copies are kept.
+    static QString RecoveryFolder();
+
+  signals:
+    // One edit: the board before and after it.
+    void Edited(const BoardDocument& before, const BoardDocument& after);
+    // The board was replaced (new, opened, restored): no edit to undo across it.
+    void Replaced();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Show(const BoardDocument& document, const QString& path, bool modified);
+    bool WriteTo(const QString& path);
+    void UpdateTitle();
+    void KeepRecovery();
+    void WriteRecovery();
+    void DropRecovery();
+    QString Name() const;
+
+    QWidget& window_;
+    Circuit& circuit_;
+    std::function<void(QSize)> grow_;
+    FileQuestions questions_;
+    QAction* new_;
+    QAction* open_;
+    QAction* save_;
+    QAction* saveAs_;
+    QMenu* examples_;
+    QString path_;
+    BoardDocument saved_;    // as last opened or saved
+    BoardDocument current_;  // as last looked at
+    bool lookPending_ = false;
+    QString recoveryPath_;
+    std::unique_ptr<QLockFile> recoveryLock_;
+    qint64 lastRecoveryWrite_ = 0;
+    bool recoveryPending_ = false;
+};
+
+}  // namespace cw

@@ -1,0 +1,188 @@
+// Writes the ready-made example circuits into data/examples: each a small circuit a lesson
+// starts from, with a note on the overlay saying what to notice. Run by hand after changing
+// them (`cmake --build build --target make-examples`), and the files committed; the notes'
+// letters are outlines of the system's sans-serif font at the time they were made.
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainterPath>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "files/board_file.h"
+#include "model/part_values.h"
+
+namespace {
+
+using cw::BoardDocument;
+using cw::Kind;
+
+class Maker {
+  public:
+    Maker() {
+        d.width = 582;
+        d.height = 550;
+    }
+    // A part at (left, top); its number is its order.
+    int Part(Kind kind, int left, int top, int16_t value = 0) {
+        const int k = d.nextNumber++;
+        d.parts.push_back(
+            {kind, k, static_cast<int16_t>(left), static_cast<int16_t>(top), false, value});
+        return k;
+    }
+    static int Plus(int k) { return cw::FirstTerminal(k); }
+    static int Minus(int k) { return cw::SecondTerminal(k); }
+    // A junction at a point (one per point).
+    int At(int x, int y) {
+        const auto key = std::make_pair(x, y);
+        if (!junctions.count(key)) {
+            d.junctions.push_back({static_cast<int16_t>(x), static_cast<int16_t>(y)});
+            junctions[key] = -static_cast<int>(d.junctions.size());
+        }
+        return junctions[key];
+    }
+    // Wires from node to node along the path.
+    void Path(std::initializer_list<int> nodes) {
+        const int* prev = nullptr;
+        for (const int& n : nodes) {
+            if (prev) d.wires.push_back({{static_cast<int16_t>(*prev), static_cast<int16_t>(n)}});
+            prev = &n;
+        }
+    }
+    // The note's letters as strokes, their baseline starting at (x, y).
+    void Note(const QString& text, int x, int y) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(15);
+        QPainterPath path;
+        path.addText(QPointF(x, y), font, text);
+        for (const QPolygonF& outline : path.toSubpathPolygons()) {
+            QPolygonF stroke;
+            for (const QPointF& p : outline) {
+                const QPointF q(std::round(p.x() * 2) / 2, std::round(p.y() * 2) / 2);
+                if (stroke.isEmpty() || stroke.back() != q) stroke.push_back(q);
+            }
+            d.notes.push_back(stroke);
+        }
+    }
+    bool Write(const char* name) const {
+        QFile file(QStringLiteral(CW_EXAMPLES_DIR "/%1.%2").arg(name, cw::kFileSuffix));
+        return file.open(QIODevice::WriteOnly) && file.write(cw::WriteBoardFile(d)) > 0;
+    }
+    BoardDocument d;
+    std::map<std::pair<int, int>, int> junctions;
+};
+
+bool OneBulb() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 120, 150), b = m.Part(Kind::Light, 330, 150);
+    m.Path({Maker::Minus(c), m.At(270, 195), m.At(270, 225), Maker::Plus(b)});
+    m.Path({Maker::Plus(c), m.At(80, 195), m.At(80, 300), m.At(460, 300), m.At(460, 225),
+            Maker::Minus(b)});
+    m.Note(QStringLiteral("One closed loop: the current leaves the cell,"), 60, 380);
+    m.Note(QStringLiteral("passes through the bulb and comes back. It lights."), 60, 402);
+    return m.Write("one-bulb");
+}
+
+bool SeriesAndParallel() {
+    Maker m;
+    // Series, on the left: one path through both bulbs.
+    const int c = m.Part(Kind::Cell, 70, 20), a = m.Part(Kind::Light, 70, 150),
+              b = m.Part(Kind::Light, 70, 300);
+    m.Path({Maker::Plus(c), m.At(40, 65), m.At(40, 225), Maker::Plus(a)});
+    m.Path({Maker::Minus(a), m.At(200, 225), m.At(200, 375), Maker::Minus(b)});
+    m.Path({Maker::Plus(b), m.At(20, 375), m.At(20, 420), m.At(230, 420), m.At(230, 65),
+            Maker::Minus(c)});
+    // Parallel, on the right: each bulb on its own path across the cell.
+    const int d = m.Part(Kind::Cell, 350, 20), e = m.Part(Kind::Light, 350, 150),
+              f = m.Part(Kind::Light, 350, 300);
+    m.Path({Maker::Plus(d), m.At(320, 65), m.At(320, 225), Maker::Plus(e)});
+    m.Path({m.At(320, 225), m.At(320, 375), Maker::Plus(f)});
+    m.Path({Maker::Minus(d), m.At(480, 65), m.At(480, 225), Maker::Minus(e)});
+    m.Path({m.At(480, 225), m.At(480, 375), Maker::Minus(f)});
+    m.Note(QStringLiteral("Series: one path,"), 20, 455);
+    m.Note(QStringLiteral("both bulbs dim."), 20, 477);
+    m.Note(QStringLiteral("Parallel: two paths,"), 320, 455);
+    m.Note(QStringLiteral("both bulbs bright."), 320, 477);
+    return m.Write("series-and-parallel");
+}
+
+bool SwitchControlsABulb() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 20), a = m.Part(Kind::Light, 240, 130),
+              s = m.Part(Kind::Swit, 210, 280, cw::kSwitchOpen), b = m.Part(Kind::Light, 340, 280);
+    m.Path({Maker::Plus(c), m.At(190, 65), m.At(190, 205), Maker::Plus(a)});
+    m.Path({m.At(190, 205), m.At(190, 325), Maker::Plus(s)});
+    m.Path({Maker::Minus(s), m.At(320, 325), m.At(320, 355), Maker::Plus(b)});
+    m.Path({Maker::Minus(c), m.At(470, 65), m.At(470, 205), Maker::Minus(a)});
+    m.Path({m.At(470, 205), m.At(470, 355), Maker::Minus(b)});
+    m.Note(QStringLiteral("Click the switch: it turns only the bulb"), 40, 430);
+    m.Note(QStringLiteral("on its own path on and off."), 40, 452);
+    return m.Write("switch-controls-a-bulb");
+}
+
+bool ShortCircuit() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 70, 20), a = m.Part(Kind::Light, 70, 150),
+              b = m.Part(Kind::Light, 70, 300);
+    m.Path({Maker::Plus(c), m.At(40, 65), m.At(40, 225), Maker::Plus(a)});
+    m.Path({Maker::Minus(a), m.At(200, 225), m.At(200, 375), Maker::Minus(b)});
+    m.Path({Maker::Plus(b), m.At(20, 375), m.At(20, 420), m.At(230, 420), m.At(230, 65),
+            Maker::Minus(c)});
+    // The short: a wire from one terminal of the top bulb to the other.
+    m.Path({m.At(40, 225), m.At(40, 130), m.At(200, 130), m.At(200, 225)});
+    m.Note(QStringLiteral("The wire over the top bulb"), 270, 200);
+    m.Note(QStringLiteral("gives the current an easier"), 270, 222);
+    m.Note(QStringLiteral("way round it: that bulb goes"), 270, 244);
+    m.Note(QStringLiteral("out, the other gets brighter."), 270, 266);
+    return m.Write("short-circuit");
+}
+
+bool CellsAidingAndOpposing() {
+    Maker m;
+    // Aiding: the first cell's negative to the second's positive.
+    const int c1 = m.Part(Kind::Cell, 30, 40), c2 = m.Part(Kind::Cell, 150, 40),
+              a = m.Part(Kind::Light, 90, 250);
+    m.Path({Maker::Minus(c1), Maker::Plus(c2)});
+    m.Path({Maker::Plus(c1), m.At(15, 85), m.At(15, 325), Maker::Plus(a)});
+    m.Path({Maker::Minus(c2), m.At(265, 85), m.At(265, 325), Maker::Minus(a)});
+    // Opposing: negative to negative.
+    const int c3 = m.Part(Kind::Cell, 320, 40), c4 = m.Part(Kind::Cell, 450, 40),
+              b = m.Part(Kind::Light, 380, 250);
+    m.Path({Maker::Minus(c3), m.At(435, 20), m.At(560, 20), m.At(560, 85), Maker::Minus(c4)});
+    m.Path({Maker::Plus(c3), m.At(300, 85), m.At(300, 325), Maker::Plus(b)});
+    m.Path({Maker::Plus(c4), m.At(435, 150), m.At(570, 150), m.At(570, 325), Maker::Minus(b)});
+    m.Note(QStringLiteral("Aiding: the cells push"), 20, 420);
+    m.Note(QStringLiteral("together, the bulb is bright."), 20, 442);
+    m.Note(QStringLiteral("Opposing: the cells"), 310, 420);
+    m.Note(QStringLiteral("cancel out, no current."), 310, 442);
+    return m.Write("cells-aiding-and-opposing");
+}
+
+bool ResistorDimsABulb() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 60, 40), a = m.Part(Kind::Light, 60, 250);
+    m.Path({Maker::Plus(c), m.At(30, 85), m.At(30, 325), Maker::Plus(a)});
+    m.Path({Maker::Minus(c), m.At(180, 85), m.At(180, 325), Maker::Minus(a)});
+    const int d = m.Part(Kind::Cell, 330, 40), r = m.Part(Kind::Resi, 450, 150, 10),
+              b = m.Part(Kind::Light, 330, 250);
+    m.Path({Maker::Plus(d), m.At(300, 85), m.At(300, 325), Maker::Plus(b)});
+    m.Path({Maker::Minus(d), m.At(565, 85), m.At(565, 195), Maker::Minus(r)});
+    m.Path({Maker::Plus(r), m.At(440, 195), m.At(440, 325), Maker::Minus(b)});
+    m.Note(QStringLiteral("Without a resistor:"), 30, 420);
+    m.Note(QStringLiteral("bright."), 30, 442);
+    m.Note(QStringLiteral("With one: less current,"), 300, 420);
+    m.Note(QStringLiteral("a dimmer bulb. Click it."), 300, 442);
+    return m.Write("resistor-dims-a-bulb");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    const bool ok = OneBulb() && SeriesAndParallel() && SwitchControlsABulb() && ShortCircuit() &&
+                    CellsAidingAndOpposing() && ResistorDimsABulb();
+    if (!ok) std::fprintf(stderr, "an example could not be written\n");
+    return ok ? 0 : 1;
+}

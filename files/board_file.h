@@ -1,0 +1,27 @@
+// The circuit file: versioned JSON in UTF-8 (docs/file-format.md, docs/circuit-file.schema.json).
+// Reading checks everything before anything is used: a file either gives a whole, sound board
+// or the first problem found, in words a teacher understands.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+#include "files/board_document.h"
+
+namespace cw {
+
+inline constexpr int kFileFormatVersion = 1;
+inline constexpr qsizetype kMaxFileBytes = 8 * 1024 * 1024;
+inline constexpr char kFileSuffix[] = "cwb";
+inline constexpr char kFileMimeType[] = "application/vnd.circuitworkbench.board+json";
+
+QByteArray WriteBoardFile(const BoardDocument& document);
+
+struct ReadOutcome {
+    std::optional<BoardDocument> document;
+    QString problem;  // empty when the document was read
+};
+ReadOutcome ReadBoardFile(const QByteArray& bytes);
+
+}  // namespace cw
