@@ -19,7 +19,7 @@ if [ "${CW_SKIP_SANITIZERS:-0}" != "1" ]; then
         -DCW_BUILD_BENCH=OFF -DBUILD_TESTING=ON
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long|package"
+        ROUND_TRIP_BOARDS=300 ctest --test-dir build-asan -j2 --output-on-failure -LE "e2e|long|package"
 fi
 if [ "${CW_WINDOWS:-0}" = "1" ]; then
     ./scripts/windows-build.sh

@@ -5,7 +5,8 @@
 cw_build_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libeigen3-dev libboost-dev
     qt6-tools-dev qt6-l10n-tools)
 cw_test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-apps x11-utils
-    imagemagick dpkg-dev desktop-file-utils appstream dbus at-spi2-core python3-pyatspi)
+    imagemagick dpkg-dev desktop-file-utils appstream dbus at-spi2-core python3-pyatspi
+    python3-jsonschema shared-mime-info)
 
 cw_ensure_deps() {
     local wanted=("${cw_build_packages[@]}")

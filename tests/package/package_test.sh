@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The Debian package as a school's IT would get it: built with CPack, holding exactly the
-# program, its desktop entry, icons and metainfo under /usr, with computed dependencies; the
-# installed files pass the freedesktop and AppStream validators; and the program taken out of
-# the package starts under Xvfb and shows its window with the icon set.
+# program, its desktop entry, icons, metainfo, the circuit file's MIME type and the example
+# circuits under /usr, with computed dependencies; the installed files pass the freedesktop,
+# shared-mime-info and AppStream validators, and the MIME database built from them knows a
+# circuit file; the program answers --version, and taken out of the package it starts under
+# Xvfb and shows its window with the icon set.
 #   package_test.sh <build directory>
 # Exits 77 (skipped) when a tool is missing, except under CI=true, where that fails.
 set -euo pipefail
 
 build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli Xvfb xdotool xprop; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli update-mime-database \
+    Xvfb xdotool xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "package test: $tool is not installed"
         if [ "${CI:-}" = "true" ]; then exit 1; fi
@@ -37,14 +40,19 @@ id=org.circuitworkbench.CircuitWorkbench
 expected="./usr/bin/circuit-workbench
 ./usr/share/applications/$id.desktop
 ./usr/share/metainfo/$id.metainfo.xml
-./usr/share/icons/hicolor/scalable/apps/$id.svg"
+./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/mime/packages/$id.xml"
 for size in 16 22 32 48 64 128 256; do
     expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+for example in cells-aiding-and-opposing one-bulb resistor-dims-a-bulb series-and-parallel \
+    short-circuit switch-controls-a-bulb; do
+    expected+=$'\n'"./usr/share/circuit-workbench/examples/$example.cwb"
 done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 if [ "$files" != "$(sort <<<"$expected")" ]; then
     diff <(sort <<<"$expected") <(echo "$files") || true
-    fail "the package holds other files than the program, desktop entry, icons and metainfo"
+    fail "the package holds other files than it should"
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -55,6 +63,22 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo"
+grep -q '^MimeType=application/vnd.circuitworkbench.board+json;' \
+    "$root/usr/share/applications/$id.desktop" || fail "the desktop entry opens no circuit files"
+grep -q '^Exec=circuit-workbench %f' "$root/usr/share/applications/$id.desktop" ||
+    fail "the desktop entry does not pass the file"
+# The MIME database built from what the package installs knows a circuit by its name and by
+# its content.
+update-mime-database "$root/usr/share/mime" || fail "the MIME definition"
+grep -q 'application/vnd.circuitworkbench.board+json:\*\.cwb' "$root/usr/share/mime/globs2" ||
+    fail "the MIME database does not know a .cwb file"
+grep -q 'application/vnd.circuitworkbench.board+json' "$root/usr/share/mime/magic" ||
+    fail "the MIME database does not know a circuit by its content"
+grep -qx 'application/vnd.circuitworkbench.board+json' "$root/usr/share/mime/types" ||
+    fail "the MIME database has no circuit type"
+version=$("$root/usr/bin/circuit-workbench" --version) || fail "--version failed"
+[ "$version" = "Circuit Workbench $(dpkg-deb -f "$deb" Version)" ] || fail "--version: $version"
+echo "version: $version"
 
 display=
 for n in $(seq 141 190); do
