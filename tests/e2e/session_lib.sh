@@ -40,14 +40,19 @@ start_display() {  # sets DISPLAY to a fresh Xvfb on a display number no one els
     done
 }
 
-start_app() {  # program, log file; sets app_pid, X and Y (the window's screen position)
-    if [[ "$1" == *.exe ]]; then
+launch_app() {  # program, log file, [arguments...]: starts it, sets app_pid
+    local program=$1 log=$2
+    shift 2
+    if [[ "$program" == *.exe ]]; then
         # The Windows build, under Wine (CW_WINE names it; Debian 12 keeps wine64 off PATH).
-        env -u QT_QPA_PLATFORM WINEDEBUG=-all "${CW_WINE:-wine}" "$1" >"$2" 2>&1 &
+        env -u QT_QPA_PLATFORM WINEDEBUG=-all "${CW_WINE:-wine}" "$program" "$@" >"$log" 2>&1 &
     else
-        env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$1" >"$2" 2>&1 &
+        env -u QT_QPA_PLATFORM QT_QPA_PLATFORM=xcb "$program" "$@" >"$log" 2>&1 &
     fi
     app_pid=$!
+}
+
+locate_board() {  # sets X and Y (the board's screen position) once the window shows
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "Circuit Workbench" | head -1)
     [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -60,6 +65,11 @@ start_app() {  # program, log file; sets app_pid, X and Y (the window's screen p
         awk -F'[,:]' '/#008000/ && !found {row = $2; found = 1} END {print row}')
     [ -n "$row" ] || { echo "the board did not appear"; exit 1; }
     Y=$((Y + row))
+}
+
+start_app() {  # program, log file, [arguments...]; sets app_pid, X and Y
+    launch_app "$@"
+    locate_board
 }
 
 start_session() {  # program, [folder for screenshots]: a display, and the program on it
