@@ -46,6 +46,9 @@ BoardDocument Circuit::Document() const {
 void Circuit::Restore(const BoardDocument& d) {
     if (board_.MouseMode != kMouseIdle) EndRunningGesture();
     platform_.ReleaseCapture();
+    // Nothing is painted until every part is back; then each once.
+    rebuilding_ = true;
+    setUpdatesEnabled(false);
     for (Kind kind : kKinds) {
         while (board_.UBound(kind) >= 1) UnloadLastElement(kind);
     }
@@ -86,10 +89,12 @@ void Circuit::Restore(const BoardDocument& d) {
     glasso_->ForgetGesture();
     Form_Resize();
     SolveAndRepaint(board_, *this);
+    rebuilding_ = false;
     for (Kind kind : kKinds) {
         for (int i = 1; i <= board_.UBound(kind); ++i) RefreshElement(kind, i);
     }
     RefreshBoard();
+    setUpdatesEnabled(true);
     if (!focusWidget() || !focusWidget()->isVisible())
         Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
     UpdateFocusMarker();

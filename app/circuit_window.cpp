@@ -292,7 +292,7 @@ void Circuit::LoadElement(Kind kind) {
     c->Move(e.Left, e.Top, e.Width, e.Height);
     c->show();
     c->raise();
-    c->Refresh();
+    if (!rebuilding_) c->Refresh();  // a board being rebuilt paints each part once, at the end
 }
 
 void Circuit::UnloadLastElement(Kind kind) {
@@ -336,6 +336,7 @@ void Circuit::ZOrderElement(Kind kind, int i) {
 }
 
 void Circuit::RefreshElement(Kind kind, int i) {
+    if (rebuilding_) return;
     if (PictureControl* c = Element(kind, i)) {
         c->Refresh();
         if (!solving_) AnnounceControl(c);  // a solve tells of its bulbs once it is done

@@ -165,6 +165,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     };
     HeldPart held_;
     bool endingGesture_ = false;
+    bool rebuilding_ = false;  // Restore is putting every part back
 
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;

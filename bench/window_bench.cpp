@@ -1,14 +1,19 @@
 // The window under load on the offscreen platform: one drag step, one wire added, a full board
-// repaint on boards of growing size, and the random-gesture soak at length.
+// repaint on boards of growing size, saving and opening a board's file, and the random-gesture
+// soak at length.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <random>
 
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
+#include "files/board_file.h"
 #include "geometry/terminal_position.h"
 #include "support/gesture_soak.h"
 #include "support/window_driver.h"
@@ -43,6 +48,60 @@ std::unique_ptr<WindowDriver> BoardOf(int n) {
     d->window().RefreshBoard();
     d->window().LinePic_Click();
     return d;
+}
+
+// Save: the board's document written whole to a file, as Ctrl+S does.
+void SaveFile(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("board.cwb");
+    for (auto _ : state) {
+        QSaveFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(WriteBoardFile(d->window().Document()));
+        benchmark::DoNotOptimize(file.commit());
+    }
+    state.counters["components"] = d->board().LastValue();
+    state.counters["wires"] = d->board().LastWire();
+    state.counters["bytes"] = static_cast<double>(QFile(path).size());
+}
+
+// Open: the file read and checked, the board it holds made.
+void OpenFile(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    const QByteArray bytes = WriteBoardFile(d->window().Document());
+    QTemporaryDir dir;
+    QSaveFile out(dir.filePath("board.cwb"));
+    out.open(QIODevice::WriteOnly);
+    out.write(bytes);
+    out.commit();
+    for (auto _ : state) {
+        QFile file(dir.filePath("board.cwb"));
+        file.open(QIODevice::ReadOnly);
+        benchmark::DoNotOptimize(ReadBoardFile(file.readAll()).document);
+    }
+    state.counters["components"] = d->board().LastValue();
+    state.counters["wires"] = d->board().LastWire();
+}
+
+// Open into the window: the same, then every part put back, solved and painted.
+void OpenIntoWindow(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("board.cwb");
+    QSaveFile out(path);
+    out.open(QIODevice::WriteOnly);
+    out.write(WriteBoardFile(d->window().Document()));
+    out.commit();
+    for (auto _ : state) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        const ReadOutcome read = ReadBoardFile(file.readAll());
+        d->window().Restore(*read.document);
+        QCoreApplication::processEvents();
+    }
+    state.counters["components"] = d->board().LastValue();
+    state.counters["wires"] = d->board().LastWire();
 }
 
 void DragStep(benchmark::State& state) {
@@ -118,6 +177,13 @@ void SoakEvents(benchmark::State& state) {
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+BENCHMARK(SaveFile)->Name("File/Save")->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenFile)->Name("File/Open")->Arg(50)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenIntoWindow)
+    ->Name("File/OpenIntoWindow")
+    ->Arg(50)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(DragStep)
     ->Name("Window/DragStep")
     ->Arg(50)
