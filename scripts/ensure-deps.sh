@@ -11,6 +11,12 @@ cw_test_packages=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool x11-ap
 cw_ensure_deps() {
     local wanted=("${cw_build_packages[@]}")
     if [ "${1:-build}" = "test" ]; then wanted+=("${cw_test_packages[@]}"); fi
+    cw_ensure_packages "${wanted[@]}"
+}
+
+# Installs the named packages that are missing (for the opt-in checks: fuzzing, Windows).
+cw_ensure_packages() {
+    local wanted=("$@")
     local missing=()
     local pkg
     for pkg in "${wanted[@]}"; do
