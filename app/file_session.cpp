@@ -27,21 +27,21 @@ struct Example {
     const char* title;
 };
 constexpr Example kExamples[] = {
-    {"one-bulb", QT_TRANSLATE_NOOP("FileSession", "One Bulb Lit by One Cell")},
+    {"one-bulb", QT_TRANSLATE_NOOP("cw::FileSession", "One Bulb Lit by One Cell")},
     {"series-and-parallel",
-     QT_TRANSLATE_NOOP("FileSession", "Two Bulbs in Series and in Parallel")},
-    {"switch-controls-a-bulb", QT_TRANSLATE_NOOP("FileSession", "A Switch Controls One Bulb")},
-    {"short-circuit", QT_TRANSLATE_NOOP("FileSession", "A Wire Shorts a Bulb")},
+     QT_TRANSLATE_NOOP("cw::FileSession", "Two Bulbs in Series and in Parallel")},
+    {"switch-controls-a-bulb", QT_TRANSLATE_NOOP("cw::FileSession", "A Switch Controls One Bulb")},
+    {"short-circuit", QT_TRANSLATE_NOOP("cw::FileSession", "A Wire Shorts a Bulb")},
     {"cells-aiding-and-opposing",
-     QT_TRANSLATE_NOOP("FileSession", "Two Cells Aiding and Opposing")},
-    {"resistor-dims-a-bulb", QT_TRANSLATE_NOOP("FileSession", "A Resistor Dims a Bulb")},
+     QT_TRANSLATE_NOOP("cw::FileSession", "Two Cells Aiding and Opposing")},
+    {"resistor-dims-a-bulb", QT_TRANSLATE_NOOP("cw::FileSession", "A Resistor Dims a Bulb")},
 };
 
 // Recovery copies are written at most this often; an edit in between waits for the rest.
 constexpr qint64 kRecoveryInterval = 1000;
 
 QString FileFilter() {
-    return QCoreApplication::translate("FileSession", "Circuits (*.%1)").arg(kFileSuffix);
+    return QCoreApplication::translate("cw::FileSession", "Circuits (*.%1)").arg(kFileSuffix);
 }
 
 }  // namespace

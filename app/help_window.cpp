@@ -1,5 +1,7 @@
 #include "app/help_window.h"
 
+#include <QKeySequence>
+
 #include <QKeyEvent>
 #include <QLocale>
 #include <QScrollBar>
@@ -73,6 +75,17 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "start on a terminal or junction, a pointing hand where a click toggles, "
                         "steps or deletes, a four-way arrow over a part you can move, a text "
                         "cursor where the pencil writes."));
+    html += QStringLiteral("<h2>%1</h2>").arg(tr("Keeping your work"));
+    html += QStringLiteral("<p>%1</p><p>%2</p>")
+                .arg(tr("File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ "
+                        "Open (%2) brings it back, and so does double-clicking the file or "
+                        "dropping it on the window. File ▸ Open Example has ready-made circuits "
+                        "with a note on what to notice.")
+                         .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText),
+                              QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)),
+                     tr("Before New, Open or closing would lose changes, you are asked whether "
+                        "to save them. If the program stops without closing, the next start "
+                        "offers the unsaved changes back."));
     html += QStringLiteral("<h2><a name='keys'></a>%1</h2>").arg(tr("Keyboard"));
     KeyRows keys = {
         {tr("Tab, Shift+Tab"), tr("move between the parts in the strip, the tools, the parts on "

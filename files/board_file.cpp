@@ -99,14 +99,16 @@ class Reader {
     bool Field(const QJsonObject& o, const QString& where, const char* key, QJsonValue& out) {
         out = o.value(QLatin1String(key));
         if (out.isUndefined())
-            return Fail(Tr("In %1, “%2” is missing.").arg(where, QLatin1String(key)));
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “%2” is missing."))
+                            .arg(where, QLatin1String(key)));
         return true;
     }
     bool Whole(const QJsonValue& v, const QString& where, const QString& what, double low,
                double high, int& out) {
         const double d = v.toDouble(std::nan(""));
         if (!v.isDouble() || std::floor(d) != d || d < low || d > high) {
-            return Fail(Tr("In %1, “%2” should be a whole number from %3 to %4.")
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                             "In %1, “%2” should be a whole number from %3 to %4."))
                             .arg(where, what)
                             .arg(static_cast<qint64>(low))
                             .arg(static_cast<qint64>(high)));
@@ -121,31 +123,39 @@ class Reader {
     }
     bool List(const QJsonObject& o, const char* key, qsizetype most, QJsonArray& out) {
         QJsonValue v;
-        if (!Field(o, Tr("the circuit"), key, v)) return false;
+        if (!Field(o, Tr(QT_TRANSLATE_NOOP("BoardFile", "the circuit")), key, v)) return false;
         if (!v.isArray())
-            return Fail(Tr("In the circuit, “%1” should be a list.").arg(QLatin1String(key)));
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In the circuit, “%1” should be a list."))
+                            .arg(QLatin1String(key)));
         out = v.toArray();
         if (out.size() > most) {
-            return Fail(Tr("The circuit has more than %1 entries in “%2”.")
-                            .arg(most)
-                            .arg(QLatin1String(key)));
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("BoardFile", "The circuit has more than %1 entries in “%2”."))
+                    .arg(most)
+                    .arg(QLatin1String(key)));
         }
         return true;
     }
     bool Pair(const QJsonValue& v, const QString& where, double low, double high, int& a, int& b) {
         const QJsonArray pair = v.toArray();
         if (!v.isArray() || pair.size() != 2)
-            return Fail(Tr("%1 should be a pair of numbers.").arg(where));
-        return Whole(pair[0], where, Tr("the first number"), low, high, a) &&
-               Whole(pair[1], where, Tr("the second number"), low, high, b);
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("BoardFile", "%1 should be a pair of numbers.")).arg(where));
+        return Whole(pair[0], where, Tr(QT_TRANSLATE_NOOP("BoardFile", "the first number")), low,
+                     high, a) &&
+               Whole(pair[1], where, Tr(QT_TRANSLATE_NOOP("BoardFile", "the second number")), low,
+                     high, b);
     }
     bool ReadPart(const QJsonValue& v, int index, BoardDocument& d);
     bool ReadNote(const QJsonValue& v, int index, BoardDocument& d);
 };
 
 bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
-    const QString where = Tr("part %1 of the list").arg(index + 1);
-    if (!v.isObject()) return Fail(Tr("%1 should be a part with its kind and place.").arg(where));
+    const QString where = Tr(QT_TRANSLATE_NOOP("BoardFile", "part %1 of the list")).arg(index + 1);
+    if (!v.isObject())
+        return Fail(
+            Tr(QT_TRANSLATE_NOOP("BoardFile", "%1 should be a part with its kind and place."))
+                .arg(where));
     const QJsonObject o = v.toObject();
     SavedPart p;
     QJsonValue kind;
@@ -155,7 +165,9 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
     while (k < 4 && name != QLatin1String(kKindNames[k])) ++k;
     if (!kind.isString() || k == 4) {
         return Fail(
-            Tr("In %1, the kind “%2” is not a cell, switch, resistor or bulb.").arg(where, name));
+            Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                 "In %1, the kind “%2” is not a cell, switch, resistor or bulb."))
+                .arg(where, name));
     }
     p.kind = kKinds[static_cast<size_t>(k)];
     int number = 0, left = 0, top = 0;
@@ -169,26 +181,32 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
     p.top = static_cast<int16_t>(top);
     const QJsonValue deleted = o.value(QLatin1String("deleted"));
     if (!deleted.isUndefined() && !deleted.isBool())
-        return Fail(Tr("In %1, “deleted” should be true or false.").arg(where));
+        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “deleted” should be true or false."))
+                        .arg(where));
     p.deleted = deleted.toBool(false);
     if (p.kind == Kind::Swit) {
         QJsonValue closed;
         if (!Field(o, where, "closed", closed)) return false;
         if (!closed.isBool())
-            return Fail(Tr("In %1, “closed” should be true or false.").arg(where));
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “closed” should be true or false."))
+                    .arg(where));
         p.value = closed.toBool() ? kSwitchClosed : kSwitchOpen;
     } else if (p.kind == Kind::Resi) {
         int ohms = 0;
         if (!WholeField(o, where, "ohms", 0, INT16_MAX, ohms)) return false;
         if (ohms != kSmallestResistorOhms && ohms != kNewResistorOhms &&
             ohms != kLargestResistorOhms) {
-            return Fail(Tr("In %1, a resistor of %2 ohms cannot be made: resistors are %3, %4 or "
-                           "%5 ohms.")
-                            .arg(where)
-                            .arg(ohms)
-                            .arg(kSmallestResistorOhms)
-                            .arg(kNewResistorOhms)
-                            .arg(kLargestResistorOhms));
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP(
+                       "BoardFile",
+                       "In %1, a resistor of %2 ohms cannot be made: resistors are %3, %4 or "
+                       "%5 ohms."))
+                    .arg(where)
+                    .arg(ohms)
+                    .arg(kSmallestResistorOhms)
+                    .arg(kNewResistorOhms)
+                    .arg(kLargestResistorOhms));
         }
         p.value = static_cast<int16_t>(ohms);
     }
@@ -197,10 +215,11 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
 }
 
 bool Reader::ReadNote(const QJsonValue& v, int index, BoardDocument& d) {
-    const QString where = Tr("note %1").arg(index + 1);
+    const QString where = Tr(QT_TRANSLATE_NOOP("BoardFile", "note %1")).arg(index + 1);
     const QJsonArray points = v.toArray();
     if (!v.isArray() || points.isEmpty())
-        return Fail(Tr("%1 should be a list of points.").arg(where));
+        return Fail(
+            Tr(QT_TRANSLATE_NOOP("BoardFile", "%1 should be a list of points.")).arg(where));
     QPolygonF stroke;
     stroke.reserve(points.size());
     for (const QJsonValue& point : points) {
@@ -208,7 +227,10 @@ bool Reader::ReadNote(const QJsonValue& v, int index, BoardDocument& d) {
         const bool ok = point.isArray() && xy.size() == 2 && xy[0].isDouble() && xy[1].isDouble() &&
                         std::fabs(xy[0].toDouble()) <= kFarthestNote &&
                         std::fabs(xy[1].toDouble()) <= kFarthestNote;
-        if (!ok) return Fail(Tr("In %1, a point should be two numbers on the board.").arg(where));
+        if (!ok)
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                             "In %1, a point should be two numbers on the board."))
+                            .arg(where));
         stroke.push_back(QPointF(xy[0].toDouble(), xy[1].toDouble()));
     }
     d.notes.push_back(std::move(stroke));
@@ -217,48 +239,59 @@ bool Reader::ReadNote(const QJsonValue& v, int index, BoardDocument& d) {
 
 std::optional<BoardDocument> Reader::Read(const QByteArray& bytes) {
     if (bytes.trimmed().isEmpty()) {
-        Fail(Tr("The file is empty."));
+        Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "The file is empty.")));
         return std::nullopt;
     }
     if (bytes.size() > kMaxFileBytes) {
-        Fail(Tr("The file is larger than %1 MiB; no circuit file is that large.")
+        Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                  "The file is larger than %1 MiB; no circuit file is that large."))
                  .arg(kMaxFileBytes / (1024 * 1024)));
         return std::nullopt;
     }
     QJsonParseError error;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        Fail(Tr("The file is damaged or is not a circuit file: its text goes wrong at character "
-                "%1.")
-                 .arg(error.offset + 1));
+        Fail(
+            Tr(QT_TRANSLATE_NOOP(
+                   "BoardFile",
+                   "The file is damaged or is not a circuit file: its text goes wrong at character "
+                   "%1."))
+                .arg(error.offset + 1));
         return std::nullopt;
     }
     const QJsonObject root = json.object();
     if (!json.isObject() || root.value(QLatin1String("format")).toString() != kFormatName) {
-        Fail(Tr("The file is not a Circuit Workbench circuit."));
+        Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "The file is not a Circuit Workbench circuit.")));
         return std::nullopt;
     }
     int version = 0;
-    if (!WholeField(root, Tr("the circuit"), "version", 1, INT32_MAX, version)) return std::nullopt;
+    if (!WholeField(root, Tr(QT_TRANSLATE_NOOP("BoardFile", "the circuit")), "version", 1,
+                    INT32_MAX, version))
+        return std::nullopt;
     if (version > kFileFormatVersion) {
-        Fail(Tr("The circuit was saved by a newer Circuit Workbench (file version %1); this one "
-                "reads version %2 and earlier.")
-                 .arg(version)
-                 .arg(kFileFormatVersion));
+        Fail(
+            Tr(QT_TRANSLATE_NOOP(
+                   "BoardFile",
+                   "The circuit was saved by a newer Circuit Workbench (file version %1); this one "
+                   "reads version %2 and earlier."))
+                .arg(version)
+                .arg(kFileFormatVersion));
         return std::nullopt;
     }
     BoardDocument d;
     QJsonValue board;
-    if (!Field(root, Tr("the circuit"), "board", board)) return std::nullopt;
+    if (!Field(root, Tr(QT_TRANSLATE_NOOP("BoardFile", "the circuit")), "board", board))
+        return std::nullopt;
     if (!board.isObject()) {
-        Fail(Tr("In the circuit, “board” should give the board's width and height."));
+        Fail(Tr(QT_TRANSLATE_NOOP(
+            "BoardFile", "In the circuit, “board” should give the board's width and height.")));
         return std::nullopt;
     }
-    const QString boardWhere = Tr("the board's size");
+    const QString boardWhere = Tr(QT_TRANSLATE_NOOP("BoardFile", "the board's size"));
     if (!WholeField(board.toObject(), boardWhere, "width", 1, INT16_MAX, d.width) ||
         !WholeField(board.toObject(), boardWhere, "height", 1, INT16_MAX, d.height) ||
-        !WholeField(root, Tr("the circuit"), "nextNumber", 1, kMaxComponentNumber + 1,
-                    d.nextNumber)) {
+        !WholeField(root, Tr(QT_TRANSLATE_NOOP("BoardFile", "the circuit")), "nextNumber", 1,
+                    kMaxComponentNumber + 1, d.nextNumber)) {
         return std::nullopt;
     }
     QJsonArray parts, junctions, wires, notes;
@@ -276,46 +309,54 @@ std::optional<BoardDocument> Reader::Read(const QByteArray& bytes) {
     std::vector<const SavedPart*> byNumber(static_cast<size_t>(d.nextNumber), nullptr);
     for (const SavedPart& p : d.parts) {
         if (p.number >= d.nextNumber) {
-            Fail(Tr("Component number %1 is not below the next number, %2.")
+            Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                      "Component number %1 is not below the next number, %2."))
                      .arg(p.number)
                      .arg(d.nextNumber));
             return std::nullopt;
         }
         if (byNumber[static_cast<size_t>(p.number)]) {
-            Fail(Tr("Component number %1 is used twice.").arg(p.number));
+            Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "Component number %1 is used twice."))
+                     .arg(p.number));
             return std::nullopt;
         }
         byNumber[static_cast<size_t>(p.number)] = &p;
     }
     for (int k = 1; k < d.nextNumber; ++k) {
         if (!byNumber[static_cast<size_t>(k)]) {
-            Fail(Tr("Component number %1 belongs to no part.").arg(k));
+            Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "Component number %1 belongs to no part."))
+                     .arg(k));
             return std::nullopt;
         }
     }
     for (qsizetype j = 0; j < junctions.size(); ++j) {
         int x = 0, y = 0;
-        if (!Pair(junctions[j], Tr("junction %1").arg(j + 1), INT16_MIN, INT16_MAX, x, y))
+        if (!Pair(junctions[j], Tr(QT_TRANSLATE_NOOP("BoardFile", "junction %1")).arg(j + 1),
+                  INT16_MIN, INT16_MAX, x, y))
             return std::nullopt;
         d.junctions.push_back(JunctionRow{static_cast<int16_t>(x), static_cast<int16_t>(y)});
     }
     const int J = static_cast<int>(d.junctions.size());
     for (qsizetype l = 0; l < wires.size(); ++l) {
-        const QString where = Tr("wire %1").arg(l + 1);
+        const QString where = Tr(QT_TRANSLATE_NOOP("BoardFile", "wire %1")).arg(l + 1);
         int ends[2] = {0, 0};
         if (!Pair(wires[l], where, INT16_MIN, INT16_MAX, ends[0], ends[1])) return std::nullopt;
         for (int e : ends) {
             if (e < 0 && -e > J) {
-                Fail(Tr("%1 ends at junction %2, which the circuit does not have.")
-                         .arg(where)
-                         .arg(-e));
+                Fail(
+                    Tr(QT_TRANSLATE_NOOP(
+                           "BoardFile", "%1 ends at junction %2, which the circuit does not have."))
+                        .arg(where)
+                        .arg(-e));
                 return std::nullopt;
             }
             const int k = ComponentOfTerminal(e);
             const bool onBoard =
                 e > 0 && k < d.nextNumber && !byNumber[static_cast<size_t>(k)]->deleted;
             if (e == 0 || (e > 0 && !onBoard)) {
-                Fail(Tr("%1 ends at a terminal of component %2, which is not on the board.")
+                Fail(Tr(QT_TRANSLATE_NOOP(
+                            "BoardFile",
+                            "%1 ends at a terminal of component %2, which is not on the board."))
                          .arg(where)
                          .arg(e > 0 ? k : 0));
                 return std::nullopt;
@@ -337,7 +378,8 @@ ReadOutcome ReadBoardFile(const QByteArray& bytes) {
     outcome.document = reader.Read(bytes);
     outcome.problem = reader.problem;
     if (!outcome.document && outcome.problem.isEmpty())
-        outcome.problem = Tr("The file is not a Circuit Workbench circuit.");
+        outcome.problem =
+            Tr(QT_TRANSLATE_NOOP("BoardFile", "The file is not a Circuit Workbench circuit."));
     return outcome;
 }
 

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>In %1, “%2” is missing.</source>
+        <translation>In %1 fehlt „%2“.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a whole number from %3 to %4.</source>
+        <translation>In %1 sollte „%2“ eine ganze Zahl von %3 bis %4 sein.</translation>
+    </message>
+    <message>
+        <source>the circuit</source>
+        <translation>der Schaltung</translation>
+    </message>
+    <message>
+        <source>In the circuit, “%1” should be a list.</source>
+        <translation>In der Schaltung sollte „%1“ eine Liste sein.</translation>
+    </message>
+    <message>
+        <source>The circuit has more than %1 entries in “%2”.</source>
+        <translation>Die Schaltung hat mehr als %1 Einträge in „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 should be a pair of numbers.</source>
+        <translation>%1 sollte ein Zahlenpaar sein.</translation>
+    </message>
+    <message>
+        <source>the first number</source>
+        <translation>die erste Zahl</translation>
+    </message>
+    <message>
+        <source>the second number</source>
+        <translation>die zweite Zahl</translation>
+    </message>
+    <message>
+        <source>part %1 of the list</source>
+        <translation>Bauteil %1 der Liste</translation>
+    </message>
+    <message>
+        <source>%1 should be a part with its kind and place.</source>
+        <translation>%1 sollte ein Bauteil mit Art und Ort sein.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor or bulb.</source>
+        <translation>In %1 ist die Art „%2“ weder Zelle, Schalter, Widerstand noch Lampe.</translation>
+    </message>
+    <message>
+        <source>In %1, “deleted” should be true or false.</source>
+        <translation>In %1 sollte „deleted“ true oder false sein.</translation>
+    </message>
+    <message>
+        <source>In %1, “closed” should be true or false.</source>
+        <translation>In %1 sollte „closed“ true oder false sein.</translation>
+    </message>
+    <message>
+        <source>In %1, a resistor of %2 ohms cannot be made: resistors are %3, %4 or %5 ohms.</source>
+        <translation>In %1: Einen Widerstand mit %2 Ohm gibt es nicht; Widerstände haben %3, %4 oder %5 Ohm.</translation>
+    </message>
+    <message>
+        <source>note %1</source>
+        <translation>Notiz %1</translation>
+    </message>
+    <message>
+        <source>%1 should be a list of points.</source>
+        <translation>%1 sollte eine Liste von Punkten sein.</translation>
+    </message>
+    <message>
+        <source>In %1, a point should be two numbers on the board.</source>
+        <translation>In %1 sollte ein Punkt aus zwei Zahlen auf dem Brett bestehen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB; no circuit file is that large.</source>
+        <translation>Die Datei ist größer als %1 MiB; so groß ist keine Schaltungsdatei.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not a circuit file: its text goes wrong at character %1.</source>
+        <translation>Die Datei ist beschädigt oder keine Schaltungsdatei: Ihr Text ist bei Zeichen %1 fehlerhaft.</translation>
+    </message>
+    <message>
+        <source>The file is not a Circuit Workbench circuit.</source>
+        <translation>Die Datei ist keine Circuit-Workbench-Schaltung.</translation>
+    </message>
+    <message>
+        <source>The circuit was saved by a newer Circuit Workbench (file version %1); this one reads version %2 and earlier.</source>
+        <translation>Die Schaltung wurde mit einem neueren Circuit Workbench gespeichert (Dateiversion %1); dieses liest Version %2 und ältere.</translation>
+    </message>
+    <message>
+        <source>In the circuit, “board” should give the board&apos;s width and height.</source>
+        <translation>In der Schaltung sollte „board“ Breite und Höhe des Bretts angeben.</translation>
+    </message>
+    <message>
+        <source>the board&apos;s size</source>
+        <translation>der Größe des Bretts</translation>
+    </message>
+    <message>
+        <source>Component number %1 is not below the next number, %2.</source>
+        <translation>Die Bauteilnummer %1 liegt nicht unter der nächsten Nummer %2.</translation>
+    </message>
+    <message>
+        <source>Component number %1 is used twice.</source>
+        <translation>Die Bauteilnummer %1 ist doppelt vergeben.</translation>
+    </message>
+    <message>
+        <source>Component number %1 belongs to no part.</source>
+        <translation>Die Bauteilnummer %1 gehört zu keinem Bauteil.</translation>
+    </message>
+    <message>
+        <source>junction %1</source>
+        <translation>Knoten %1</translation>
+    </message>
+    <message>
+        <source>wire %1</source>
+        <translation>Draht %1</translation>
+    </message>
+    <message>
+        <source>%1 ends at junction %2, which the circuit does not have.</source>
+        <translation>%1 endet an Knoten %2, den die Schaltung nicht hat.</translation>
+    </message>
+    <message>
+        <source>%1 ends at a terminal of component %2, which is not on the board.</source>
+        <translation>%1 endet an einem Anschluss von Bauteil %2, das nicht auf dem Brett ist.</translation>
+    </message>
+</context>
+<context>
     <name>PartTexts</name>
     <message>
         <source>Battery cell</source>
@@ -188,6 +315,125 @@
     </message>
 </context>
 <context>
+    <name>cw::FileSession</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Start an empty board</source>
+        <translation>Mit einem leeren Brett beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Öffnen…</translation>
+    </message>
+    <message>
+        <source>Open a circuit saved before</source>
+        <translation>Eine gespeicherte Schaltung öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Keep the circuit and its notes in its file</source>
+        <translation>Die Schaltung mit ihren Notizen in ihrer Datei sichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>Keep the circuit and its notes in a new file</source>
+        <translation>Die Schaltung mit ihren Notizen in einer neuen Datei sichern</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>&amp;Beispiel öffnen</translation>
+    </message>
+    <message>
+        <source>Open a Circuit</source>
+        <translation>Schaltung öffnen</translation>
+    </message>
+    <message>
+        <source>Save the Circuit</source>
+        <translation>Schaltung speichern</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench</source>
+        <translation>Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1” before they are lost?</source>
+        <translation>Die Änderungen an „%1“ speichern, bevor sie verloren gehen?</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench did not close properly on %1, and a circuit had changes that were not saved. Bring them back?</source>
+        <translation>Circuit Workbench wurde am %1 nicht richtig beendet, und eine Schaltung hatte ungespeicherte Änderungen. Wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] — Circuit Workbench</source>
+        <translation>%1[*] — Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench cannot open “%1”.
+
+%2</source>
+        <translation>Circuit Workbench kann „%1“ nicht öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The example cannot be opened.</source>
+        <translation>Das Beispiel kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>schaltung</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench cannot save “%1”: %2. The circuit is not saved.</source>
+        <translation>Circuit Workbench kann „%1“ nicht speichern: %2. Die Schaltung ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>One Bulb Lit by One Cell</source>
+        <translation>Eine Zelle bringt eine Lampe zum Leuchten</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Series and in Parallel</source>
+        <translation>Zwei Lampen in Reihe und parallel</translation>
+    </message>
+    <message>
+        <source>A Switch Controls One Bulb</source>
+        <translation>Ein Schalter steuert eine Lampe</translation>
+    </message>
+    <message>
+        <source>A Wire Shorts a Bulb</source>
+        <translation>Ein Draht schließt eine Lampe kurz</translation>
+    </message>
+    <message>
+        <source>Two Cells Aiding and Opposing</source>
+        <translation>Zwei Zellen gleich- und gegensinnig</translation>
+    </message>
+    <message>
+        <source>A Resistor Dims a Bulb</source>
+        <translation>Ein Widerstand dämpft eine Lampe</translation>
+    </message>
+    <message>
+        <source>Circuits (*.%1)</source>
+        <translation>Schaltungen (*.%1)</translation>
+    </message>
+</context>
+<context>
     <name>cw::HelpWindow</name>
     <message>
         <source>Circuit Workbench Help</source>
@@ -312,6 +558,18 @@
     <message>
         <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark. The first of these that holds is said: a wire joins its two terminals (shorted by a wire); no loop passes through it (not in a closed loop); closing the open switches would put it in a loop with a cell (a switch in its loop is open); its loops hold no cell (no cell in its circuit); its loops hold cells but no current flows (the cells cancel out); or less than a hundredth of an ampere flows (too little current).</source>
         <translation>Zeige mit der Maus auf eine Glühlampe oder wähle sie mit der Tastatur aus, um zu sehen (oder mit einem Bildschirmleser zu hören), warum sie dunkel ist. Genannt wird der erste Grund, der zutrifft: Eine Leitung verbindet ihre beiden Anschlüsse (durch eine Leitung kurzgeschlossen); kein Stromkreis führt durch sie (nicht in einem geschlossenen Stromkreis); würden die offenen Schalter geschlossen, läge sie in einem Stromkreis mit einer Batteriezelle (ein Schalter in ihrem Stromkreis ist offen); ihre Stromkreise enthalten keine Batteriezelle (keine Batteriezelle in ihrem Stromkreis); ihre Stromkreise enthalten Batteriezellen, aber es fließt kein Strom (die Zellen heben sich auf); oder es fließt weniger als ein Hundertstel Ampere (zu wenig Strom).</translation>
+    </message>
+    <message>
+        <source>Keeping your work</source>
+        <translation>Die Arbeit behalten</translation>
+    </message>
+    <message>
+        <source>File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ Open (%2) brings it back, and so does double-clicking the file or dropping it on the window. File ▸ Open Example has ready-made circuits with a note on what to notice.</source>
+        <translation>Datei ▸ Speichern (%1) sichert die Schaltung und Ihre Notizen in einer Datei; Datei ▸ Öffnen (%2) holt sie zurück, ebenso ein Doppelklick auf die Datei oder das Ziehen auf das Fenster. Datei ▸ Beispiel öffnen bietet fertige Schaltungen mit einer Notiz, worauf zu achten ist.</translation>
+    </message>
+    <message>
+        <source>Before New, Open or closing would lose changes, you are asked whether to save them. If the program stops without closing, the next start offers the unsaved changes back.</source>
+        <translation>Bevor Neu, Öffnen oder Schließen Änderungen verlieren würde, werden Sie gefragt, ob sie gespeichert werden sollen. Endet das Programm, ohne geschlossen zu werden, bietet der nächste Start die ungespeicherten Änderungen wieder an.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>In %1, “%2” is missing.</source>
+        <translation>En %1 falta «%2».</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a whole number from %3 to %4.</source>
+        <translation>En %1, «%2» debería ser un número entero de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>the circuit</source>
+        <translation>el circuito</translation>
+    </message>
+    <message>
+        <source>In the circuit, “%1” should be a list.</source>
+        <translation>En el circuito, «%1» debería ser una lista.</translation>
+    </message>
+    <message>
+        <source>The circuit has more than %1 entries in “%2”.</source>
+        <translation>El circuito tiene más de %1 entradas en «%2».</translation>
+    </message>
+    <message>
+        <source>%1 should be a pair of numbers.</source>
+        <translation>%1 debería ser un par de números.</translation>
+    </message>
+    <message>
+        <source>the first number</source>
+        <translation>el primer número</translation>
+    </message>
+    <message>
+        <source>the second number</source>
+        <translation>el segundo número</translation>
+    </message>
+    <message>
+        <source>part %1 of the list</source>
+        <translation>la pieza %1 de la lista</translation>
+    </message>
+    <message>
+        <source>%1 should be a part with its kind and place.</source>
+        <translation>%1 debería ser una pieza con su tipo y su lugar.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor or bulb.</source>
+        <translation>En %1, el tipo «%2» no es una pila, un interruptor, una resistencia ni una bombilla.</translation>
+    </message>
+    <message>
+        <source>In %1, “deleted” should be true or false.</source>
+        <translation>En %1, «deleted» debería ser true o false.</translation>
+    </message>
+    <message>
+        <source>In %1, “closed” should be true or false.</source>
+        <translation>En %1, «closed» debería ser true o false.</translation>
+    </message>
+    <message>
+        <source>In %1, a resistor of %2 ohms cannot be made: resistors are %3, %4 or %5 ohms.</source>
+        <translation>En %1: no hay resistencias de %2 ohmios; las resistencias son de %3, %4 o %5 ohmios.</translation>
+    </message>
+    <message>
+        <source>note %1</source>
+        <translation>la nota %1</translation>
+    </message>
+    <message>
+        <source>%1 should be a list of points.</source>
+        <translation>%1 debería ser una lista de puntos.</translation>
+    </message>
+    <message>
+        <source>In %1, a point should be two numbers on the board.</source>
+        <translation>En %1, un punto debería ser dos números del tablero.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB; no circuit file is that large.</source>
+        <translation>El archivo ocupa más de %1 MiB; ningún archivo de circuito es tan grande.</translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not a circuit file: its text goes wrong at character %1.</source>
+        <translation>El archivo está dañado o no es un archivo de circuito: su texto falla en el carácter %1.</translation>
+    </message>
+    <message>
+        <source>The file is not a Circuit Workbench circuit.</source>
+        <translation>El archivo no es un circuito de Circuit Workbench.</translation>
+    </message>
+    <message>
+        <source>The circuit was saved by a newer Circuit Workbench (file version %1); this one reads version %2 and earlier.</source>
+        <translation>El circuito se guardó con un Circuit Workbench más reciente (versión de archivo %1); este lee la versión %2 y anteriores.</translation>
+    </message>
+    <message>
+        <source>In the circuit, “board” should give the board&apos;s width and height.</source>
+        <translation>En el circuito, «board» debería dar el ancho y el alto del tablero.</translation>
+    </message>
+    <message>
+        <source>the board&apos;s size</source>
+        <translation>el tamaño del tablero</translation>
+    </message>
+    <message>
+        <source>Component number %1 is not below the next number, %2.</source>
+        <translation>El número de componente %1 no es menor que el siguiente número, %2.</translation>
+    </message>
+    <message>
+        <source>Component number %1 is used twice.</source>
+        <translation>El número de componente %1 se usa dos veces.</translation>
+    </message>
+    <message>
+        <source>Component number %1 belongs to no part.</source>
+        <translation>El número de componente %1 no pertenece a ninguna pieza.</translation>
+    </message>
+    <message>
+        <source>junction %1</source>
+        <translation>la unión %1</translation>
+    </message>
+    <message>
+        <source>wire %1</source>
+        <translation>el cable %1</translation>
+    </message>
+    <message>
+        <source>%1 ends at junction %2, which the circuit does not have.</source>
+        <translation>%1 termina en la unión %2, que el circuito no tiene.</translation>
+    </message>
+    <message>
+        <source>%1 ends at a terminal of component %2, which is not on the board.</source>
+        <translation>%1 termina en un borne del componente %2, que no está en el tablero.</translation>
+    </message>
+</context>
+<context>
     <name>PartTexts</name>
     <message>
         <source>Battery cell</source>
@@ -188,6 +315,125 @@
     </message>
 </context>
 <context>
+    <name>cw::FileSession</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Start an empty board</source>
+        <translation>Empezar con un tablero vacío</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>&amp;Abrir…</translation>
+    </message>
+    <message>
+        <source>Open a circuit saved before</source>
+        <translation>Abrir un circuito guardado</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Keep the circuit and its notes in its file</source>
+        <translation>Guardar el circuito y sus notas en su archivo</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Guardar &amp;como…</translation>
+    </message>
+    <message>
+        <source>Keep the circuit and its notes in a new file</source>
+        <translation>Guardar el circuito y sus notas en un archivo nuevo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Example</source>
+        <translation>Abrir &amp;ejemplo</translation>
+    </message>
+    <message>
+        <source>Open a Circuit</source>
+        <translation>Abrir un circuito</translation>
+    </message>
+    <message>
+        <source>Save the Circuit</source>
+        <translation>Guardar el circuito</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench</source>
+        <translation>Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>Save the changes to “%1” before they are lost?</source>
+        <translation>¿Guardar los cambios de «%1» antes de perderlos?</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench did not close properly on %1, and a circuit had changes that were not saved. Bring them back?</source>
+        <translation>Circuit Workbench no se cerró bien el %1 y un circuito tenía cambios sin guardar. ¿Recuperarlos?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1[*] — Circuit Workbench</source>
+        <translation>%1[*] — Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench cannot open “%1”.
+
+%2</source>
+        <translation>Circuit Workbench no puede abrir «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <source>The example cannot be opened.</source>
+        <translation>No se puede abrir el ejemplo.</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>circuito</translation>
+    </message>
+    <message>
+        <source>Circuit Workbench cannot save “%1”: %2. The circuit is not saved.</source>
+        <translation>Circuit Workbench no puede guardar «%1»: %2. El circuito no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>One Bulb Lit by One Cell</source>
+        <translation>Una pila enciende una bombilla</translation>
+    </message>
+    <message>
+        <source>Two Bulbs in Series and in Parallel</source>
+        <translation>Dos bombillas en serie y en paralelo</translation>
+    </message>
+    <message>
+        <source>A Switch Controls One Bulb</source>
+        <translation>Un interruptor controla una bombilla</translation>
+    </message>
+    <message>
+        <source>A Wire Shorts a Bulb</source>
+        <translation>Un cable cortocircuita una bombilla</translation>
+    </message>
+    <message>
+        <source>Two Cells Aiding and Opposing</source>
+        <translation>Dos pilas a favor y en contra</translation>
+    </message>
+    <message>
+        <source>A Resistor Dims a Bulb</source>
+        <translation>Una resistencia atenúa una bombilla</translation>
+    </message>
+    <message>
+        <source>Circuits (*.%1)</source>
+        <translation>Circuitos (*.%1)</translation>
+    </message>
+</context>
+<context>
     <name>cw::HelpWindow</name>
     <message>
         <source>Circuit Workbench Help</source>
@@ -312,6 +558,18 @@
     <message>
         <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark. The first of these that holds is said: a wire joins its two terminals (shorted by a wire); no loop passes through it (not in a closed loop); closing the open switches would put it in a loop with a cell (a switch in its loop is open); its loops hold no cell (no cell in its circuit); its loops hold cells but no current flows (the cells cancel out); or less than a hundredth of an ampere flows (too little current).</source>
         <translation>Pasa el puntero sobre una bombilla o selecciónala con el teclado para ver (o, con un lector de pantalla, oír) por qué está apagada. Se dice el primero de estos motivos que se cumpla: un cable une sus dos terminales (cortocircuitada por un cable); ningún circuito pasa por ella (no está en un circuito cerrado); al cerrar los interruptores abiertos quedaría en un circuito con una pila (un interruptor de su circuito está abierto); sus circuitos no tienen ninguna pila (no hay ninguna pila en su circuito); sus circuitos tienen pilas, pero no pasa corriente (las pilas se anulan); o pasa menos de una centésima de amperio (demasiado poca corriente).</translation>
+    </message>
+    <message>
+        <source>Keeping your work</source>
+        <translation>Guardar el trabajo</translation>
+    </message>
+    <message>
+        <source>File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ Open (%2) brings it back, and so does double-clicking the file or dropping it on the window. File ▸ Open Example has ready-made circuits with a note on what to notice.</source>
+        <translation>Archivo ▸ Guardar (%1) guarda el circuito y tus notas en un archivo; Archivo ▸ Abrir (%2) lo recupera, igual que hacer doble clic en el archivo o soltarlo sobre la ventana. Archivo ▸ Abrir ejemplo tiene circuitos listos con una nota sobre qué observar.</translation>
+    </message>
+    <message>
+        <source>Before New, Open or closing would lose changes, you are asked whether to save them. If the program stops without closing, the next start offers the unsaved changes back.</source>
+        <translation>Antes de que Nuevo, Abrir o cerrar pierdan cambios, se te pregunta si quieres guardarlos. Si el programa se detiene sin cerrarse, el siguiente inicio ofrece recuperar los cambios sin guardar.</translation>
     </message>
 </context>
 <context>
