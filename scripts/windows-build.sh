@@ -104,13 +104,15 @@ cmake -S "$src" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=ON -DCW_BUILD_BENCH=OFF -DCW_GTEST_SOURCE=/usr/src/googletest
 cmake --build "$out/build" -j2
 
-# 4. The zip: the program, the licence and a short readme.
+# 4. The zip: the program, the licence, a short readme and the example circuits.
 stage=$out/circuit-workbench-$version-windows-x64
 rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 cp "$out/build/app/circuit-workbench.exe" "$stage/"
 x86_64-w64-mingw32-strip "$stage/circuit-workbench.exe"
 cp LICENSE "$stage/LICENSE.txt"
+mkdir -p "$stage/examples"
+cp data/examples/*.cwb "$stage/examples/"
 cat >"$stage/README.txt" <<TEXT
 Circuit Workbench $version for Windows (64-bit)
 
@@ -120,6 +122,8 @@ change them, delete with the delete tool, and watch every bulb glow with the cur
 it. The pencil draws notes over the board.
 
 Unzip the folder anywhere and double-click circuit-workbench.exe; nothing needs installing.
+File > Save keeps a circuit and its notes in a .cwb file; the examples folder holds ready-made
+circuits (File > Open Example has them too).
 Licence: GNU General Public License, version 3 or later (LICENSE.txt).
 TEXT
 (cd "$out" && zip -qr "$(basename "$stage").zip" "$(basename "$stage")")
