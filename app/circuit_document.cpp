@@ -1,6 +1,7 @@
 // The board to and from its document: what a file keeps, and how a window takes it back.
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 #include "app/circuit_window.h"
 #include "app/keyboard_editing.h"
@@ -97,6 +98,73 @@ void Circuit::Restore(const BoardDocument& d) {
     setUpdatesEnabled(true);
     if (!focusWidget() || !focusWidget()->isVisible())
         Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
+    UpdateFocusMarker();
+}
+
+}  // namespace cw
+
+namespace cw {
+
+void Circuit::Apply(const BoardDocument& d) {
+    if (board_.MouseMode != kMouseIdle) EndRunningGesture();
+    platform_.ReleaseCapture();
+    std::unordered_map<int, std::pair<Kind, int>> where;
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board_.PlacedCount(kind); ++i) {
+            if (board_.At(kind, i).Tag > 0) where[board_.At(kind, i).Tag] = {kind, i};
+        }
+    }
+    // A board this window never held is rebuilt whole.
+    for (const SavedPart& p : d.parts) {
+        const auto w = where.find(p.number);
+        if (w == where.end() || w->second.first != p.kind) {
+            Restore(d);
+            return;
+        }
+    }
+    std::unordered_map<int, bool> inTarget;
+    for (const SavedPart& p : d.parts) {
+        inTarget[p.number] = true;
+        const auto [kind, i] = where[p.number];
+        const ComponentElement& e = board_.At(kind, i);
+        if (Nearest16(e.Left) != p.left || Nearest16(e.Top) != p.top)
+            MoveElement(kind, i, p.left, p.top, kBoardSize, kBoardSize);
+        if (e.Visible == p.deleted) SetElementVisible(kind, i, !p.deleted);
+        if ((kind == Kind::Swit || kind == Kind::Resi) && board_.ValueOf(p.number) != p.value) {
+            board_.ValueTable[static_cast<size_t>(p.number)] = p.value;
+            RefreshElement(kind, i);
+        }
+    }
+    for (const auto& [number, at] : where) {
+        if (!inTarget.count(number) && board_.At(at.first, at.second).Visible)
+            SetElementVisible(at.first, at.second, false);
+    }
+    // The stacking order: from the first part out of place up, each raised in turn.
+    std::vector<int> now;
+    for (const QObject* child : children()) {
+        const ControlInfo info = Identify(qobject_cast<const QWidget*>(child));
+        if (info.type != ControlType::Part) continue;
+        const int number = board_.At(info.kind, info.index).Tag;
+        if (inTarget.count(number)) now.push_back(number);
+    }
+    size_t first = 0;
+    while (first < now.size() && first < d.parts.size() && now[first] == d.parts[first].number)
+        ++first;
+    if (first < d.parts.size()) {
+        for (size_t k = first; k < d.parts.size(); ++k) {
+            const auto [kind, i] = where[d.parts[k].number];
+            ZOrderElement(kind, i);
+        }
+        for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
+        ZOrderOverlay();
+    }
+    board_.JunctionTable.assign(1, JunctionRow{});
+    board_.JunctionTable.insert(board_.JunctionTable.end(), d.junctions.begin(), d.junctions.end());
+    board_.WireTable.assign(1, WireRow{});
+    board_.WireTable.insert(board_.WireTable.end(), d.wires.begin(), d.wires.end());
+    if (glasso_->Strokes() != d.notes) glasso_->SetStrokes(d.notes);
+    SolveAndRepaint(board_, *this);
+    RefreshBoard();
     UpdateFocusMarker();
 }
 

@@ -100,6 +100,9 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // document says (clamped to this window as a drag clamps it) and solves.
     BoardDocument Document() const;
     void Restore(const BoardDocument& document);
+    // Brings this board to the document by changing only what differs (an undo or redo): parts
+    // this window holds are moved, shown, hidden, restacked; the tables and notes replaced.
+    void Apply(const BoardDocument& document);
 
     // EditHost
     float WindowScaleWidth() const override { return static_cast<float>(width()); }

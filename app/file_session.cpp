@@ -7,12 +7,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QWidget>
 
 #include "app/circuit_window.h"
@@ -39,6 +43,38 @@ constexpr Example kExamples[] = {
 
 // Recovery copies are written at most this often; an edit in between waits for the rest.
 constexpr qint64 kRecoveryInterval = 1000;
+
+// One step of the history: done when pushed (the board already shows it), undone and redone
+// through the session. A run of arrow-key moves of one part is one step.
+class StepCommand final : public QUndoCommand {
+  public:
+    StepCommand(FileSession& session, BoardStep step, bool arrowMove)
+        : QUndoCommand(step.Text()),
+          session_(session),
+          step_(std::move(step)),
+          moved_(arrowMove ? step_.MovedOnly() : 0) {}
+    int id() const override { return moved_ != 0 ? 1 : -1; }
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = static_cast<const StepCommand*>(other);
+        if (next->moved_ != moved_) return false;
+        step_.Merge(next->step_);
+        return true;
+    }
+    void undo() override { session_.ApplyStep(step_, false); }
+    void redo() override {
+        if (done_) session_.ApplyStep(step_, true);
+        done_ = true;
+    }
+
+  private:
+    FileSession& session_;
+    BoardStep step_;
+    int moved_;  // the part an arrow-key move moved, else 0
+    bool done_ = false;
+};
+
+// The history keeps this many steps; older ones go.
+constexpr int kHistorySteps = 1000;
 
 QString FileFilter() {
     return QCoreApplication::translate("cw::FileSession", "Circuits (*.%1)").arg(kFileSuffix);
@@ -68,6 +104,39 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     });
     connect(save_, &QAction::triggered, this, [this] { SaveBoard(); });
     connect(saveAs_, &QAction::triggered, this, [this] { SaveBoardAs(); });
+    undo_ = make(tr("&Undo"), QKeySequence::Undo, tr("Take back the last change"));
+    redo_ = make(tr("&Redo"), QKeySequence::Redo, tr("Make the change taken back again"));
+    undo_->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"),
+                                    window.style()->standardIcon(QStyle::SP_ArrowBack)));
+    redo_->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                    window.style()->standardIcon(QStyle::SP_ArrowForward)));
+    history_.setUndoLimit(kHistorySteps);
+    auto step = [this](bool forward) {
+        // A gesture still running ends first, as a tool change ends it; what it did is a step.
+        if (circuit_.Model().MouseMode != kMouseIdle) circuit_.EndRunningGesture();
+        Look(true);
+        const QString what = forward ? history_.redoText() : history_.undoText();
+        if (forward ? !history_.canRedo() : !history_.canUndo()) return;
+        if (forward) {
+            history_.redo();
+        } else {
+            history_.undo();
+        }
+        emit StepApplied(forward ? tr("Redone: %1").arg(what) : tr("Undone: %1").arg(what));
+    };
+    connect(undo_, &QAction::triggered, this, [step] { step(false); });
+    connect(redo_, &QAction::triggered, this, [step] { step(true); });
+    auto actionTexts = [this] {
+        undo_->setEnabled(history_.canUndo());
+        redo_->setEnabled(history_.canRedo());
+        undo_->setText(history_.canUndo() ? tr("&Undo %1").arg(history_.undoText()) : tr("&Undo"));
+        redo_->setText(history_.canRedo() ? tr("&Redo %1").arg(history_.redoText()) : tr("&Redo"));
+        undo_->setToolTip(QString(undo_->text()).remove(QLatin1Char('&')));
+        redo_->setToolTip(QString(redo_->text()).remove(QLatin1Char('&')));
+    };
+    connect(&history_, &QUndoStack::indexChanged, this, actionTexts);
+    connect(&history_, &QUndoStack::cleanChanged, this, [this] { UpdateTitle(); });
+    actionTexts();
     examples_ = new QMenu(tr("Open &Example"), &window);
     for (const Example& e : kExamples) {
         QAction* a = examples_->addAction(tr(e.title));
@@ -119,7 +188,7 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     recoveryLock_->setStaleLockTime(0);
     recoveryLock_->tryLock(0);
 
-    saved_ = current_ = circuit_.Document();
+    current_ = circuit_.Document();
     qApp->installEventFilter(this);
     UpdateTitle();
 }
@@ -137,6 +206,11 @@ bool FileSession::eventFilter(QObject*, QEvent* event) {
     // A gesture or a key ends with a release, a menu command with its click: look once the
     // event has done its work.
     const QEvent::Type t = event->type();
+    if (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease) {
+        const int key = t == QEvent::KeyRelease ? static_cast<QKeyEvent*>(event)->key() : 0;
+        lookAfterArrow_ =
+            key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    }
     if ((t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease) && !lookPending_) {
         lookPending_ = true;
         QTimer::singleShot(0, this, [this] {
@@ -147,20 +221,29 @@ bool FileSession::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-void FileSession::Look() {
-    // A gesture still running (a part held by the keyboard, a band) is looked at when it ends.
-    if (circuit_.Model().MouseMode != kMouseIdle || circuit_.PointerBusy()) return;
+void FileSession::Look(bool evenMidGesture) {
+    // A gesture still running (a part held by the keyboard, a band, a stroke) is looked at when
+    // it ends, unless what asks has just ended it.
+    if (circuit_.Model().MouseMode != kMouseIdle) return;
+    if (circuit_.PointerBusy() && !evenMidGesture) return;
     BoardDocument now = circuit_.Document();
     if (now.SameContent(current_)) return;
-    BoardDocument before = std::move(current_);
+    BoardStep step(current_, now);
     current_ = std::move(now);
+    if (!step.Empty()) history_.push(new StepCommand(*this, std::move(step), lookAfterArrow_));
     UpdateTitle();
     KeepRecovery();
-    emit Edited(before, current_);
+}
+
+void FileSession::ApplyStep(const BoardStep& step, bool forward) {
+    circuit_.Apply(step.Apply(current_, forward));
+    current_ = circuit_.Document();
+    UpdateTitle();
+    KeepRecovery();
 }
 
 bool FileSession::Modified() const {
-    return !current_.SameContent(saved_);
+    return !history_.isClean();
 }
 
 QString FileSession::Name() const {
@@ -194,15 +277,14 @@ void FileSession::Show(const BoardDocument& document, const QString& path, bool 
     circuit_.Restore(document);
     path_ = path;
     current_ = circuit_.Document();
-    saved_ = modified ? BoardDocument{} : current_;
-    if (modified) saved_.nextNumber = -1;  // differs from every board
+    history_.clear();
+    if (modified) history_.resetClean();  // changes no file holds
     UpdateTitle();
     if (modified) {
         KeepRecovery();
     } else {
         DropRecovery();
     }
-    emit Replaced();
 }
 
 void FileSession::NewBoard() {
@@ -279,7 +361,7 @@ bool FileSession::WriteTo(const QString& path) {
         return false;
     }
     path_ = QFileInfo(path).absoluteFilePath();
-    saved_ = current_ = document;
+    history_.setClean();
     UpdateTitle();
     DropRecovery();
     return true;

@@ -1,17 +1,20 @@
 // The board's life as a file: New, Open, Open Example, Save, Save As, the title with the file's
-// name and a changed mark, the question before changes would be lost, and a recovery copy of
-// unsaved changes that survives a crash. After every gesture or key it looks at the board once:
-// a board whose parts, wires, values or notes differ from the last look was edited.
+// name and a changed mark, the question before changes would be lost, a recovery copy of
+// unsaved changes that survives a crash, and the undo history. After every gesture or key it
+// looks at the board once: a board whose parts, wires, values or notes differ from the last look
+// was edited, and that edit is one step to undo.
 #pragma once
 
 #include <QDateTime>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 
 #include "files/board_document.h"
+#include "files/board_step.h"
 
 class QAction;
 class QMenu;
@@ -43,6 +46,10 @@ class FileSession final : public QObject {
     QAction* Open() const { return open_; }
     QAction* Save() const { return save_; }
     QAction* SaveAs() const { return saveAs_; }
+    // Undo and Redo, their texts naming the step ("Undo Delete Bulb 2").
+    QAction* Undo() const { return undo_; }
+    QAction* Redo() const { return redo_; }
+    QUndoStack& History() { return history_; }
     // The ready-made circuits, each opening as a new, unnamed board.
     QMenu* Examples() const { return examples_; }
     FileQuestions& Questions() { return questions_; }
@@ -63,17 +70,19 @@ class FileSession final : public QObject {
 
     bool Modified() const;
     const QString& FilePath() const { return path_; }
-    // Looks at the board now (after a gesture or key); emits Edited when it changed.
-    void Look();
+    // Looks at the board now (after a gesture or key): a change is one step of the history.
+    // While the pointer is held it waits for the release, unless told the gesture was ended.
+    void Look(bool evenMidGesture = false);
     const BoardDocument& Current() const { return current_; }
     // Where recovery copies are kept.
     static QString RecoveryFolder();
 
+    // Puts the board to the step done or undone (the undo history's commands call it).
+    void ApplyStep(const BoardStep& step, bool forward);
+
   signals:
-    // One edit: the board before and after it.
-    void Edited(const BoardDocument& before, const BoardDocument& after);
-    // The board was replaced (new, opened, restored): no edit to undo across it.
-    void Replaced();
+    // An undo or redo was done: what, for those who listen rather than look.
+    void StepApplied(const QString& what);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,9 +106,12 @@ class FileSession final : public QObject {
     QAction* saveAs_;
     QMenu* examples_;
     QString path_;
-    BoardDocument saved_;    // as last opened or saved
+    QAction* undo_;
+    QAction* redo_;
+    QUndoStack history_;
     BoardDocument current_;  // as last looked at
     bool lookPending_ = false;
+    bool lookAfterArrow_ = false;  // the pending look follows an arrow key
     QString recoveryPath_;
     std::unique_ptr<QLockFile> recoveryLock_;
     qint64 lastRecoveryWrite_ = 0;

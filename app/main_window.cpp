@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QToolButton>
 
 #include "app/circuit_window.h"
 #include "app/commands.h"
@@ -37,7 +40,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(quit_, &QAction::triggered, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(files_->Undo());
+    edit->addAction(files_->Redo());
+    edit->addSeparator();
     edit->addAction(commands.DeletePart());
+    // Undo and Redo as buttons too, beside the menus, where a learner sees them.
+    auto* buttons = new QWidget(menuBar());
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(0, 0, 4, 0);
+    row->setSpacing(2);
+    for (QAction* a : {files_->Undo(), files_->Redo()}) {
+        auto* button = new QToolButton(buttons);
+        button->setDefaultAction(a);
+        button->setAutoRaise(true);
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        row->addWidget(button);
+    }
+    menuBar()->setCornerWidget(buttons, Qt::TopRightCorner);
+    // Those who listen hear what an undo or redo did.
+    connect(files_, &FileSession::StepApplied, this, [this](const QString& what) {
+        setAccessibleDescription(what);
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent alert(this, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     fullScreen_ = view->addAction(tr("&Full Screen"));

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "analysis/solver.h"
+#include "app/file_session.h"
 #include "app/keyboard_editing.h"
 #include "geometry/terminal_position.h"
 
@@ -61,8 +62,11 @@ QPoint GestureSoak::RandomPoint() {
         case 2:  // on the strip or a tool button
             return QPoint(static_cast<int>(rng_() % static_cast<unsigned>(W + 1)),
                           H - 20 + jitter(20));
-        case 3:  // outside the window
-            return QPoint(jitter(W + 200), jitter(H + 200));
+        case 3: {  // outside the window (above the menus, in the main window)
+            QPoint p(jitter(W + 200), jitter(H + 200));
+            if (d_.main() && p.y() < 0) p.ry() -= d_.window().y();
+            return p;
+        }
         default:
             break;
     }
@@ -81,6 +85,14 @@ void GestureSoak::Step() {
         return b;
     };
     std::ostringstream what;
+    if (d_.main() && rng_() % 100 < 6) {
+        // In the main window: Undo or Redo, as its buttons and keys do.
+        const bool redo = rng_() % 3 == 0;
+        FileSession& files = d_.main()->Files();
+        (redo ? files.Redo() : files.Undo())->trigger();
+        last_ = redo ? "redo" : "undo";
+        return;
+    }
     const unsigned r = rng_() % 100;
     // A lost release shows with the window's next mouse event, or when the window goes away.
     const bool tellsTheWindow = (r >= 16 && r < 38) || r >= 40;
@@ -93,7 +105,7 @@ void GestureSoak::Step() {
         what << "tool " << t;
     } else if (r < 4) {
         const int w = 150 + static_cast<int>(rng_() % 700), h = 60 + static_cast<int>(rng_() % 700);
-        d_.window().resize(w, h);
+        d_.Resize(w, h);
         what << "resize " << w << "x" << h;
     } else if (r < 16) {
         // The keys that edit, on whatever has the focus; Tab and the tool keys at any moment.
@@ -123,13 +135,13 @@ void GestureSoak::Step() {
     } else if (r < 38) {
         // The desktop takes the window away mid-gesture and gives it back.
         if (rng_() % 2) {
-            d_.window().hide();
-            d_.window().show();
+            d_.top().hide();
+            d_.top().show();
             what << "hide and show";
         } else {
             QEvent off(QEvent::WindowDeactivate), on(QEvent::WindowActivate);
-            QApplication::sendEvent(&d_.window(), &off);
-            QApplication::sendEvent(&d_.window(), &on);
+            QApplication::sendEvent(&d_.top(), &off);
+            QApplication::sendEvent(&d_.top(), &on);
             what << "deactivate and activate";
         }
     } else if (r < 39 && held_ != Qt::NoButton) {
@@ -180,7 +192,7 @@ std::string GestureSoak::CheckStillEdits() {
     LetGo();
     Circuit& w = d_.window();
     // Taller than any resize made it, so no part placed before lies over the palette strip.
-    w.resize(900, 900);
+    d_.Resize(900, 900);
     w.LinePic_Click();
     std::ostringstream bad;
     const int i = d_.Place(Kind::Cell, 300, 150);

@@ -7,15 +7,29 @@
 
 namespace cw::test {
 
-WindowDriver::WindowDriver() : window_(std::make_unique<Circuit>()) {
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("window not exposed");
+WindowDriver::WindowDriver(bool inMainWindow) {
+    if (inMainWindow) {
+        main_ = std::make_unique<MainWindow>();
+        window_ = &main_->CircuitWindow();
+        top_ = main_.get();
+    } else {
+        owned_ = std::make_unique<Circuit>();
+        window_ = owned_.get();
+        top_ = window_;
+    }
+    top_->show();
+    if (!QTest::qWaitForWindowExposed(top_)) qWarning("window not exposed");
     // Active, as a learner's window is: the commands' keys work only in the active window.
-    window_->activateWindow();
-    if (!QTest::qWaitForWindowActive(window_.get())) qWarning("window not active");
+    top_->activateWindow();
+    if (!QTest::qWaitForWindowActive(top_)) qWarning("window not active");
 }
 
 WindowDriver::~WindowDriver() = default;
+
+void WindowDriver::Resize(int w, int h) {
+    top_->resize(top_->size() + QSize(w, h) - window_->size());
+    QApplication::sendPostedEvents();  // the main window's layout gives the circuit its size
+}
 
 namespace {
 void Send(QWindow* w, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons held) {
@@ -26,27 +40,29 @@ void Send(QWindow* w, QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseB
 }
 }  // namespace
 
+// Points are the circuit window's; the events go to the native window that holds it.
 void WindowDriver::Press(QPoint p, Qt::MouseButton b) {
     held_ |= b;
-    Send(window_->windowHandle(), QEvent::MouseButtonPress, p, b, held_);
+    Send(top_->windowHandle(), QEvent::MouseButtonPress, window_->mapTo(top_, p), b, held_);
 }
 
 void WindowDriver::MoveTo(QPoint p) {
-    Send(window_->windowHandle(), QEvent::MouseMove, p, Qt::NoButton, held_);
+    Send(top_->windowHandle(), QEvent::MouseMove, window_->mapTo(top_, p), Qt::NoButton, held_);
 }
 
 void WindowDriver::Release(QPoint p, Qt::MouseButton b) {
     held_ &= ~b;
-    Send(window_->windowHandle(), QEvent::MouseButtonRelease, p, b, held_);
+    Send(top_->windowHandle(), QEvent::MouseButtonRelease, window_->mapTo(top_, p), b, held_);
 }
 
 void WindowDriver::DoubleClickEvent(QPoint p, Qt::MouseButton b) {
-    Send(window_->windowHandle(), QEvent::MouseButtonDblClick, p, b, held_);
+    Send(top_->windowHandle(), QEvent::MouseButtonDblClick, window_->mapTo(top_, p), b, held_);
 }
 
 void WindowDriver::Wheel(QPoint p, int degrees) {
-    QWindow* w = window_->windowHandle();
-    QWheelEvent e(QPointF(p), w->mapToGlobal(QPointF(p)), QPoint(), QPoint(0, degrees * 8), held_,
+    QWindow* w = top_->windowHandle();
+    const QPointF at(window_->mapTo(top_, p));
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
 }
@@ -64,7 +80,7 @@ void WindowDriver::Click(QPoint p, Qt::MouseButton b) {
 
 void WindowDriver::Key(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* to = window_->focusWidget();
-    QTest::keyClick(to ? to : window_.get(), static_cast<Qt::Key>(key), modifiers);
+    QTest::keyClick(to ? to : window_, static_cast<Qt::Key>(key), modifiers);
 }
 
 QPoint WindowDriver::SlotCentre(int slot) {

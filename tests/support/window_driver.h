@@ -6,15 +6,22 @@
 #include <memory>
 
 #include "app/circuit_window.h"
+#include "app/main_window.h"
 
 namespace cw::test {
 
 class WindowDriver {
   public:
-    WindowDriver();
+    // The circuit window alone, or inside the program's main window (menus, files, undo).
+    explicit WindowDriver(bool inMainWindow = false);
     ~WindowDriver();
 
     Circuit& window() { return *window_; }
+    MainWindow* main() { return main_.get(); }
+    // The top-level window: the circuit window itself, or the main window around it.
+    QWidget& top() { return *top_; }
+    // Makes the circuit window w x h (the main window around it grows or shrinks with it).
+    void Resize(int w, int h);
     Board& board() { return window_->Model(); }
 
     void Press(QPoint p, Qt::MouseButton b = Qt::LeftButton);
@@ -41,7 +48,10 @@ class WindowDriver {
     QRgb PixelAt(QPoint p);
 
   private:
-    std::unique_ptr<Circuit> window_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<Circuit> owned_;
+    Circuit* window_;
+    QWidget* top_;
     Qt::MouseButtons held_;
 };
 
