@@ -163,7 +163,16 @@ void Circuit::Apply(const BoardDocument& d) {
     board_.WireTable.assign(1, WireRow{});
     board_.WireTable.insert(board_.WireTable.end(), d.wires.begin(), d.wires.end());
     if (glasso_->Strokes() != d.notes) glasso_->SetStrokes(d.notes);
-    SolveAndRepaint(board_, *this);
+    // Solved again; only the bulbs whose glass changes are painted anew.
+    const std::vector<int16_t> before = board_.ValueTable;
+    CircuitSolving();
+    const SolveResult solved = SolveCircuit(board_);
+    for (int i = 1; i <= board_.PlacedCount(Kind::Light); ++i) {
+        const auto k = static_cast<size_t>(std::max(0, board_.At(Kind::Light, i).Tag));
+        if (k > 0 && (k >= before.size() || before[k] != board_.ValueTable[k]))
+            RefreshElement(Kind::Light, i);
+    }
+    CircuitSolved(solved.bulbs);
     RefreshBoard();
     UpdateFocusMarker();
 }

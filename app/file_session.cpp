@@ -66,6 +66,8 @@ class StepCommand final : public QUndoCommand {
         done_ = true;
     }
 
+    size_t Bytes() const { return sizeof(*this) + step_.Bytes(); }
+
   private:
     FileSession& session_;
     BoardStep step_;
@@ -240,6 +242,14 @@ void FileSession::ApplyStep(const BoardStep& step, bool forward) {
     current_ = circuit_.Document();
     UpdateTitle();
     KeepRecovery();
+}
+
+size_t FileSession::HistoryBytes() const {
+    size_t bytes = 0;
+    for (int i = 0; i < history_.count(); ++i) {
+        bytes += static_cast<const StepCommand*>(history_.command(i))->Bytes();
+    }
+    return bytes;
 }
 
 bool FileSession::Modified() const {

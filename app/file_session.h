@@ -50,6 +50,8 @@ class FileSession final : public QObject {
     QAction* Undo() const { return undo_; }
     QAction* Redo() const { return redo_; }
     QUndoStack& History() { return history_; }
+    // The memory the history's steps hold.
+    size_t HistoryBytes() const;
     // The ready-made circuits, each opening as a new, unnamed board.
     QMenu* Examples() const { return examples_; }
     FileQuestions& Questions() { return questions_; }

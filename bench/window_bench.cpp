@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <random>
 
+#include "app/file_session.h"
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "files/board_file.h"
@@ -25,9 +26,9 @@ using cw::test::WindowDriver;
 // A 1280 x 960 window with n components on a grid (overlapping once the board is full) and
 // 2n wires, each from a random terminal to one of a component nearby on the grid, as a learner
 // wires neighbours; solved and painted.
-std::unique_ptr<WindowDriver> BoardOf(int n) {
-    auto d = std::make_unique<WindowDriver>();
-    d->window().resize(1280, 960);
+std::unique_ptr<WindowDriver> BoardOf(int n, bool inMainWindow = false) {
+    auto d = std::make_unique<WindowDriver>(inMainWindow);
+    d->Resize(1280, 960);
     const int columns = 12, rows = 8;
     for (int i = 0; i < n; ++i) {
         const int cell = i % (columns * rows), layer = i / (columns * rows);
@@ -102,6 +103,43 @@ void OpenIntoWindow(benchmark::State& state) {
     }
     state.counters["components"] = d->board().LastValue();
     state.counters["wires"] = d->board().LastWire();
+}
+
+// One undo and one redo of a wire's deletion, each solved and painted; and the memory the
+// history holds after 1,000 steps (switches clicked, wires deleted and parts moved in turn).
+void UndoRedo(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)), true);
+    FileSession& files = d->main()->Files();
+    files.Look();
+    Board& b = d->board();
+    std::mt19937 rng(3);
+    const size_t bytesBefore = files.HistoryBytes();
+    for (int step = 0; step < 1000; ++step) {
+        if (step % 3 == 0) {
+            b.WireTable.pop_back();
+        } else if (step % 3 == 1) {
+            const int i = 1 + static_cast<int>(rng() % b.PlacedCount(Kind::Swit));
+            const int k = b.At(Kind::Swit, i).Tag;
+            b.ValueTable[static_cast<size_t>(k)] ^= 1;
+        } else {
+            const int i = 1 + static_cast<int>(rng() % b.PlacedCount(Kind::Cell));
+            d->window().MoveElement(Kind::Cell, i, b.At(Kind::Cell, i).Left + 1,
+                                    b.At(Kind::Cell, i).Top, kBoardSize, kBoardSize);
+        }
+        files.Look();
+    }
+    state.counters["history_steps"] = files.History().count();
+    state.counters["history_KiB"] =
+        static_cast<double>(files.HistoryBytes() - bytesBefore) / 1024.0;
+    for (auto _ : state) {
+        files.Undo()->trigger();
+        QCoreApplication::processEvents();
+        files.Redo()->trigger();
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(2 * state.iterations());  // time per item: one undo or redo
+    state.counters["components"] = b.LastValue();
+    state.counters["wires"] = b.LastWire();
 }
 
 void DragStep(benchmark::State& state) {
@@ -184,6 +222,7 @@ BENCHMARK(OpenIntoWindow)
     ->Arg(50)
     ->Arg(500)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(UndoRedo)->Name("File/UndoThenRedo")->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(DragStep)
     ->Name("Window/DragStep")
     ->Arg(50)
