@@ -414,6 +414,14 @@ void FileSession::DropRecovery() {
 
 void FileSession::OfferRecovery() {
     QDir folder(RecoveryFolder());
+    // The locks of runs that ended without a copy to offer go.
+    for (const QFileInfo& stale : folder.entryInfoList({QStringLiteral("recovery-*.lock")})) {
+        const QString copy = stale.absolutePath() + QLatin1Char('/') + stale.completeBaseName() +
+                             QStringLiteral(".") + kFileSuffix;
+        if (QFile::exists(copy)) continue;
+        QLockFile lock(stale.absoluteFilePath());
+        if (lock.tryLock(0)) lock.unlock();
+    }
     const QFileInfoList copies = folder.entryInfoList({QStringLiteral("recovery-*.") + kFileSuffix},
                                                       QDir::Files, QDir::Time);
     for (const QFileInfo& copy : copies) {

@@ -86,6 +86,13 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                      tr("Before New, Open or closing would lose changes, you are asked whether "
                         "to save them. If the program stops without closing, the next start "
                         "offers the unsaved changes back."));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(tr("Edit ▸ Undo (%1) takes back the last change: a part placed, moved or "
+                        "deleted, a wire, a switch or resistor clicked, a note written or rubbed "
+                        "out; Edit ▸ Redo (%2) makes it again. The two arrows at the right of the "
+                        "menu bar do the same and say which change they mean.")
+                         .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
+                              QKeySequence(QKeySequence::Redo).toString(QKeySequence::NativeText)));
     html += QStringLiteral("<h2><a name='keys'></a>%1</h2>").arg(tr("Keyboard"));
     KeyRows keys = {
         {tr("Tab, Shift+Tab"), tr("move between the parts in the strip, the tools, the parts on "

@@ -257,6 +257,73 @@
     </message>
 </context>
 <context>
+    <name>cw::BoardStep</name>
+    <message>
+        <source>Cell</source>
+        <translation>Zelle</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Schalter</translation>
+    </message>
+    <message>
+        <source>Resistor</source>
+        <translation>Widerstand</translation>
+    </message>
+    <message>
+        <source>Bulb</source>
+        <translation>Lampe</translation>
+    </message>
+    <message>
+        <source>Place %1 %2</source>
+        <translation>%1 %2 einsetzen</translation>
+    </message>
+    <message>
+        <source>Delete %1 %2</source>
+        <translation>%1 %2 löschen</translation>
+    </message>
+    <message>
+        <source>Close %1 %2</source>
+        <translation>%1 %2 schließen</translation>
+    </message>
+    <message>
+        <source>Open %1 %2</source>
+        <translation>%1 %2 öffnen</translation>
+    </message>
+    <message>
+        <source>Step %1 %2</source>
+        <translation>%1 %2 umstellen</translation>
+    </message>
+    <message>
+        <source>Move %1 %2</source>
+        <translation>%1 %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Edit Parts</source>
+        <translation>Bauteile ändern</translation>
+    </message>
+    <message>
+        <source>Add Wire</source>
+        <translation>Leitung legen</translation>
+    </message>
+    <message>
+        <source>Delete Wire</source>
+        <translation>Leitung löschen</translation>
+    </message>
+    <message>
+        <source>Write Note</source>
+        <translation>Notiz schreiben</translation>
+    </message>
+    <message>
+        <source>Erase Note</source>
+        <translation>Notiz radieren</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Änderung</translation>
+    </message>
+</context>
+<context>
     <name>cw::Circuit</name>
     <message>
         <source>Circuit Workbench</source>
@@ -432,6 +499,38 @@
         <source>Circuits (*.%1)</source>
         <translation>Schaltungen (*.%1)</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Die letzte Änderung zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Die zurückgenommene Änderung wieder ausführen</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>
@@ -570,6 +669,10 @@
     <message>
         <source>Before New, Open or closing would lose changes, you are asked whether to save them. If the program stops without closing, the next start offers the unsaved changes back.</source>
         <translation>Bevor Neu, Öffnen oder Schließen Änderungen verlieren würde, werden Sie gefragt, ob sie gespeichert werden sollen. Endet das Programm, ohne geschlossen zu werden, bietet der nächste Start die ungespeicherten Änderungen wieder an.</translation>
+    </message>
+    <message>
+        <source>Edit ▸ Undo (%1) takes back the last change: a part placed, moved or deleted, a wire, a switch or resistor clicked, a note written or rubbed out; Edit ▸ Redo (%2) makes it again. The two arrows at the right of the menu bar do the same and say which change they mean.</source>
+        <translation>Bearbeiten ▸ Rückgängig (%1) nimmt die letzte Änderung zurück: ein eingesetztes, verschobenes oder gelöschtes Bauteil, eine Leitung, einen angeklickten Schalter oder Widerstand, eine geschriebene oder wegradierte Notiz; Bearbeiten ▸ Wiederholen (%2) führt sie wieder aus. Die beiden Pfeile rechts in der Menüleiste tun dasselbe und nennen die Änderung.</translation>
     </message>
 </context>
 <context>

@@ -257,6 +257,73 @@
     </message>
 </context>
 <context>
+    <name>cw::BoardStep</name>
+    <message>
+        <source>Cell</source>
+        <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Switch</source>
+        <translation>Interruptor</translation>
+    </message>
+    <message>
+        <source>Resistor</source>
+        <translation>Resistencia</translation>
+    </message>
+    <message>
+        <source>Bulb</source>
+        <translation>Bombilla</translation>
+    </message>
+    <message>
+        <source>Place %1 %2</source>
+        <translation>Colocar %1 %2</translation>
+    </message>
+    <message>
+        <source>Delete %1 %2</source>
+        <translation>Eliminar %1 %2</translation>
+    </message>
+    <message>
+        <source>Close %1 %2</source>
+        <translation>Cerrar %1 %2</translation>
+    </message>
+    <message>
+        <source>Open %1 %2</source>
+        <translation>Abrir %1 %2</translation>
+    </message>
+    <message>
+        <source>Step %1 %2</source>
+        <translation>Cambiar %1 %2</translation>
+    </message>
+    <message>
+        <source>Move %1 %2</source>
+        <translation>Mover %1 %2</translation>
+    </message>
+    <message>
+        <source>Edit Parts</source>
+        <translation>Cambiar componentes</translation>
+    </message>
+    <message>
+        <source>Add Wire</source>
+        <translation>Añadir cable</translation>
+    </message>
+    <message>
+        <source>Delete Wire</source>
+        <translation>Eliminar cable</translation>
+    </message>
+    <message>
+        <source>Write Note</source>
+        <translation>Escribir nota</translation>
+    </message>
+    <message>
+        <source>Erase Note</source>
+        <translation>Borrar nota</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Cambio</translation>
+    </message>
+</context>
+<context>
     <name>cw::Circuit</name>
     <message>
         <source>Circuit Workbench</source>
@@ -432,6 +499,38 @@
         <source>Circuits (*.%1)</source>
         <translation>Circuitos (*.%1)</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation>Deshacer el último cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Volver a hacer el cambio deshecho</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>
@@ -570,6 +669,10 @@
     <message>
         <source>Before New, Open or closing would lose changes, you are asked whether to save them. If the program stops without closing, the next start offers the unsaved changes back.</source>
         <translation>Antes de que Nuevo, Abrir o cerrar pierdan cambios, se te pregunta si quieres guardarlos. Si el programa se detiene sin cerrarse, el siguiente inicio ofrece recuperar los cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Edit ▸ Undo (%1) takes back the last change: a part placed, moved or deleted, a wire, a switch or resistor clicked, a note written or rubbed out; Edit ▸ Redo (%2) makes it again. The two arrows at the right of the menu bar do the same and say which change they mean.</source>
+        <translation>Editar ▸ Deshacer (%1) deshace el último cambio: un componente colocado, movido o eliminado, un cable, un interruptor o una resistencia pulsados, una nota escrita o borrada; Editar ▸ Rehacer (%2) lo vuelve a hacer. Las dos flechas a la derecha de la barra de menús hacen lo mismo y dicen a qué cambio se refieren.</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,6 @@
 set -euo pipefail
 
 source "$(dirname "$0")/session_lib.sh"
-# Recovery copies of this session only.
-XDG_DATA_HOME=$(mktemp -d)
-export XDG_DATA_HOME
 rm -f "${2:-/nonexistent}"/*.cwb  # files of an earlier run would make the dialog ask
 start_session "$@"
 expect_glass() { expect_pixel "$1" 315 125 "$2"; }

@@ -24,6 +24,14 @@ session_cleanup() {
     wait 2>/dev/null || true
 }
 
+# Each session keeps its recovery copies to itself, so no earlier run's copy asks to be
+# restored at start.
+if [ -z "${XDG_DATA_HOME:-}" ] || [ -z "${CW_SESSION_DATA:-}" ]; then
+    XDG_DATA_HOME=$(mktemp -d)
+    CW_SESSION_DATA=1
+    export XDG_DATA_HOME CW_SESSION_DATA
+fi
+
 start_display() {  # sets DISPLAY to a fresh Xvfb on a display number no one else holds
     local fifo n
     fifo=$(mktemp -u)

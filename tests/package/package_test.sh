@@ -89,7 +89,8 @@ Xvfb "$display" -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-QT_QPA_PLATFORM=xcb "$root/usr/bin/circuit-workbench" >"$work/app.log" 2>&1 &
+XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb "$root/usr/bin/circuit-workbench" \
+    >"$work/app.log" 2>&1 &
 app=$!
 window=
 for _ in $(seq 300); do
