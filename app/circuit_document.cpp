@@ -101,10 +101,6 @@ void Circuit::Restore(const BoardDocument& d) {
     UpdateFocusMarker();
 }
 
-}  // namespace cw
-
-namespace cw {
-
 void Circuit::Apply(const BoardDocument& d) {
     if (board_.MouseMode != kMouseIdle) EndRunningGesture();
     platform_.ReleaseCapture();

@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QMenu>
-#include <QScreen>
+#include <QMimeData>
 #include <QSaveFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "app/file_session.h"
 #include "app/focus_marker.h"
@@ -188,6 +192,25 @@ TEST(FileSession, AFileThatCannotBeUsedChangesNothing) {
     EXPECT_TRUE(s.problems[0].contains("empty"));
     EXPECT_FALSE(s.main.Files().OpenFile(s.dir.filePath("missing.cwb")));
     EXPECT_EQ(s.problems.size(), 5);
+}
+
+TEST(FileSession, AFileDroppedOnTheWindowOpens) {
+    Session s;
+    s.BuildLitLoop();
+    s.savePath = s.dir.filePath("dropped.cwb");
+    ASSERT_TRUE(s.main.Files().SaveBoard());
+    s.main.Files().NewBoard();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(s.savePath)});
+    const QPoint at(100, 100);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&s.main, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&s.main, &drop);
+    QApplication::processEvents();
+    EXPECT_EQ(s.w().Model().ValueTable[2], 13);
+    EXPECT_EQ(s.main.Files().FilePath(), QFileInfo(s.savePath).absoluteFilePath());
 }
 
 TEST(FileSession, AFailedSaveSaysSoAndKeepsTheChangedMark) {
