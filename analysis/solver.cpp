@@ -16,6 +16,7 @@
 #include "analysis/blocks.h"
 #include "analysis/exact_currents.h"
 #include "analysis/series_parallel.h"
+#include "analysis/wire_currents.h"
 #include "model/board.h"
 #include "model/numeric.h"
 #include "model/part_values.h"
@@ -599,6 +600,91 @@ class ClosedSwitches {
     std::optional<Structure> structure_;
 };
 
+// The readings of every part and the currents in the wires, from the solved potentials. Nodes
+// the solve left out (dead ends, pieces without a cell) carry no current, so their potentials
+// follow from a solved neighbour through each part that joins them: equal across a resistor or
+// bulb, a cell's voltage across a cell; a piece reached from nowhere starts at 0.
+void StoreReadings(const Board& board, Solution& s, CircuitReadings& result) {
+    const std::vector<Part>& parts = s.net.parts;
+    std::vector<long double> v = s.potentials.volts;
+    std::vector<bool> known(static_cast<size_t>(s.nodeCount), false);
+    std::vector<std::vector<int>> partsAt(static_cast<size_t>(s.nodeCount));
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Part& p = parts[i];
+        if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+        if (!p.Shorted()) {
+            partsAt[p.terminal[0]].push_back(static_cast<int>(i));
+            partsAt[p.terminal[1]].push_back(static_cast<int>(i));
+        }
+    }
+    std::vector<int> queue;
+    auto spread = [&] {
+        while (!queue.empty()) {
+            const int n = queue.back();
+            queue.pop_back();
+            for (int i : partsAt[n]) {
+                const Part& p = parts[static_cast<size_t>(i)];
+                const int other = p.terminal[0] == n ? p.terminal[1] : p.terminal[0];
+                if (known[other]) continue;
+                const long double rise = p.terminal[0] == n ? -p.Emf() : p.Emf();
+                v[other] = v[n] + rise;
+                known[other] = true;
+                queue.push_back(other);
+            }
+        }
+    };
+    for (int n = 0; n < s.nodeCount; ++n) {
+        if (known[n]) queue.push_back(n);
+    }
+    spread();
+    for (int n = 0; n < s.nodeCount; ++n) {
+        if (known[n] || partsAt[n].empty()) continue;
+        v[n] = 0;
+        known[n] = true;
+        queue.push_back(n);
+        spread();
+    }
+
+    result.parts.assign(static_cast<size_t>(board.LastValue()) + 1, PartReading{});
+    std::vector<double> outflow(static_cast<size_t>(s.net.pointCount), 0.0);
+    for (const Part& p : parts) {
+        PartReading& r = result.parts[static_cast<size_t>(p.number)];
+        r.volts = static_cast<double>(v[p.terminal[0]] - v[p.terminal[1]]);
+        if (!p.Carries()) continue;
+        r.amps = static_cast<double>((v[p.terminal[0]] - v[p.terminal[1]] - p.Emf()) / p.ohms);
+        outflow[static_cast<size_t>(FirstTerminal(p.number) - 1)] += r.amps;
+        outflow[static_cast<size_t>(SecondTerminal(p.number) - 1)] -= r.amps;
+    }
+    std::vector<std::array<int, 2>> edges;
+    edges.reserve(s.net.joins.size());
+    for (const Join& j : s.net.joins) edges.push_back({j.point[0], j.point[1]});
+    const std::vector<double> amps = LeastEnergyFlow(s.net.pointCount, edges, outflow);
+    result.wireAmps.assign(static_cast<size_t>(board.LastWire()) + 1, 0.0);
+    for (int l = 1; l <= board.LastWire(); ++l)
+        result.wireAmps[l] = amps[static_cast<size_t>(l - 1)];
+
+    // Switches: closed, a join of their own; open, the voltage of the gap. A resistor of 0 ohms
+    // is a join too, after the switches, as the net list made them.
+    auto nodeOf = [&s](int point) {
+        return s.joined.nodeOfRoot[static_cast<size_t>(s.joined.points.Find(point))];
+    };
+    size_t join = static_cast<size_t>(board.LastWire());
+    for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
+        const int k = board.At(Kind::Swit, l).Tag;
+        PartReading& r = result.parts[static_cast<size_t>(k)];
+        if (board.ValueOf(k) == kSwitchClosed) {
+            r.amps = amps[join++];
+            continue;
+        }
+        const int a = nodeOf(FirstTerminal(k) - 1), b = nodeOf(SecondTerminal(k) - 1);
+        if (a >= 0 && b >= 0 && known[a] && known[b]) r.volts = static_cast<double>(v[a] - v[b]);
+    }
+    for (int l = 1; l <= board.PlacedCount(Kind::Resi); ++l) {
+        const int k = board.At(Kind::Resi, l).Tag;
+        if (board.ValueOf(k) == 0) result.parts[static_cast<size_t>(k)].amps = amps[join++];
+    }
+}
+
 int16_t Shown(int64_t floor) {
     return Saturate16(static_cast<double>(floor < 0 ? -floor : floor));
 }
@@ -647,6 +733,14 @@ SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
     }
     RepaintBulbs(board, refreshBulb);
     return result;
+}
+
+CircuitReadings ReadCircuit(const Board& board) {
+    CircuitReadings readings;
+    if (!ReadNumbers(board).sound) return readings;
+    std::optional<Solution> s = Solve(board);
+    if (s) StoreReadings(board, *s, readings);
+    return readings;
 }
 
 }  // namespace cw

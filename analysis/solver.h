@@ -42,6 +42,13 @@ enum class BulbState : uint8_t {
     Unsolved,          // the board cannot be solved (see SolveCircuit)
 };
 
+// A part's current, from its first terminal to its second through it, and the potential of its
+// first terminal less that of its second. A cell delivering current has a negative current.
+struct PartReading {
+    double amps = 0;
+    double volts = 0;
+};
+
 struct SolveResult {
     // The state of every placed bulb, indexed like the bulb array (entry 0 unused); a bulb is
     // Lit exactly when its stored value is above 0.
@@ -52,10 +59,22 @@ struct SolveResult {
     int unsettled = 0;
 };
 
+// Every component's reading, by number (entry 0 unused), and every wire's current from its first
+// end to its second, by row (entry 0 unused): the least-energy sharing where wires form loops
+// (analysis/wire_currents.h). Both empty when the board cannot be solved.
+struct CircuitReadings {
+    std::vector<PartReading> parts;
+    std::vector<double> wireAmps;
+};
+
 // Solves the board. Nothing is stored when no bulb was ever placed. Every bulb is left at 0 (and
 // Unsolved) when the board cannot be solved: a Tag that is not a placed number (outside
 // 1..16383 or beyond ValueTable, or carried twice), a resistor entry below 0, or more rows or
 // unknowns than the 16-bit working tables hold. A result beyond 16 bits saturates at 32767.
 SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb = {});
+
+// The board's readings, from a solve of its own (nothing stored): for what a learner reads of
+// the parts and sees flowing in the wires.
+CircuitReadings ReadCircuit(const Board& board);
 
 }  // namespace cw

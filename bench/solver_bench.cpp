@@ -21,6 +21,15 @@ void SolveBoard(benchmark::State& state) {
     state.counters["wires"] = static_cast<double>(b.LastWire());
 }
 
+// Every part's reading and every wire's current, as the tooltips and the current's view ask.
+template <Board (*Make)(int)>
+void ReadBoard(benchmark::State& state) {
+    const Board b = Make(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(ReadCircuit(b).wireAmps.data());
+    state.counters["components"] = static_cast<double>(b.LastValue());
+    state.counters["wires"] = static_cast<double>(b.LastWire());
+}
+
 Board Mesh(int n) {
     return RandomMesh(n);
 }
@@ -34,6 +43,8 @@ BENCHMARK(SolveBoard<SeriesChain>)->Name("Solve/SeriesChain")->Arg(50)->Arg(500)
 BENCHMARK(SolveBoard<Ladder>)->Name("Solve/Ladder")->Arg(50)->Arg(500)->Arg(14000);
 BENCHMARK(SolveBoard<Mesh>)->Name("Solve/RandomMesh")->Arg(50)->Arg(500)->Arg(10000);
 BENCHMARK(SolveBoard<HalfNodes>)->Name("Solve/HalfNodeMesh")->Arg(50)->Arg(500)->Arg(10000);
+
+BENCHMARK(ReadBoard<Mesh>)->Name("Readings/RandomMesh")->Arg(500)->Arg(10000);
 
 }  // namespace
 }  // namespace cw::bench

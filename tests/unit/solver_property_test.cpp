@@ -12,6 +12,7 @@
 #include <string>
 
 #include "analysis/solver.h"
+#include "model/part_values.h"
 #include "support/board_builder.h"
 
 namespace cw {
@@ -380,6 +381,71 @@ TEST(SolverProperty, AdversarialBoardsNearWholeHundredths) {
         near += ExactBulbValues<BigWhole>(b).at(bulb).value == 5;
     }
     EXPECT_EQ(near, 22);  // every one just under 6: a whole-number guard would show 6
+}
+
+// What flows out of every point by the wires and the parts (closed switches and resistors of
+// 0 ohms carry their own reading), less what flows in: Kirchhoff's current law makes it 0.
+double WorstImbalance(const Board& b, const CircuitReadings& r) {
+    std::map<int, double> out;
+    double largest = 1;
+    for (int l = 1; l <= b.LastWire(); ++l) {
+        out[b.WireTable[l].end[0]] += r.wireAmps[l];
+        out[b.WireTable[l].end[1]] -= r.wireAmps[l];
+        largest = std::max(largest, std::fabs(r.wireAmps[l]));
+    }
+    for (Kind kind : kKinds) {
+        for (int l = 1; l <= b.PlacedCount(kind); ++l) {
+            const int k = b.At(kind, l).Tag;
+            const double amps = r.parts[static_cast<size_t>(k)].amps;
+            out[T1(k)] += amps;
+            out[T2(k)] -= amps;
+            largest = std::max(largest, std::fabs(amps));
+        }
+    }
+    double worst = 0;
+    for (const auto& [point, sum] : out) worst = std::max(worst, std::fabs(sum) / largest);
+    return worst;
+}
+
+TEST(Readings, KirchhoffsCurrentLawHoldsAtEveryPoint) {
+    std::mt19937 rng(7);
+    for (int round = 0; round < 10000; ++round) {
+        Board b = RandomBoard(rng);
+        const CircuitReadings r = ReadCircuit(b);
+        if (r.parts.empty()) continue;  // a board that cannot be solved has no readings
+        ASSERT_LT(WorstImbalance(b, r), 1e-9) << "board " << round << "\n" << Describe(b);
+    }
+}
+
+TEST(Readings, KnownCircuitParallelWiresAndDeadEnds) {
+    Board b = EmptyBoard();
+    const int cell = AddPart(b, Kind::Cell), bulb = AddPart(b, Kind::Light);
+    const int16_t j = AddJunctionRow(b, 5, 5), dead = AddJunctionRow(b, 9, 9);
+    AddWireRow(b, T1(cell), T1(bulb));
+    AddWireRow(b, T2(bulb), j);  // two wires side by side to the junction
+    AddWireRow(b, T2(bulb), j);
+    AddWireRow(b, j, T2(cell));
+    AddWireRow(b, j, dead);  // leads nowhere
+    const CircuitReadings r = ReadCircuit(b);
+    const double amps = 1.5 / 11;
+    EXPECT_NEAR(r.parts[bulb].amps, amps, 1e-12);  // shown 0.13 A
+    EXPECT_NEAR(r.parts[bulb].volts, 10 * amps, 1e-12);
+    EXPECT_NEAR(r.parts[cell].amps, -amps, 1e-12);        // delivering
+    EXPECT_NEAR(r.parts[cell].volts, 1.5 - amps, 1e-12);  // 1.36 V across its terminals
+    EXPECT_NEAR(r.wireAmps[1], amps, 1e-12);              // out of the cell's positive terminal
+    EXPECT_NEAR(r.wireAmps[2], amps / 2, 1e-12);
+    EXPECT_NEAR(r.wireAmps[3], amps / 2, 1e-12);
+    EXPECT_NEAR(r.wireAmps[5], 0, 1e-15);
+    // An open switch in the loop: no current, the cell's whole voltage across the gap.
+    Board open = EmptyBoard();
+    const int c = AddPart(open, Kind::Cell), s = AddPart(open, Kind::Swit, 0, 0, kSwitchOpen),
+              l = AddPart(open, Kind::Light);
+    AddWireRow(open, T1(c), T1(s));
+    AddWireRow(open, T2(s), T1(l));
+    AddWireRow(open, T2(l), T2(c));
+    const CircuitReadings o = ReadCircuit(open);
+    EXPECT_EQ(o.parts[l].amps, 0);
+    EXPECT_NEAR(std::fabs(o.parts[s].volts), 1.5, 1e-12);
 }
 
 }  // namespace
