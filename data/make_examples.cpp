@@ -74,6 +74,16 @@ class Maker {
     std::map<std::pair<int, int>, int> junctions;
 };
 
+// A cell and two bulbs in series down the left of the board.
+void SeriesLoop(Maker& m) {
+    const int c = m.Part(Kind::Cell, 70, 20), a = m.Part(Kind::Light, 70, 150),
+              b = m.Part(Kind::Light, 70, 300);
+    m.Path({Maker::Plus(c), m.At(40, 65), m.At(40, 225), Maker::Plus(a)});
+    m.Path({Maker::Minus(a), m.At(200, 225), m.At(200, 375), Maker::Minus(b)});
+    m.Path({Maker::Plus(b), m.At(20, 375), m.At(20, 420), m.At(230, 420), m.At(230, 65),
+            Maker::Minus(c)});
+}
+
 bool OneBulb() {
     Maker m;
     const int c = m.Part(Kind::Cell, 120, 150), b = m.Part(Kind::Light, 330, 150);
@@ -88,12 +98,7 @@ bool OneBulb() {
 bool SeriesAndParallel() {
     Maker m;
     // Series, on the left: one path through both bulbs.
-    const int c = m.Part(Kind::Cell, 70, 20), a = m.Part(Kind::Light, 70, 150),
-              b = m.Part(Kind::Light, 70, 300);
-    m.Path({Maker::Plus(c), m.At(40, 65), m.At(40, 225), Maker::Plus(a)});
-    m.Path({Maker::Minus(a), m.At(200, 225), m.At(200, 375), Maker::Minus(b)});
-    m.Path({Maker::Plus(b), m.At(20, 375), m.At(20, 420), m.At(230, 420), m.At(230, 65),
-            Maker::Minus(c)});
+    SeriesLoop(m);
     // Parallel, on the right: each bulb on its own path across the cell.
     const int d = m.Part(Kind::Cell, 350, 20), e = m.Part(Kind::Light, 350, 150),
               f = m.Part(Kind::Light, 350, 300);
@@ -124,12 +129,7 @@ bool SwitchControlsABulb() {
 
 bool ShortCircuit() {
     Maker m;
-    const int c = m.Part(Kind::Cell, 70, 20), a = m.Part(Kind::Light, 70, 150),
-              b = m.Part(Kind::Light, 70, 300);
-    m.Path({Maker::Plus(c), m.At(40, 65), m.At(40, 225), Maker::Plus(a)});
-    m.Path({Maker::Minus(a), m.At(200, 225), m.At(200, 375), Maker::Minus(b)});
-    m.Path({Maker::Plus(b), m.At(20, 375), m.At(20, 420), m.At(230, 420), m.At(230, 65),
-            Maker::Minus(c)});
+    SeriesLoop(m);
     // The short: a wire from one terminal of the top bulb to the other.
     m.Path({m.At(40, 225), m.At(40, 130), m.At(200, 130), m.At(200, 225)});
     m.Note(QStringLiteral("The wire over the top bulb"), 270, 200);

@@ -9,7 +9,6 @@ set -euo pipefail
 source "$(dirname "$0")/session_lib.sh"
 start_session "$@"
 xdotool windowfocus --sync "$window"  # no window manager here to give it the keyboard
-expect_glass() { expect_pixel "$1" 315 125 "$2"; }  # name, expected colour
 times() { local n=$1; shift; for _ in $(seq "$n"); do echo "$@"; done; }  # n, key
 
 # The focus starts on the first palette copy; Tab visits the four copies, the three tools, the

@@ -7,7 +7,6 @@ set -euo pipefail
 
 source "$(dirname "$0")/session_lib.sh"
 start_session "$@"
-expect_glass() { expect_pixel "$1" 315 125 "$2"; }  # name, expected colour
 
 # The palette row starts at the strip's left: slots of 41, 39 wide, from y = 511.
 drag 19 530 119 119    # a cell to (100, 100)

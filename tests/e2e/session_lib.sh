@@ -156,3 +156,24 @@ expect_running() {
 
 grey='srgb(128,128,128)'
 lit='srgb(210,210,128)'
+
+expect_glass() { expect_pixel "$1" 315 125 "$2"; }  # name, colour: the bulb at (300, 100)
+board_shot() {  # name: the board above the strip, the pointer out of the way
+    xdotool mousemove 0 0
+    sleep 0.5
+    import -window root -crop "582x500+$X+$Y" +repage "$shots/$1.png"
+}
+expect_same() {  # name of the check, two screenshot names
+    local difference
+    difference=$(compare -metric AE "$shots/$2.png" "$shots/$3.png" null: 2>&1 || true)
+    if [ "$difference" = "0" ]; then echo "ok   $1"; else
+        echo "FAIL $1: $difference pixels differ"; failures=$((failures + 1)); fi
+}
+build_lit_loop() {  # a cell at (100, 100) and a bulb at (300, 100) wired into a loop, lit
+    drag 19 530 119 119
+    drag 142 530 319 119
+    click 183 530      # the line tool
+    drag 297 174 97 145
+    drag 393 174 193 145
+    expect_glass lit "$lit"
+}

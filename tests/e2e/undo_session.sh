@@ -8,25 +8,8 @@ set -euo pipefail
 
 source "$(dirname "$0")/session_lib.sh"
 start_session "$@"
-expect_glass() { expect_pixel "$1" 315 125 "$2"; }
-board_shot() {  # name: the board above the strip, the pointer out of the way
-    xdotool mousemove 0 0
-    sleep 0.5
-    import -window root -crop "582x500+$X+$Y" +repage "$shots/$1.png"
-}
-expect_same() {  # name of the check, two screenshots
-    local difference
-    difference=$(compare -metric AE "$shots/$2.png" "$shots/$3.png" null: 2>&1 || true)
-    if [ "$difference" = "0" ]; then echo "ok   $1"; else
-        echo "FAIL $1: $difference pixels differ"; failures=$((failures + 1)); fi
-}
 
-drag 19 530 119 119    # a cell to (100, 100)
-drag 142 530 319 119   # a bulb to (300, 100)
-click 183 530          # the line tool
-drag 297 174 97 145
-drag 393 174 193 145
-expect_glass lit "$lit"
+build_lit_loop
 board_shot before-delete
 
 click 265 530          # the delete tool, on the first wire
