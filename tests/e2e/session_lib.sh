@@ -36,7 +36,8 @@ start_display() {  # sets DISPLAY to a fresh Xvfb on a display number no one els
     local fifo n
     fifo=$(mktemp -u)
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    # -noreset: the server stays up between the runs of the program a session starts.
+    Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
     xvfb_pid=$!
     trap session_cleanup EXIT
     read -r n <"$fifo" || { echo "Xvfb did not start"; exit 1; }
