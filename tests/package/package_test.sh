@@ -85,10 +85,15 @@ for n in $(seq 141 190); do
     if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
 done
 [ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 800x700x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+ready=
+for _ in $(seq 300); do
+    xdotool getmouselocation >/dev/null 2>&1 && { ready=1; break; }
+    sleep 0.1
+done
+[ -n "$ready" ] || fail "Xvfb did not start on $display"
 XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=xcb "$root/usr/bin/circuit-workbench" \
     >"$work/app.log" 2>&1 &
 app=$!
