@@ -12,6 +12,7 @@
 #include <string>
 
 #include "analysis/solver.h"
+#include "bench/generated_boards.h"
 #include "model/part_values.h"
 #include "support/board_builder.h"
 
@@ -415,6 +416,9 @@ TEST(Readings, KirchhoffsCurrentLawHoldsAtEveryPoint) {
         if (r.parts.empty()) continue;  // a board that cannot be solved has no readings
         ASSERT_LT(WorstImbalance(b, r), 1e-9) << "board " << round << "\n" << Describe(b);
     }
+    // Loops of thousands of points take the iterative path.
+    const Board mesh = bench::RandomMesh(10000);
+    EXPECT_LT(WorstImbalance(mesh, ReadCircuit(mesh)), 1e-9);
 }
 
 TEST(Readings, KnownCircuitParallelWiresAndDeadEnds) {
