@@ -52,7 +52,22 @@ QString Circuit::ControlDescription(const QWidget* control) {
     const int tag = board_.At(c.kind, c.index).Tag;
     if (tag <= 0) return {};  // still being dragged out of the palette
     const BulbState bulb = c.kind == Kind::Light ? BulbStateOf(c.index) : BulbState::Unsolved;
-    return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb);
+    // While the circuit is being solved again the readings are a step behind.
+    const PartReading* reading = nullptr;
+    if (!solving_ && tag < static_cast<int>(Readings().parts.size())) {
+        reading = &readings_.parts[static_cast<size_t>(tag)];
+    }
+    return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb, reading);
+}
+
+const CircuitReadings& Circuit::Readings() {
+    // A part placed since is not in them yet (placing solves nothing).
+    const size_t numbers = static_cast<size_t>(board_.LastValue()) + 1;
+    if (!readingsFresh_ || (!readings_.parts.empty() && readings_.parts.size() < numbers)) {
+        readings_ = ReadCircuit(board_);
+        readingsFresh_ = true;
+    }
+    return readings_;
 }
 
 bool Circuit::PointerBusy() const {

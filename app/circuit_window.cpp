@@ -363,9 +363,11 @@ void Circuit::ReleaseCapture() {
 void Circuit::CircuitSolved(const std::vector<BulbState>& bulbs) {
     solving_ = false;
     bulbStates_ = bulbs;
+    readingsFresh_ = false;
     if (!QAccessible::isActive()) return;
-    for (int l = 1; l <= board_.PlacedCount(Kind::Light); ++l) {
-        AnnounceControl(Element(Kind::Light, l));
+    // Every part's reading may have changed, not only the bulbs'.
+    for (Kind kind : kKinds) {
+        for (int l = 1; l <= board_.PlacedCount(kind); ++l) AnnounceControl(Element(kind, l));
     }
 }
 

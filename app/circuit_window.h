@@ -89,6 +89,10 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     void ActivateControl(QWidget* control);
     KeyboardEditing& Keyboard() { return *keyboard_; }
     bool PointerBusy() const override;
+    // Every part's current and voltage and every wire's current as the last solve left the
+    // circuit; worked out when first asked for after a solve (the bulbs' own solve does not
+    // need them).
+    const CircuitReadings& Readings();
     void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
     void UpdateFocusMarker() override;
     void AnnounceControl(QWidget* control) override;
@@ -173,6 +177,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
     bool solving_ = false;
+    CircuitReadings readings_;
+    bool readingsFresh_ = false;
     // The name and description the screen reader last heard of each control.
     std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
     PointerGrab* grab_ = nullptr;

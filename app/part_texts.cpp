@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QTranslator>
+#include <cmath>
 
 #include "geometry/hit_test.h"
 #include "model/part_values.h"
@@ -50,20 +51,56 @@ QString DarkReason(BulbState state) {
 }
 }  // namespace
 
-QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb) {
+namespace {
+// Readings are truncated to hundredths, as a bulb's stored value is, so a resistor in series
+// with a bulb reads what the bulb does; a hair is added so a current of exactly 0.13 A that the
+// arithmetic gives as 0.12999… still reads 0.13.
+QString Hundredths(double magnitude) {
+    return QLocale().toString(std::floor(std::fabs(magnitude) * 100 + 1e-9) / 100, 'f', 2);
+}
+}  // namespace
+
+QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
+                               const PartReading* reading) {
+    // A bulb's current is its stored value, the very number its glass shows.
+    const QString amps = kind == Kind::Light ? QLocale().toString(value / 100.0, 'f', 2)
+                         : reading           ? Hundredths(reading->amps)
+                                             : QString();
+    const QString volts = reading ? Hundredths(reading->volts) : QString();
     switch (kind) {
         case Kind::Cell:
+            if (reading) {
+                //: A cell's voltage, the current through it and the voltage between its
+                //: terminals, as in "1.5 volts, 0.13 A, 1.36 V across its terminals".
+                return tr("%1 volts, %2 A, %3 V across its terminals")
+                    .arg(QLocale().toString(kCellVolts), amps, volts);
+            }
             //: A battery cell's voltage, as in "1.5 volts".
             return tr("%1 volts").arg(QLocale().toString(kCellVolts));
         case Kind::Swit:
-            return value == 0 ? tr("closed") : tr("open");
+            if (reading) {
+                //: A switch and the current through it, as in "closed, 0.13 A".
+                return value == kSwitchClosed ? tr("closed, %1 A").arg(amps)
+                                              : tr("open, %1 A").arg(amps);
+            }
+            return value == kSwitchClosed ? tr("closed") : tr("open");
         case Kind::Resi:
+            if (reading) {
+                //: A resistor, the current through it and the voltage across it, as in
+                //: "10 ohms, 0.12 A, 1.22 V".
+                return tr("%1 ohms, %2 A, %3 V").arg(QString::number(value), amps, volts);
+            }
             return tr("%1 ohms").arg(value);
         case Kind::Light:
             if (bulb == BulbState::Lit) {
+                //: A lit bulb, its current and the voltage across it, as in "lit, 0.13 A, 1.36 V".
+                if (reading) return tr("lit, %1 A, %2 V").arg(amps, volts);
                 //: A lit bulb and its current in amperes, as in "lit, 0.13 A".
-                return tr("lit, %1 A").arg(QLocale().toString(value / 100.0, 'f', 2));
+                return tr("lit, %1 A").arg(amps);
             }
+            //: A dark bulb, why, and its current and voltage, as in
+            //: "dark: too little current, 0.00 A, 0.04 V".
+            if (reading) return tr("dark: %1, %2 A, %3 V").arg(DarkReason(bulb), amps, volts);
             //: A dark bulb and why, as in "dark: not in a closed loop".
             return tr("dark: %1").arg(DarkReason(bulb));
     }

@@ -21,8 +21,10 @@ class PartTexts {
     // "Battery cell 1": the kind and the part's number; the kind alone before it has one.
     static QString PartName(Kind kind, int number);
     // A switch open or closed, a resistor's ohms, a cell's volts, a bulb lit with its current
-    // (value: the bulb's hundredths of an ampere) or dark and why.
-    static QString Description(Kind kind, int16_t value, BulbState bulb);
+    // (value: the bulb's hundredths of an ampere) or dark and why; with the part's reading from
+    // the last solve, when there is one, its current and the voltage across it.
+    static QString Description(Kind kind, int16_t value, BulbState bulb,
+                               const PartReading* reading = nullptr);
     static QString PaletteHint(Kind kind);
     static QString ToolName(int16_t tool);  // "Line tool", "Pencil tool", "Delete tool"
     // What the tool does, with the key that chooses it.

@@ -105,7 +105,7 @@ check("line tool checked", window[4].getState().contains(pyatspi.STATE_CHECKED),
 drag(297, 174, 97, 145)    # bulb's first terminal to the cell's first
 drag(393, 174, 193, 145)   # bulb's second to the cell's second
 check("parts", [c.name for c in window][7:9], ["Battery cell 1", "Bulb 2"])
-wait_for_description(window, "Bulb 2", "lit, 0.13 A")
+wait_for_description(window, "Bulb 2", "lit, 0.13 A, 1.36 V")
 
 heard = []
 listener = lambda event: heard.append(event.source.name)

@@ -61,21 +61,24 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
 
     d.Place(Kind::Cell, 100, 100);
     d.Place(Kind::Light, 300, 100);
-    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "dark: not in a closed loop");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
+              "dark: not in a closed loop, 0.00 A, 0.00 V");
     w.LinePic_Click();
     d.Drag(Terminal(d, 3), Terminal(d, 1));
     d.Drag(Terminal(d, 2), Terminal(d, 4));
     ASSERT_EQ(window->childCount(), 10);
     EXPECT_TRUE(Child(w, 4)->state().checked);  // the line tool now
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Battery cell 1");
-    EXPECT_EQ(Child(w, 7)->text(QAccessible::Description), "1.5 volts");
+    EXPECT_EQ(Child(w, 7)->text(QAccessible::Description),
+              "1.5 volts, 0.13 A, 1.36 V across its terminals");
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Name), "Bulb 2");
-    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "lit, 0.13 A");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "lit, 0.13 A, 1.36 V");
 
     // A wire gone: the bulb is dark and says why. A deleted part leaves the tree.
     w.DelPic_Click();
     d.Click((Terminal(d, 2) + Terminal(d, 4)) / 2);
-    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "dark: not in a closed loop");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
+              "dark: not in a closed loop, 0.00 A, 0.00 V");
     d.Click({145, 145});
     EXPECT_EQ(window->childCount(), 9);
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Bulb 2");
@@ -104,7 +107,7 @@ TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
     const QPoint onBulb = overlay.mapFrom(&w, QPoint(345, 145));
     QHelpEvent hover(QEvent::ToolTip, onBulb, overlay.mapToGlobal(onBulb));
     QApplication::sendEvent(&overlay, &hover);
-    EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.13 A");
+    EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.13 A, 1.36 V");
     EXPECT_EQ(w.Element(Kind::Cell, 2)->toolTip(),
               "Battery cell: drag it onto the board, or press Space to pick one up");
 }
@@ -116,13 +119,36 @@ TEST(Accessibility, ALitBulbStaysLitWhileANewPartIsDraggedOut) {
     Circuit& w = d.window();
     LitLoop(d);
     QWidget* bulb = w.Element(Kind::Light, 1);
-    ASSERT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
+    ASSERT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
     d.Press(d.SlotCentre(KindIndex(Kind::Light)));
     d.MoveTo(QPoint(250, 300));
-    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
     d.Release(QPoint(250, 300));
-    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A");
-    EXPECT_EQ(w.ControlDescription(w.Element(Kind::Light, 2)), "dark: not in a closed loop");
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
+    EXPECT_EQ(w.ControlDescription(w.Element(Kind::Light, 2)),
+              "dark: not in a closed loop, 0.00 A, 0.00 V");
+}
+
+// Round a series loop every part carries the bulb's current, truncated as its glass is; an open
+// switch stops it and the cell's full voltage stands across its terminals.
+TEST(Accessibility, ReadingsAgreeRoundASeriesLoop) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Swit, 300, 100);
+    d.Place(Kind::Resi, 300, 300);
+    d.Place(Kind::Light, 100, 300);
+    w.LinePic_Click();
+    for (auto [a, b] : {std::pair{1, 3}, {4, 5}, {6, 7}, {8, 2}})
+        d.Drag(Terminal(d, a), Terminal(d, b));
+    auto said = [&](Kind kind) { return w.ControlDescription(w.Element(kind, 1)); };
+    EXPECT_EQ(said(Kind::Swit), "open, 0.00 A");
+    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.00 A, 1.50 V across its terminals");
+    d.Click({345, 145});  // 1.5 V over 21 ohms: 0.0714 A
+    EXPECT_EQ(said(Kind::Swit), "closed, 0.07 A");
+    EXPECT_EQ(said(Kind::Resi), "10 ohms, 0.07 A, 0.71 V");
+    EXPECT_EQ(said(Kind::Light), "lit, 0.07 A, 0.71 V");
+    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.07 A, 1.42 V across its terminals");
 }
 
 TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
