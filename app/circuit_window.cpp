@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 
 #include "app/commands.h"
+#include "app/current_view.h"
 #include "app/focus_marker.h"
 #include "app/help_window.h"
 #include "app/keyboard_editing.h"
@@ -88,6 +89,9 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         MainPicture_MouseUp(board_, *this, b, sh, x, y);
     };
 
+    current_ = new CurrentView(board_, this);
+    current_->hide();
+
     for (PictureControl* c : {linePic_, pencilPic_, delPic_, mainPicture_}) {
         c->setFocusPolicy(Qt::TabFocus);
         c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
@@ -154,6 +158,8 @@ void Circuit::Form_Resize() {
     const float H = WindowScaleHeight();
     const float h = MenuScaleHeight();
     mainPicture_->Move(0, 0, W, MaxInt(0, Nearest16(H - h)));
+    current_->setGeometry(mainPicture_->geometry());
+    current_->raise();
     glasso_->Move(2, 2, MaxInt(0, Nearest16(W - 4)), MaxInt(0, Nearest16(H - h - 4)));
     menuPic_->Move(0, H - h, W, MenuHeight());
     MenuPic_MouseDown(1, 0, 0, 0);
@@ -319,7 +325,10 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
     e.Top = top;
     e.Width = width;
     e.Height = height;
+    const QRect was = c->geometry();
     c->Move(left, top, width, height);
+    ChangedUnderCurrent(was);
+    ChangedUnderCurrent(c->geometry());
     if (c->hasFocus()) UpdateFocusMarker();
 }
 
@@ -328,33 +337,45 @@ void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
     if (!c) return;
     board_.At(kind, i).Visible = visible;
     c->setVisible(visible);
+    ChangedUnderCurrent(c->geometry());
     UpdateFocusMarker();
 }
 
 void Circuit::ZOrderElement(Kind kind, int i) {
-    if (PictureControl* c = Element(kind, i)) c->raise();
+    if (PictureControl* c = Element(kind, i)) {
+        c->raise();
+        ChangedUnderCurrent(c->geometry());
+    }
 }
 
 void Circuit::RefreshElement(Kind kind, int i) {
     if (rebuilding_) return;
     if (PictureControl* c = Element(kind, i)) {
         c->Refresh();
+        ChangedUnderCurrent(c->geometry());
         if (!solving_) AnnounceControl(c);  // a solve tells of its bulbs once it is done
     }
 }
 
 void Circuit::ZOrderOverlay() {
+    current_->raise();  // the dots run over the parts, under the notes
     glasso_->ZOrder(0);
     if (marker_->isVisible()) marker_->raise();
 }
 void Circuit::RefreshBoard() {
     mainPicture_->Refresh();
+    ChangedUnderCurrent(mainPicture_->geometry());
 }
 Surface& Circuit::BoardSurface() {
     return mainPicture_->DrawingSurface();
 }
 void Circuit::ShowBoardStrokes() {
     mainPicture_->ShowPendingStrokes();
+    ChangedUnderCurrent(mainPicture_->geometry());
+}
+
+void Circuit::ChangedUnderCurrent(const QRect& area) {
+    if (!current_->isHidden()) current_->UnderChanged(area.translated(-current_->pos()));
 }
 void Circuit::ReleaseCapture() {
     platform_.ReleaseCapture();
@@ -364,11 +385,30 @@ void Circuit::CircuitSolved(const std::vector<BulbState>& bulbs) {
     solving_ = false;
     bulbStates_ = bulbs;
     readingsFresh_ = false;
+    FeedCurrentView();
     if (!QAccessible::isActive()) return;
     // Every part's reading may have changed, not only the bulbs'.
     for (Kind kind : kKinds) {
         for (int l = 1; l <= board_.PlacedCount(kind); ++l) AnnounceControl(Element(kind, l));
     }
+}
+
+void Circuit::ShowCurrent(bool on) {
+    current_->setVisible(on);
+    if (on) current_->UnderChanged(current_->rect());
+    FeedCurrentView();
+}
+
+void Circuit::SetElectronFlow(bool electrons) {
+    current_->SetElectronFlow(electrons);
+}
+
+void Circuit::FeedCurrentView() {
+    if (current_->isHidden()) return;
+    const CircuitReadings& r = Readings();
+    std::vector<double> partAmps(r.parts.size());
+    for (size_t k = 0; k < r.parts.size(); ++k) partAmps[k] = r.parts[k].amps;
+    current_->SetCurrents(r.wireAmps, partAmps);
 }
 
 void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {

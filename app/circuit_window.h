@@ -33,6 +33,7 @@ inline constexpr int kDesignClientHeight = 550;
 inline constexpr int kToolButtonBorder = 2;
 
 class CircuitCommands;
+class CurrentView;
 class FocusMarker;
 class PointerGrab;
 class HelpWindow;
@@ -93,6 +94,11 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // circuit; worked out when first asked for after a solve (the bulbs' own solve does not
     // need them).
     const CircuitReadings& Readings();
+    // The current's view: dots moving along the wires and through the parts, over the parts and
+    // under the notes; the conventional direction or the electrons' way.
+    void ShowCurrent(bool on);
+    void SetElectronFlow(bool electrons);
+    CurrentView& CurrentLayer() { return *current_; }
     void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
     void UpdateFocusMarker() override;
     void AnnounceControl(QWidget* control) override;
@@ -140,6 +146,11 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
     void PaintElement(Surface& s, Kind kind, int i) const;
+    // Gives the current's view the currents of the last solve, when it shows.
+    void FeedCurrentView();
+    // Something under the current's view was painted, moved, shown, hidden or restacked inside
+    // the area (window coordinates): the view copies it again.
+    void ChangedUnderCurrent(const QRect& area);
     // The palette copy of a kind says what it is and how to use it; a placed part leaves hover
     // to the overlay above it.
     void SetPaletteCopyHints(Kind kind);
@@ -157,6 +168,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     int32_t handle_;
     Board board_;
     PictureControl* mainPicture_;
+    CurrentView* current_ = nullptr;
     FreehandOverlay* glasso_;
     PictureControl* delPic_;
     PictureControl* pencilPic_;

@@ -59,6 +59,18 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
     connect(deletePart_, &QAction::triggered, this,
             [this] { window_.Keyboard().DeleteFocusedPart(); });
 
+    showCurrent_ =
+        Make(tr("Show &Current"), tr("Show the current flowing round the circuit as moving dots"));
+    showCurrent_->setShortcut(QKeySequence(Qt::Key_C));
+    showCurrent_->setCheckable(true);
+    connect(showCurrent_, &QAction::toggled, this, [this](bool on) { window_.ShowCurrent(on); });
+    electronFlow_ = Make(tr("&Electron Flow"),
+                         tr("Move the dots the way electrons go, from the cell's negative "
+                            "terminal round to its positive one"));
+    electronFlow_->setCheckable(true);
+    connect(electronFlow_, &QAction::toggled, this,
+            [this](bool on) { window_.SetElectronFlow(on); });
+
     help_ =
         Make(tr("&Help"), tr("How to build circuits, the tools, the keys and why a bulb is dark"));
     help_->setShortcut(QKeySequence::HelpContents);
@@ -85,7 +97,7 @@ QAction* CircuitCommands::Tool(int16_t tool) const {
 
 std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
     std::vector<std::pair<QString, QString>> rows;
-    for (const QAction* a : {line_, pencil_, delete_, deletePart_, help_}) {
+    for (const QAction* a : {line_, pencil_, delete_, deletePart_, showCurrent_, help_}) {
         rows.emplace_back(ShortcutText(a), a->toolTip());
     }
     return rows;

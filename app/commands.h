@@ -26,6 +26,8 @@ class CircuitCommands final : public QObject {
     QAction* Tool(int16_t tool) const;
     QActionGroup* Tools() const { return tools_; }
     QAction* DeletePart() const { return deletePart_; }
+    QAction* ShowCurrent() const { return showCurrent_; }
+    QAction* ElectronFlow() const { return electronFlow_; }
     QAction* Help() const { return help_; }
     QAction* KeyboardHelp() const { return keyboardHelp_; }
     QAction* About() const { return about_; }
@@ -42,6 +44,8 @@ class CircuitCommands final : public QObject {
     QAction* pencil_;
     QAction* delete_;
     QAction* deletePart_;
+    QAction* showCurrent_;
+    QAction* electronFlow_;
     QAction* help_;
     QAction* keyboardHelp_;
     QAction* about_;

@@ -76,6 +76,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
                           : windowState() & ~Qt::WindowFullScreen);
     });
 
+    view->addSeparator();
+    view->addAction(commands.ShowCurrent());
+    view->addAction(commands.ElectronFlow());
+
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addActions(commands.Tools()->actions());
 

@@ -5,17 +5,23 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <random>
 
+#include "app/current_view.h"
 #include "app/file_session.h"
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "files/board_file.h"
 #include "geometry/terminal_position.h"
+#include "model/part_values.h"
+#include "support/board_builder.h"
 #include "support/gesture_soak.h"
 #include "support/window_driver.h"
 
@@ -178,6 +184,73 @@ void FullRepaint(benchmark::State& state) {
     state.counters["wires"] = d->board().LastWire();
 }
 
+// One frame of the current's view: every dot moved on by a sixtieth of a second and the tiles
+// they touched repainted (the parts and the board beneath them included). The parts are laid
+// out as in BoardOf, wired four at a time into series loops (cell, closed switch, resistor,
+// bulb), each wire doubled: 2n wires, every one carrying current.
+void CurrentFrame(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    auto d = std::make_unique<WindowDriver>();
+    d->Resize(1280, 960);
+    const int columns = 12, rows = 8;
+    for (int i = 0; i < n; ++i) {
+        const int cell = i % (columns * rows), layer = i / (columns * rows);
+        d->Place(kKinds[static_cast<size_t>(i % 4)], 5 + (cell % columns) * 100 + 3 * layer,
+                 5 + (cell / columns) * 100 + 3 * layer);
+    }
+    Board& b = d->board();
+    for (int k = 1; k + 3 <= n; k += 4) {
+        b.ValueTable[static_cast<size_t>(k + 1)] = kSwitchClosed;
+        for (int j = 0; j < 4; ++j) {
+            const int from = SecondTerminal(k + j), to = FirstTerminal(k + (j + 1) % 4);
+            cw::test::AddWireRow(b, from, to);
+            cw::test::AddWireRow(b, from, to);
+        }
+    }
+    SolveAndRepaint(b, d->window());
+    d->window().ShowCurrent(true);
+    QCoreApplication::processEvents();
+    CurrentView& view = d->window().CurrentLayer();
+    QElapsedTimer t;
+    double stepNs = 0;
+    for (auto _ : state) {
+        t.start();
+        view.Step(1.0 / 60);
+        stepNs += t.nsecsElapsed();
+        QCoreApplication::processEvents();
+    }
+    state.counters["step_us"] = stepNs / 1000 / state.iterations();
+    state.counters["dots"] = static_cast<double>(view.Dots().size());
+    state.counters["components"] = b.LastValue();
+    state.counters["wires"] = b.LastWire();
+}
+
+// The view on, no current anywhere (every wire gone): ten seconds of the event loop, the CPU
+// time it took as a share of one core.
+void CurrentIdle(benchmark::State& state) {
+    auto d = BoardOf(500);
+    Board& b = d->board();
+    while (b.LastWire() > 0) b.WireTable.pop_back();
+    SolveAndRepaint(b, d->window());
+    d->window().ShowCurrent(true);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        rusage start{}, end{};
+        getrusage(RUSAGE_SELF, &start);
+        QElapsedTimer wall;
+        wall.start();
+        QEventLoop idle;
+        QTimer::singleShot(10000, &idle, &QEventLoop::quit);
+        idle.exec();
+        getrusage(RUSAGE_SELF, &end);
+        auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+        const double cpu = seconds(end.ru_utime) - seconds(start.ru_utime) + seconds(end.ru_stime) -
+                           seconds(start.ru_stime);
+        state.counters["cpu_percent"] = 100 * cpu / (wall.elapsed() / 1000.0);
+    }
+    state.counters["animating"] = d->window().CurrentLayer().Animating();
+}
+
 // The board's Paint handler and the change detection alone, with no frame: the window is hidden.
 void BoardRenderOnly(benchmark::State& state) {
     auto d = BoardOf(static_cast<int>(state.range(0)));
@@ -235,6 +308,8 @@ BENCHMARK(WireAdded)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(CurrentFrame)->Name("Current/Frame")->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CurrentIdle)->Name("Current/IdleTenSeconds")->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(FullRepaint)
     ->Name("Window/FullBoardRepaint")
     ->Arg(50)

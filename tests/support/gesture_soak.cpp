@@ -108,11 +108,13 @@ void GestureSoak::Step() {
         d_.Resize(w, h);
         what << "resize " << w << "x" << h;
     } else if (r < 16) {
-        // The keys that edit, on whatever has the focus; Tab and the tool keys at any moment.
+        // The keys that edit, on whatever has the focus; Tab, the tool keys and the current's
+        // view at any moment.
         static constexpr int kKeys[] = {
-            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
-            Qt::Key_Delete, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
-            Qt::Key_N,      Qt::Key_W,       Qt::Key_L,     Qt::Key_P,      Qt::Key_D};
+            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
+            Qt::Key_Escape, Qt::Key_Delete,  Qt::Key_Left,  Qt::Key_Right,
+            Qt::Key_Up,     Qt::Key_Down,    Qt::Key_N,     Qt::Key_W,
+            Qt::Key_L,      Qt::Key_P,       Qt::Key_D,     Qt::Key_C};
         const int key = kKeys[rng_() % std::size(kKeys)];
         const auto modifiers = rng_() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         d_.Key(key, modifiers);
