@@ -12,6 +12,7 @@
 #include "edit/gesture_rules.h"
 #include "edit/keyboard_rules.h"
 #include "model/part_values.h"
+#include "render/current_flow.h"
 
 namespace cw {
 
@@ -75,6 +76,22 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "start on a terminal or junction, a pointing hand where a click toggles, "
                         "steps or deletes, a four-way arrow over a part you can move, a text "
                         "cursor where the pencil writes."));
+    html += QStringLiteral("<h2>%1</h2>").arg(tr("Seeing the current"));
+    html += QStringLiteral("<p>%1</p><p>%2</p>")
+                .arg(tr("Point at a part to read the current through it and the voltage across "
+                        "it, as in \"Resistor 3: 10 ohms, 0.12 A, 1.22 V\". Readings are cut "
+                        "to hundredths, as the bulb's glass is, so a bulb and the parts in "
+                        "series with it read the same."),
+                     tr("View ▸ Show Current (%1) sets dots moving along every wire and through "
+                        "every part that carries current: out of a cell's positive terminal, "
+                        "round the circuit and back into its negative one. The more current, "
+                        "the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes "
+                        "faster than %3 pixels a second. Where no current flows, nothing moves. "
+                        "View ▸ Electron Flow runs the dots the other way, as the electrons "
+                        "themselves move.")
+                         .arg(QKeySequence(Qt::Key_C).toString(QKeySequence::NativeText))
+                         .arg(locale.toString(0.1 * kDotPixelsPerAmpSecond))
+                         .arg(locale.toString(kFastestDot)));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Keeping your work"));
     html += QStringLiteral("<p>%1</p><p>%2</p>")
                 .arg(tr("File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ "

@@ -255,6 +255,35 @@
         <source>Delete tool (%1): click a part or a wire to delete it</source>
         <translation>Löschwerkzeug (%1): löscht das angeklickte Bauteil oder die angeklickte Leitung</translation>
     </message>
+    <message>
+        <source>%1 volts, %2 A, %3 V across its terminals</source>
+        <extracomment>A cell&apos;s voltage, the current through it and the voltage between its terminals, as in &quot;1.5 volts, 0.13 A, 1.36 V across its terminals&quot;.</extracomment>
+        <translation>%1 Volt, %2 A, %3 V zwischen den Anschlüssen</translation>
+    </message>
+    <message>
+        <source>closed, %1 A</source>
+        <extracomment>A switch and the current through it, as in &quot;closed, 0.13 A&quot;.</extracomment>
+        <translation>geschlossen, %1 A</translation>
+    </message>
+    <message>
+        <source>open, %1 A</source>
+        <translation>geöffnet, %1 A</translation>
+    </message>
+    <message>
+        <source>%1 ohms, %2 A, %3 V</source>
+        <extracomment>A resistor, the current through it and the voltage across it, as in &quot;10 ohms, 0.12 A, 1.22 V&quot;.</extracomment>
+        <translation>%1 Ohm, %2 A, %3 V</translation>
+    </message>
+    <message>
+        <source>lit, %1 A, %2 V</source>
+        <extracomment>A lit bulb, its current and the voltage across it, as in &quot;lit, 0.13 A, 1.36 V&quot;.</extracomment>
+        <translation>leuchtet, %1 A, %2 V</translation>
+    </message>
+    <message>
+        <source>dark: %1, %2 A, %3 V</source>
+        <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
+        <translation>dunkel: %1, %2 A, %3 V</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardStep</name>
@@ -379,6 +408,22 @@
     <message>
         <source>The version, the licence and the Qt version</source>
         <translation>Die Version, die Lizenz und die Qt-Version</translation>
+    </message>
+    <message>
+        <source>Show &amp;Current</source>
+        <translation>&amp;Strom zeigen</translation>
+    </message>
+    <message>
+        <source>Show the current flowing round the circuit as moving dots</source>
+        <translation>Zeigt den Strom, der durch den Stromkreis fließt, als wandernde Punkte</translation>
+    </message>
+    <message>
+        <source>&amp;Electron Flow</source>
+        <translation>&amp;Elektronenfluss</translation>
+    </message>
+    <message>
+        <source>Move the dots the way electrons go, from the cell&apos;s negative terminal round to its positive one</source>
+        <translation>Lässt die Punkte so wandern wie die Elektronen: vom Minuspol der Batteriezelle durch den Stromkreis zu ihrem Pluspol</translation>
     </message>
 </context>
 <context>
@@ -673,6 +718,18 @@
     <message>
         <source>Edit ▸ Undo (%1) takes back the last change: a part placed, moved or deleted, a wire, a switch or resistor clicked, a note written or rubbed out; Edit ▸ Redo (%2) makes it again. The two arrows at the right of the menu bar do the same and say which change they mean.</source>
         <translation>Bearbeiten ▸ Rückgängig (%1) nimmt die letzte Änderung zurück: ein eingesetztes, verschobenes oder gelöschtes Bauteil, eine Leitung, einen angeklickten Schalter oder Widerstand, eine geschriebene oder wegradierte Notiz; Bearbeiten ▸ Wiederholen (%2) führt sie wieder aus. Die beiden Pfeile rechts in der Menüleiste tun dasselbe und nennen die Änderung.</translation>
+    </message>
+    <message>
+        <source>Seeing the current</source>
+        <translation>Den Strom sehen</translation>
+    </message>
+    <message>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.12 A, 1.22 V&quot;. Readings are cut to hundredths, as the bulb&apos;s glass is, so a bulb and the parts in series with it read the same.</source>
+        <translation>Zeige auf ein Bauteil, um die Stromstärke durch das Bauteil und die Spannung daran abzulesen, etwa „Widerstand 3: 10 Ohm, 0,12 A, 1,22 V“. Die Werte werden nach der zweiten Nachkommastelle abgeschnitten, wie beim Glas der Lampe; eine Lampe und die Bauteile in Reihe mit ihr zeigen deshalb denselben Wert.</translation>
+    </message>
+    <message>
+        <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
+        <translation>Ansicht ▸ Strom zeigen (%1) lässt Punkte an jeder Leitung entlang und durch jedes Bauteil wandern, durch das Strom fließt: aus dem Pluspol einer Batteriezelle heraus, durch den Stromkreis und in ihren Minuspol zurück. Je größer die Stromstärke, desto schneller: Bei 0,1 A wandert ein Punkt %2 Pixel pro Sekunde, und kein Punkt ist schneller als %3 Pixel pro Sekunde. Wo kein Strom fließt, bewegt sich nichts. Ansicht ▸ Elektronenfluss lässt die Punkte andersherum wandern, so wie sich die Elektronen selbst bewegen.</translation>
     </message>
 </context>
 <context>

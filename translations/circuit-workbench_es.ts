@@ -255,6 +255,35 @@
         <source>Delete tool (%1): click a part or a wire to delete it</source>
         <translation>Herramienta eliminar (%1): haz clic en un componente o un cable para eliminarlo</translation>
     </message>
+    <message>
+        <source>%1 volts, %2 A, %3 V across its terminals</source>
+        <extracomment>A cell&apos;s voltage, the current through it and the voltage between its terminals, as in &quot;1.5 volts, 0.13 A, 1.36 V across its terminals&quot;.</extracomment>
+        <translation>%1 voltios, %2 A, %3 V entre sus terminales</translation>
+    </message>
+    <message>
+        <source>closed, %1 A</source>
+        <extracomment>A switch and the current through it, as in &quot;closed, 0.13 A&quot;.</extracomment>
+        <translation>cerrado, %1 A</translation>
+    </message>
+    <message>
+        <source>open, %1 A</source>
+        <translation>abierto, %1 A</translation>
+    </message>
+    <message>
+        <source>%1 ohms, %2 A, %3 V</source>
+        <extracomment>A resistor, the current through it and the voltage across it, as in &quot;10 ohms, 0.12 A, 1.22 V&quot;.</extracomment>
+        <translation>%1 ohmios, %2 A, %3 V</translation>
+    </message>
+    <message>
+        <source>lit, %1 A, %2 V</source>
+        <extracomment>A lit bulb, its current and the voltage across it, as in &quot;lit, 0.13 A, 1.36 V&quot;.</extracomment>
+        <translation>encendida, %1 A, %2 V</translation>
+    </message>
+    <message>
+        <source>dark: %1, %2 A, %3 V</source>
+        <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
+        <translation>apagada: %1, %2 A, %3 V</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardStep</name>
@@ -379,6 +408,22 @@
     <message>
         <source>The version, the licence and the Qt version</source>
         <translation>La versión, la licencia y la versión de Qt</translation>
+    </message>
+    <message>
+        <source>Show &amp;Current</source>
+        <translation>Mostrar la &amp;corriente</translation>
+    </message>
+    <message>
+        <source>Show the current flowing round the circuit as moving dots</source>
+        <translation>Muestra la corriente que recorre el circuito como puntos en movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Electron Flow</source>
+        <translation>Flujo de &amp;electrones</translation>
+    </message>
+    <message>
+        <source>Move the dots the way electrons go, from the cell&apos;s negative terminal round to its positive one</source>
+        <translation>Mueve los puntos como se mueven los electrones: del polo negativo de la pila, por el circuito, a su polo positivo</translation>
     </message>
 </context>
 <context>
@@ -673,6 +718,18 @@
     <message>
         <source>Edit ▸ Undo (%1) takes back the last change: a part placed, moved or deleted, a wire, a switch or resistor clicked, a note written or rubbed out; Edit ▸ Redo (%2) makes it again. The two arrows at the right of the menu bar do the same and say which change they mean.</source>
         <translation>Editar ▸ Deshacer (%1) deshace el último cambio: un componente colocado, movido o eliminado, un cable, un interruptor o una resistencia pulsados, una nota escrita o borrada; Editar ▸ Rehacer (%2) lo vuelve a hacer. Las dos flechas a la derecha de la barra de menús hacen lo mismo y dicen a qué cambio se refieren.</translation>
+    </message>
+    <message>
+        <source>Seeing the current</source>
+        <translation>Ver la corriente</translation>
+    </message>
+    <message>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.12 A, 1.22 V&quot;. Readings are cut to hundredths, as the bulb&apos;s glass is, so a bulb and the parts in series with it read the same.</source>
+        <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,12 A, 1,22 V». Las lecturas se truncan a centésimas, igual que el cristal de la bombilla, así que una bombilla y los componentes en serie con ella marcan lo mismo.</translation>
+    </message>
+    <message>
+        <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
+        <translation>Ver ▸ Mostrar la corriente (%1) pone puntos en movimiento por cada cable y por cada componente por el que pasa corriente: salen del polo positivo de una pila, recorren el circuito y vuelven a su polo negativo. Cuanta más corriente, más rápido: con 0,1 A un punto avanza %2 píxeles por segundo, y ningún punto va más rápido que %3 píxeles por segundo. Donde no pasa corriente, nada se mueve. Ver ▸ Flujo de electrones hace que los puntos vayan al revés, como se mueven los propios electrones.</translation>
     </message>
 </context>
 <context>
