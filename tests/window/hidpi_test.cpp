@@ -3,6 +3,7 @@
 // Run with QT_SCALE_FACTOR=2 (CTest does); at other ratios these tests are skipped.
 #include <gtest/gtest.h>
 
+#include "app/circuit_window.h"
 #include "support/window_driver.h"
 
 namespace cw::test {
@@ -60,6 +61,27 @@ TEST_F(HiDpi, PencilStrokesAreDrawnAtDeviceResolution) {
     for (int y = 390; y < 410; ++y) dark += shot.pixel(400, y) != qRgb(0, 128, 0);
     EXPECT_GE(dark, 3);
     EXPECT_LE(dark, 6);
+}
+
+// The current's view copies the board beneath it at the screen's resolution: away from its dots
+// the window is pixel for pixel what it is with the view off.
+TEST_F(HiDpi, TheCurrentsViewKeepsTheBoardSharp) {
+    d.Place(Kind::Cell, 100, 100);
+    d.Place(Kind::Light, 300, 300);
+    d.window().LinePic_Click();
+    d.Drag({297, 374}, {97, 145});
+    d.Drag({393, 374}, {193, 145});
+    const QImage off = d.window().grab().toImage();
+    d.window().ShowCurrent(true);
+    const QImage on = d.window().grab().toImage();
+    ASSERT_EQ(on.size(), off.size());
+    int changed = 0;
+    for (int y = 0; y < on.height(); ++y) {
+        for (int x = 0; x < on.width(); ++x) changed += on.pixel(x, y) != off.pixel(x, y);
+    }
+    // Dots only: a few dozen 7-pixel discs, drawn at twice the pixels.
+    EXPECT_GT(changed, 0);
+    EXPECT_LT(changed, on.width() * on.height() / 50);
 }
 
 }  // namespace
