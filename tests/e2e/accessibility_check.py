@@ -113,7 +113,7 @@ pyatspi.Registry.registerEventListener(listener, "object:property-change:accessi
 pump(0.5)
 click(265, 530)            # the delete tool, on the first wire
 click(250, 167)
-wait_for_description(window, "Bulb 2", "dark: not in a closed loop")
+wait_for_description(window, "Bulb 2", "dark: not in a closed loop, 0.00 A, 0.00 V")
 pump(0.5)
 check("the reader was told", "Bulb 2" in heard, True)
 pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-description")
