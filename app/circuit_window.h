@@ -23,6 +23,8 @@
 #include "toolkit/picture_control.h"
 #include "toolkit/platform.h"
 
+class QPainter;
+
 namespace cw {
 
 inline constexpr Rgb kWindowBackground{0, 128, 0};
@@ -99,6 +101,14 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     void ShowCurrent(bool on);
     void SetElectronFlow(bool electrons);
     CurrentView& CurrentLayer() { return *current_; }
+    // The board as the learner sees it (wires, parts, the current's dots, the notes; not the
+    // strip or the focus marker), in window coordinates from the board's top-left corner.
+    QRect BoardArea() const;
+    // Its pixels as the screen shows them, at the screen's pixel ratio.
+    QImage BoardImage() const;
+    // Drawn again as shapes, at any scale the painter sets: for SVG, PDF, print and large
+    // pictures.
+    void PaintBoard(QPainter& painter) const;
     void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
     void UpdateFocusMarker() override;
     void AnnounceControl(QWidget* control) override;

@@ -135,6 +135,13 @@ void CurrentView::RepaintMarked() {
     update(region);
 }
 
+void CurrentView::PaintDots(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kDotRim, 1));
+    painter.setBrush(kDotFill);
+    for (const FlowDot& d : dots_) painter.drawEllipse(QPointF(d.x, d.y), kDotRadius, kDotRadius);
+}
+
 void CurrentView::UnderChanged(const QRect& area) {
     const QRect inside = area & rect();
     if (inside.isEmpty()) return;

@@ -31,6 +31,8 @@ class CurrentView final : public QWidget {
     void Step(double seconds);
     bool Animating() const { return timer_.isActive(); }
     const std::vector<FlowDot>& Dots() const { return dots_; }
+    // Draws the dots as shapes, for a picture of the board at any size.
+    void PaintDots(QPainter& painter) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -308,21 +308,9 @@ void FileSession::NewBoard() {
 bool FileSession::OpenFile(const QString& path) {
     if (!MayDiscard()) return false;
     const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    QString problem;
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = tr("The file cannot be read: %1.").arg(file.errorString());
-    } else if (file.size() > kMaxFileBytes) {
-        problem = ReadBoardFile(QByteArray(kMaxFileBytes + 1, ' ')).problem;
-    } else {
-        bytes = file.readAll();
-    }
-    ReadOutcome read;
-    if (problem.isEmpty()) read = ReadBoardFile(bytes);
+    const ReadOutcome read = ReadBoardFileAt(path);
     if (!read.document) {
-        if (problem.isEmpty()) problem = read.problem;
-        questions_.problem(tr("Circuit Workbench cannot open “%1”.\n\n%2").arg(name, problem));
+        questions_.problem(tr("Circuit Workbench cannot open “%1”.\n\n%2").arg(name, read.problem));
         return false;
     }
     Show(*read.document, QFileInfo(path).absoluteFilePath(), false);

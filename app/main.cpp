@@ -6,9 +6,12 @@
 #include <cstdlib>
 
 #include "app/accessibility.h"
+#include "app/board_export.h"
+#include "app/circuit_window.h"
 #include "app/file_session.h"
 #include "app/main_window.h"
 #include "app/part_texts.h"
+#include "files/board_file.h"
 
 namespace {
 
@@ -58,15 +61,53 @@ void StartupDone() {
     held.clear();
 }
 
-// The command line: [FILE], --help and --version.
+QCommandLineOption ExportOption() {
+    return QCommandLineOption(
+        QStringLiteral("export"),
+        QCoreApplication::translate(
+            "main",
+            "Write a picture of the circuit FILE to OUT (.png, .svg or .pdf) and quit, "
+            "without a window."),
+        QStringLiteral("OUT"));
+}
+
+// The command line: [FILE], --export OUT FILE, --help and --version.
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "A teaching tool for simple direct-current circuits."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(ExportOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "A circuit to open."),
                                  QStringLiteral("[file]"));
+}
+
+// --export OUT FILE: the circuit solved and drawn to OUT; 0 when written, else a line on stderr
+// and 1 (the file or OUT) or 2 (the command line). A bad file writes nothing.
+int ExportFromCommandLine(const QString& out, const QStringList& files) {
+    auto fail = [](int status, const QString& text) {
+        std::fprintf(stderr, "circuit-workbench: %s\n", qUtf8Printable(text));
+        return status;
+    };
+    if (files.size() != 1) {
+        return fail(2, QCoreApplication::translate(
+                           "main", "--export needs exactly one circuit file to draw."));
+    }
+    if (!cw::PictureFormatOf(out)) {
+        return fail(2, QCoreApplication::translate(
+                           "main", "cannot write %1: use a name ending in .png, .svg or .pdf.")
+                           .arg(out));
+    }
+    const cw::ReadOutcome read = cw::ReadBoardFileAt(files.front());
+    if (!read.document) return fail(1, QStringLiteral("%1: %2").arg(files.front(), read.problem));
+    cw::Circuit circuit;
+    const QSize size(read.document->width, read.document->height);
+    circuit.resize(size.isEmpty() ? QSize(cw::kDesignClientWidth, cw::kDesignClientHeight) : size);
+    circuit.show();
+    circuit.Restore(*read.document);
+    const QString problem = cw::ExportBoard(circuit, out);
+    return problem.isEmpty() ? 0 : fail(1, problem);
 }
 
 void Name() {
@@ -96,6 +137,14 @@ int main(int argc, char** argv) {
         const QByteArray arg(argv[i]);
         if (arg == "-platform" || arg == "--platform") platformAsked = argv[i + 1];
     }
+    // An export needs no display: it draws offscreen unless a platform was asked for.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if ((arg == "--export" || arg.startsWith("--export=")) && platformAsked.isEmpty()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            platformAsked = "offscreen";
+        }
+    }
     if (platformAsked.contains(':')) {
         platformAsked.truncate(platformAsked.indexOf(':'));  // "xcb:option" is xcb
     }
@@ -113,6 +162,9 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     Describe(parser);
     parser.process(application);
+    if (parser.isSet(QStringLiteral("export")))
+        return ExportFromCommandLine(parser.value(QStringLiteral("export")),
+                                     parser.positionalArguments());
     cw::InstallAccessibility();
     cw::MainWindow window;
     window.show();

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "app/board_export.h"
 #include "app/circuit_window.h"
 #include "app/commands.h"
 #include "app/file_session.h"
@@ -33,6 +34,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     file->addAction(files_->Save());
     file->addAction(files_->SaveAs());
     file->addSeparator();
+    exports_ = new BoardExport(*this, *circuit_, *files_);
+    file->addAction(exports_->Export());
+    file->addAction(exports_->Print());
+    file->addSeparator();
     quit_ = file->addAction(tr("&Quit"));
     quit_->setShortcuts(QKeySequence::Quit);
     if (quit_->shortcuts().isEmpty()) quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -43,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     edit->addAction(files_->Undo());
     edit->addAction(files_->Redo());
     edit->addSeparator();
+    edit->addAction(exports_->CopyImage());
     edit->addAction(commands.DeletePart());
     // Undo and Redo as buttons too, beside the menus, where a learner sees them.
     auto* buttons = new QWidget(menuBar());

@@ -11,6 +11,7 @@ class QAction;
 namespace cw {
 
 class Circuit;
+class BoardExport;
 class FileSession;
 
 class MainWindow final : public QMainWindow {
@@ -22,6 +23,7 @@ class MainWindow final : public QMainWindow {
     QAction* Quit() const { return quit_; }
     QAction* FullScreen() const { return fullScreen_; }
     FileSession& Files() { return *files_; }
+    BoardExport& Exports() { return *exports_; }
     // Makes the circuit window at least this size, as far as the screen allows.
     void GrowCircuitTo(QSize size);
 
@@ -33,6 +35,7 @@ class MainWindow final : public QMainWindow {
   private:
     Circuit* circuit_;
     FileSession* files_;
+    BoardExport* exports_;
     QAction* quit_;
     QAction* fullScreen_;
 };

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <random>
 
+#include "app/board_export.h"
 #include "app/current_view.h"
 #include "app/file_session.h"
 #include "edit/board_gestures.h"
@@ -225,6 +226,18 @@ void CurrentFrame(benchmark::State& state) {
     state.counters["wires"] = b.LastWire();
 }
 
+// File ▸ Export… to PNG of the board as the window shows it: its pixels gathered and the file
+// written.
+void ExportPng(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("board.png");
+    for (auto _ : state) benchmark::DoNotOptimize(ExportBoard(d->window(), path));
+    state.counters["components"] = d->board().LastValue();
+    state.counters["wires"] = d->board().LastWire();
+    state.counters["bytes"] = static_cast<double>(QFile(path).size());
+}
+
 // The view on, no current anywhere (every wire gone): ten seconds of the event loop, the CPU
 // time it took as a share of one core.
 void CurrentIdle(benchmark::State& state) {
@@ -308,6 +321,7 @@ BENCHMARK(WireAdded)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExportPng)->Name("Export/Png")->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(CurrentFrame)->Name("Current/Frame")->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CurrentIdle)->Name("Current/IdleTenSeconds")->Iterations(1)->Unit(benchmark::kSecond);
 BENCHMARK(FullRepaint)

@@ -1,5 +1,7 @@
 #include "files/board_file.h"
 
+#include <QFile>
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -381,6 +383,16 @@ ReadOutcome ReadBoardFile(const QByteArray& bytes) {
         outcome.problem =
             Tr(QT_TRANSLATE_NOOP("BoardFile", "The file is not a Circuit Workbench circuit."));
     return outcome;
+}
+
+ReadOutcome ReadBoardFileAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, Tr(QT_TRANSLATE_NOOP("BoardFile", "The file cannot be read: %1."))
+                                  .arg(file.errorString())};
+    }
+    if (file.size() > kMaxFileBytes) return ReadBoardFile(QByteArray(kMaxFileBytes + 1, ' '));
+    return ReadBoardFile(file.readAll());
 }
 
 }  // namespace cw

@@ -23,5 +23,7 @@ struct ReadOutcome {
     QString problem;  // empty when the document was read
 };
 ReadOutcome ReadBoardFile(const QByteArray& bytes);
+// Reads the file at the path: one that cannot be opened or is too large is a problem too.
+ReadOutcome ReadBoardFileAt(const QString& path);
 
 }  // namespace cw

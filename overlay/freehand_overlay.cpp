@@ -84,10 +84,14 @@ void FreehandOverlay::RepaintArea(int32_t, int32_t, int32_t, int32_t) {
 
 void FreehandOverlay::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    PaintStrokes(p, event->rect());
+}
+
+void FreehandOverlay::PaintStrokes(QPainter& p, const QRectF& within) const {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(kPenColour, kPenWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    const QRectF area =
-        QRectF(event->rect()).adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
+    p.setBrush(Qt::NoBrush);
+    const QRectF area = within.adjusted(-kPenWidth, -kPenWidth, kPenWidth, kPenWidth);
     for (const QPolygonF& stroke : strokes_) {
         if (!stroke.boundingRect().adjusted(-1, -1, 1, 1).intersects(area)) continue;
         if (stroke.size() == 1) {

@@ -11,6 +11,8 @@
 
 #include "overlay/glasso.h"
 
+class QPainter;
+
 namespace cw {
 
 class Platform;
@@ -32,6 +34,8 @@ class FreehandOverlay final : public QWidget, public Glasso {
     void SetEventSink(GlassoEvents* sink) override { sink_ = sink; }
 
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
+    // Draws the notes lying in the area (this overlay's coordinates) with the pen they show in.
+    void PaintStrokes(QPainter& painter, const QRectF& within) const;
     // The learner's notes from a file (or none, for a new board).
     void SetStrokes(std::vector<QPolygonF> strokes) {
         strokes_ = std::move(strokes);

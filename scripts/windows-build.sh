@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Circuit Workbench for Windows on a Debian machine and checks it under Wine:
 #   1. installs MinGW-w64 (posix threads), Wine, Xvfb and the other tools it needs;
-#   2. cross-builds a static Qt (Core, Gui, Widgets, the Windows platform plugin) from Debian's
-#      own qt6-base source, once, into a cache outside the repository (CW_WINDOWS_CACHE, by
+#   2. cross-builds a static Qt (Core, Gui, Widgets, PrintSupport, the Windows platform plugin,
+#      and Svg) from Debian's own qt6-base and qt6-svg sources, once, into a cache outside the repository (CW_WINDOWS_CACHE, by
 #      default ~/.cache/circuit-workbench-windows), and reuses it on later runs;
 #   3. cross-builds the program and its Qt-free unit tests;
 #   4. makes circuit-workbench-<version>-windows-x64.zip (one static .exe, the licence, a
@@ -25,7 +25,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
     gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
     imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev libboost-dev qt6-tools-dev
-    qt6-l10n-tools)
+    qt6-l10n-tools icoutils fonts-wine)
 missing=()
 for pkg in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
@@ -51,9 +51,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 CMAKE
-if [ ! -f "$qt/.built" ]; then
+# The marker names what the build holds, so a cache from before a module was added is made again.
+built=$qt/.built-base-printsupport-svg
+if [ ! -f "$built" ]; then
     started=$(date +%s)
-    if [ ! -d "$cache/src" ] || ! ls -d "$cache"/src/qt6-base-*/ >/dev/null 2>&1; then
+    rm -rf "$qt"
+    if [ ! -d "$cache/src" ] || ! ls -d "$cache"/src/qt6-base-*/ >/dev/null 2>&1 ||
+        ! ls -d "$cache"/src/qt6-svg-*/ >/dev/null 2>&1; then
         # Debian's source of the same Qt as the host tools: a deb-src entry made from the
         # machine's own deb entries, used once and removed again.
         list=/etc/apt/sources.list.d/circuit-workbench-src.sources
@@ -65,29 +69,40 @@ if [ ! -f "$qt/.built" ]; then
                 "${sudo[@]}" tee "${list%.sources}.list" >/dev/null
         fi
         "${sudo[@]}" apt-get update -q
+        rm -rf "$cache/src"
         mkdir -p "$cache/src"
-        (cd "$cache/src" && apt-get source -q --download-only qt6-base &&
-            dpkg-source -x --skip-patches qt6-base_*.dsc) || status=$?
+        (cd "$cache/src" && apt-get source -q --download-only qt6-base qt6-svg &&
+            dpkg-source -x --skip-patches qt6-base_*.dsc &&
+            dpkg-source -x --skip-patches qt6-svg_*.dsc) || status=$?
         "${sudo[@]}" rm -f "$list" "${list%.sources}.list"
         "${sudo[@]}" apt-get update -q
         [ -z "${status:-}" ] || exit "$status"
     fi
     qtsrc=$(ls -d "$cache"/src/qt6-base-*/ | head -n 1)
-    # Only what the program needs: Core, Gui, Widgets and the Windows platform plugin, static.
+    # Only what the program needs: Core, Gui, Widgets, PrintSupport and the Windows platform
+    # plugin, static; then Svg on top of them.
     cmake -S "$qtsrc" -B "$cache/qt-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DBUILD_SHARED_LIBS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF \
         -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
-        -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+        -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
         -DFEATURE_vulkan=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF -DFEATURE_glib=OFF \
         -DFEATURE_jpeg=OFF -DFEATURE_freetype=OFF -DFEATURE_fontconfig=OFF \
         -DFEATURE_tabletevent=OFF -DINPUT_opengl=no -DFEATURE_direct2d=OFF \
         -DFEATURE_directwrite3=OFF
     cmake --build "$cache/qt-build" -j2
     cmake --install "$cache/qt-build"
-    touch "$qt/.built"
-    rm -rf "$cache/qt-build" "$cache/src"  # the installed Qt is all later runs need
+    svgsrc=$(ls -d "$cache"/src/qt6-svg-*/ | head -n 1)
+    cmake -S "$svgsrc" -B "$cache/svg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+    cmake --build "$cache/svg-build" -j2
+    cmake --install "$cache/svg-build"
+    touch "$built"
+    rm -rf "$cache/qt-build" "$cache/svg-build" "$cache/src"  # the installed Qt is all later runs need
     echo "Qt for Windows built in $(( $(date +%s) - started )) s; cache: $(du -sh "$cache" | cut -f1)"
 fi
 
@@ -135,6 +150,21 @@ for dll in $imports; do
         libstdc++*|libgcc*|libwinpthread*|qt6*) echo "FAIL: it needs $dll beside it"; exit 1 ;;
     esac
 done
+
+# The program's own resources: the icon in every size, the version the project has, the manifest.
+exe=$stage/circuit-workbench.exe
+wrestool -x --type=14 "$exe" >"$out/icon.ico"
+sizes=$(icotool -l "$out/icon.ico" | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | tr '\n' ' ')
+echo "icon sizes: $sizes"
+[ "$sizes" = "16 32 48 64 128 256 " ] || { echo "FAIL: the icon holds $sizes"; exit 1; }
+strings=$(wrestool -x --raw --type=16 "$exe" | tr -d '\0')
+for field in FileVersion ProductVersion; do
+    grep -aq "$field$version" <<<"$strings" || { echo "FAIL: no $field $version"; exit 1; }
+done
+grep -aq "ProductNameCircuit Workbench" <<<"$strings" || { echo "FAIL: no product name"; exit 1; }
+grep -aq "GPL-3.0-or-later" <<<"$strings" || { echo "FAIL: no licence"; exit 1; }
+wrestool -x --raw --type=24 "$exe" | grep -q 'activeCodePage' || { echo "FAIL: no manifest"; exit 1; }
+echo "resources: icon, version $version, manifest"
 
 # 5. Under Wine: the unit tests, then the learner's session against the program unpacked from
 # the zip into an empty folder.

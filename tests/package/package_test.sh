@@ -58,6 +58,9 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 grep -q 'libqt6widgets6' <<<"$depends" || fail "dependencies were not computed from the program"
+for lib in libqt6svg6 libqt6printsupport6; do
+    grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib"
+done
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
@@ -79,6 +82,30 @@ grep -qx 'application/vnd.circuitworkbench.board+json' "$root/usr/share/mime/typ
 version=$("$root/usr/bin/circuit-workbench" --version) || fail "--version failed"
 [ "$version" = "Circuit Workbench $(dpkg-deb -f "$deb" Version)" ] || fail "--version: $version"
 echo "version: $version"
+
+# Worksheet figures without a window: every example to PNG, SVG and PDF.
+pictures="$work/pictures"
+mkdir -p "$pictures"
+for example in "$root"/usr/share/circuit-workbench/examples/*.cwb; do
+    name=$(basename "$example" .cwb)
+    for ext in png svg pdf; do
+        env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$pictures/$name.$ext" "$example" ||
+            fail "--export $name.$ext"
+        [ -s "$pictures/$name.$ext" ] || fail "--export wrote no $name.$ext"
+    done
+    [ "$(head -c 4 "$pictures/$name.png" | tail -c 3)" = PNG ] || fail "$name.png is no PNG"
+    pdfinfo "$pictures/$name.pdf" | grep -q '^Pages: *1$' || fail "$name.pdf is not one page"
+    grep -q '<svg' "$pictures/$name.svg" || fail "$name.svg is no SVG"
+done
+# A damaged file: a message, a status that is not 0, and nothing written.
+echo '{"format": "circuit' >"$work/damaged.cwb"
+if env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$pictures/damaged.png" \
+    "$work/damaged.cwb" 2>"$work/export.err"; then
+    fail "--export of a damaged file succeeded"
+fi
+grep -q "damaged.cwb" "$work/export.err" || fail "--export of a damaged file said: $(cat "$work/export.err")"
+[ ! -e "$pictures/damaged.png" ] || fail "--export of a damaged file wrote a picture"
+echo "export: $(ls "$pictures" | wc -l) pictures"
 
 display=
 for n in $(seq 141 190); do

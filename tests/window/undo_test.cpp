@@ -38,7 +38,8 @@ bool Idle(WindowDriver& d) {
 TEST(Undo, SoakUndoesAndRedoesToTheRecordedBoards) {
     const int seeds = std::getenv("UNDO_SEEDS") ? std::atoi(std::getenv("UNDO_SEEDS")) : 10;
     const int from = std::getenv("UNDO_FROM") ? std::atoi(std::getenv("UNDO_FROM")) : 1;
-    for (uint32_t seed = static_cast<uint32_t>(from); seed <= static_cast<uint32_t>(seeds); ++seed) {
+    for (uint32_t seed = static_cast<uint32_t>(from); seed <= static_cast<uint32_t>(seeds);
+         ++seed) {
         WindowDriver d(true);
         GestureSoak soak(d, seed);
         FileSession& files = d.main()->Files();
