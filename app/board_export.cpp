@@ -41,15 +41,18 @@ QString Tr(const char* text) {
 QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& paint) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return Tr(QT_TRANSLATE_NOOP("BoardExport", "Cannot write %1: %2"))
+            .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     if (!paint(file)) {
         file.cancelWriting();
-        return Tr("Cannot write %1: the picture could not be made.")
+        return Tr(QT_TRANSLATE_NOOP("BoardExport",
+                                    "Cannot write %1: the picture could not be made."))
             .arg(QDir::toNativeSeparators(path));
     }
     if (!file.commit()) {
-        return Tr("Cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return Tr(QT_TRANSLATE_NOOP("BoardExport", "Cannot write %1: %2"))
+            .arg(QDir::toNativeSeparators(path), file.errorString());
     }
     return {};
 }
@@ -59,7 +62,8 @@ QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>&
 QString ExportBoard(const Circuit& circuit, const QString& path, int scale) {
     const std::optional<PictureFormat> format = PictureFormatOf(path);
     if (!format) {
-        return Tr("Cannot write %1: use a name ending in .png, .svg or .pdf.")
+        return Tr(QT_TRANSLATE_NOOP("BoardExport",
+                                    "Cannot write %1: use a name ending in .png, .svg or .pdf."))
             .arg(QDir::toNativeSeparators(path));
     }
     const QSize size = circuit.BoardArea().size();
@@ -86,7 +90,8 @@ QString ExportBoard(const Circuit& circuit, const QString& path, int scale) {
                 svg.setSize(size);
                 svg.setViewBox(QRect(QPoint(0, 0), size));
                 svg.setTitle(QFileInfo(path).completeBaseName());
-                svg.setDescription(Tr("A circuit drawn with Circuit Workbench"));
+                svg.setDescription(
+                    Tr(QT_TRANSLATE_NOOP("BoardExport", "A circuit drawn with Circuit Workbench")));
                 QPainter p;
                 if (!p.begin(&svg)) return false;
                 circuit.PaintBoard(p);
@@ -134,7 +139,8 @@ void PrintBoard(const Circuit& circuit, QPrinter& printer, const QString& title)
     //: The printed page's footer: the board's name and the date, as in "series.cwb — 8 December
     //: 2026".
     const QString text =
-        Tr("%1 — %2").arg(title, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+        Tr(QT_TRANSLATE_NOOP("BoardExport", "%1 — %2"))
+            .arg(title, QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     p.drawText(QRectF(paper.left(), paper.bottom() - footer, paper.width(), footer),
                Qt::AlignHCenter | Qt::AlignBottom, text);
     p.end();

@@ -110,6 +110,15 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "menu bar do the same and say which change they mean.")
                          .arg(QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText),
                               QKeySequence(QKeySequence::Redo).toString(QKeySequence::NativeText)));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(tr("For worksheets: File ▸ Export… (%1) saves a picture of the board as PNG "
+                        "(as on screen, or twice as fine for print), SVG or PDF; File ▸ Print… "
+                        "(%2) prints it on one page with its name and the date; Edit ▸ Copy "
+                        "Board Image (%3) puts it on the clipboard. The pictures show the parts, "
+                        "wires, glowing bulbs, moving dots and notes, not the strip.")
+                         .arg(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText),
+                              QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
+                              QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
     html += QStringLiteral("<h2><a name='keys'></a>%1</h2>").arg(tr("Keyboard"));
     KeyRows keys = {
         {tr("Tab, Shift+Tab"), tr("move between the parts in the strip, the tools, the parts on "

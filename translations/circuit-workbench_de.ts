@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardExport</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the picture could not be made.</source>
+        <translation>%1 kann nicht geschrieben werden: Das Bild ließ sich nicht erzeugen.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: use a name ending in .png, .svg or .pdf.</source>
+        <translation>%1 kann nicht geschrieben werden: Der Name muss auf .png, .svg oder .pdf enden.</translation>
+    </message>
+    <message>
+        <source>A circuit drawn with Circuit Workbench</source>
+        <translation>Eine mit Circuit Workbench gezeichnete Schaltung</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>The printed page&apos;s footer: the board&apos;s name and the date, as in &quot;series.cwb — 8 December 2026&quot;.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardFile</name>
     <message>
         <source>In %1, “%2” is missing.</source>
@@ -126,6 +150,10 @@
     <message>
         <source>%1 ends at a terminal of component %2, which is not on the board.</source>
         <translation>%1 endet an einem Anschluss von Bauteil %2, das nicht auf dem Brett ist.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -283,6 +311,69 @@
         <source>dark: %1, %2 A, %3 V</source>
         <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
         <translation>dunkel: %1, %2 A, %3 V</translation>
+    </message>
+</context>
+<context>
+    <name>cw::BoardExport</name>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportieren …</translation>
+    </message>
+    <message>
+        <source>Save a picture of the board as PNG, SVG or PDF, for a worksheet</source>
+        <translation>Speichert ein Bild des Bretts als PNG, SVG oder PDF, etwa für ein Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Print the board on one page, with its name and the date</source>
+        <translation>Druckt das Brett auf eine Seite, mit seinem Namen und dem Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Board Image</source>
+        <translation>Bild des Bretts &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Put a picture of the board on the clipboard</source>
+        <translation>Legt ein Bild des Bretts in die Zwischenablage</translation>
+    </message>
+    <message>
+        <source>PNG picture, as on screen (*.png)</source>
+        <translation>PNG-Bild, wie auf dem Bildschirm (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice as fine for print (*.png)</source>
+        <translation>PNG-Bild, doppelt so fein für den Druck (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the Board</source>
+        <translation>Brett exportieren</translation>
+    </message>
+    <message>
+        <source>Print the Board</source>
+        <translation>Brett drucken</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Unbenannte Schaltung</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>schaltung</translation>
     </message>
 </context>
 <context>
@@ -491,10 +582,6 @@
     <message>
         <source>%1[*] — Circuit Workbench</source>
         <translation>%1[*] — Circuit Workbench</translation>
-    </message>
-    <message>
-        <source>The file cannot be read: %1.</source>
-        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>Circuit Workbench cannot open “%1”.
@@ -730,6 +817,10 @@
     <message>
         <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
         <translation>Ansicht ▸ Strom zeigen (%1) lässt Punkte an jeder Leitung entlang und durch jedes Bauteil wandern, durch das Strom fließt: aus dem Pluspol einer Batteriezelle heraus, durch den Stromkreis und in ihren Minuspol zurück. Je größer die Stromstärke, desto schneller: Bei 0,1 A wandert ein Punkt %2 Pixel pro Sekunde, und kein Punkt ist schneller als %3 Pixel pro Sekunde. Wo kein Strom fließt, bewegt sich nichts. Ansicht ▸ Elektronenfluss lässt die Punkte andersherum wandern, so wie sich die Elektronen selbst bewegen.</translation>
+    </message>
+    <message>
+        <source>For worksheets: File ▸ Export… (%1) saves a picture of the board as PNG (as on screen, or twice as fine for print), SVG or PDF; File ▸ Print… (%2) prints it on one page with its name and the date; Edit ▸ Copy Board Image (%3) puts it on the clipboard. The pictures show the parts, wires, glowing bulbs, moving dots and notes, not the strip.</source>
+        <translation>Für Arbeitsblätter: Datei ▸ Exportieren … (%1) speichert ein Bild des Bretts als PNG (wie auf dem Bildschirm oder doppelt so fein für den Druck), SVG oder PDF; Datei ▸ Drucken … (%2) druckt es auf eine Seite, mit seinem Namen und dem Datum; Bearbeiten ▸ Bild des Bretts kopieren (%3) legt es in die Zwischenablage. Die Bilder zeigen die Bauteile, Leitungen, leuchtenden Lampen, wandernden Punkte und Notizen, nicht die Leiste.</translation>
     </message>
 </context>
 <context>

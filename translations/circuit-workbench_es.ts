@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BoardExport</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the picture could not be made.</source>
+        <translation>No se puede escribir %1: no se pudo crear la imagen.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: use a name ending in .png, .svg or .pdf.</source>
+        <translation>No se puede escribir %1: el nombre debe terminar en .png, .svg o .pdf.</translation>
+    </message>
+    <message>
+        <source>A circuit drawn with Circuit Workbench</source>
+        <translation>Un circuito dibujado con Circuit Workbench</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>The printed page&apos;s footer: the board&apos;s name and the date, as in &quot;series.cwb — 8 December 2026&quot;.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardFile</name>
     <message>
         <source>In %1, “%2” is missing.</source>
@@ -126,6 +150,10 @@
     <message>
         <source>%1 ends at a terminal of component %2, which is not on the board.</source>
         <translation>%1 termina en un borne del componente %2, que no está en el tablero.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
     </message>
 </context>
 <context>
@@ -283,6 +311,69 @@
         <source>dark: %1, %2 A, %3 V</source>
         <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
         <translation>apagada: %1, %2 A, %3 V</translation>
+    </message>
+</context>
+<context>
+    <name>cw::BoardExport</name>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Exportar…</translation>
+    </message>
+    <message>
+        <source>Save a picture of the board as PNG, SVG or PDF, for a worksheet</source>
+        <translation>Guarda una imagen del tablero en PNG, SVG o PDF, por ejemplo para una ficha de trabajo</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primir…</translation>
+    </message>
+    <message>
+        <source>Print the board on one page, with its name and the date</source>
+        <translation>Imprime el tablero en una página, con su nombre y la fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Board Image</source>
+        <translation>&amp;Copiar imagen del tablero</translation>
+    </message>
+    <message>
+        <source>Put a picture of the board on the clipboard</source>
+        <translation>Copia una imagen del tablero al portapapeles</translation>
+    </message>
+    <message>
+        <source>PNG picture, as on screen (*.png)</source>
+        <translation>Imagen PNG, como en pantalla (*.png)</translation>
+    </message>
+    <message>
+        <source>PNG picture, twice as fine for print (*.png)</source>
+        <translation>Imagen PNG, el doble de fina para imprimir (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export the Board</source>
+        <translation>Exportar el tablero</translation>
+    </message>
+    <message>
+        <source>Print the Board</source>
+        <translation>Imprimir el tablero</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Untitled circuit</source>
+        <translation>Circuito sin título</translation>
+    </message>
+    <message>
+        <source>circuit</source>
+        <translation>circuito</translation>
     </message>
 </context>
 <context>
@@ -491,10 +582,6 @@
     <message>
         <source>%1[*] — Circuit Workbench</source>
         <translation>%1[*] — Circuit Workbench</translation>
-    </message>
-    <message>
-        <source>The file cannot be read: %1.</source>
-        <translation>No se puede leer el archivo: %1.</translation>
     </message>
     <message>
         <source>Circuit Workbench cannot open “%1”.
@@ -730,6 +817,10 @@
     <message>
         <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
         <translation>Ver ▸ Mostrar la corriente (%1) pone puntos en movimiento por cada cable y por cada componente por el que pasa corriente: salen del polo positivo de una pila, recorren el circuito y vuelven a su polo negativo. Cuanta más corriente, más rápido: con 0,1 A un punto avanza %2 píxeles por segundo, y ningún punto va más rápido que %3 píxeles por segundo. Donde no pasa corriente, nada se mueve. Ver ▸ Flujo de electrones hace que los puntos vayan al revés, como se mueven los propios electrones.</translation>
+    </message>
+    <message>
+        <source>For worksheets: File ▸ Export… (%1) saves a picture of the board as PNG (as on screen, or twice as fine for print), SVG or PDF; File ▸ Print… (%2) prints it on one page with its name and the date; Edit ▸ Copy Board Image (%3) puts it on the clipboard. The pictures show the parts, wires, glowing bulbs, moving dots and notes, not the strip.</source>
+        <translation>Para fichas de trabajo: Archivo ▸ Exportar… (%1) guarda una imagen del tablero en PNG (como en pantalla, o el doble de fina para imprimir), SVG o PDF; Archivo ▸ Imprimir… (%2) la imprime en una página con su nombre y la fecha; Editar ▸ Copiar imagen del tablero (%3) la copia al portapapeles. Las imágenes muestran los componentes, los cables, las bombillas encendidas, los puntos en movimiento y las notas, no la barra.</translation>
     </message>
 </context>
 <context>
