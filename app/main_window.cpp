@@ -7,9 +7,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "app/board_export.h"
@@ -95,11 +97,46 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     help->addSeparator();
     help->addAction(commands.About());
 
-    // The circuit window keeps its designed size; the window grows by the menu bar.
-    resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height());
+    // First steps: what the chosen tool does and how to get going, below the board; a menu
+    // command's own tip shows there while the pointer is over it.
+    toolHint_ = new QLabel(statusBar());
+    toolHint_->setObjectName(QStringLiteral("toolHint"));
+    statusBar()->addWidget(toolHint_, 1);
+    for (int16_t tool : {kToolLine, kToolPencil, kToolDelete}) {
+        connect(commands.Tool(tool), &QAction::toggled, this, [this, tool](bool on) {
+            if (on) ShowToolHint(tool);
+        });
+    }
+    ShowToolHint(circuit_->Model().ToolMode);
+
+    // The circuit window keeps its designed size; the window grows by the menu and status bars.
+    resize(kDesignClientWidth,
+           kDesignClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     // The keyboard starts on the first palette copy, as in the circuit window alone.
     circuit_->FocusOrder().front()->setFocus(Qt::OtherFocusReason);
     setAcceptDrops(true);
+}
+
+void MainWindow::ShowToolHint(int16_t tool) {
+    const QString help =
+        QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
+    auto key = [this](int16_t tool) { return ShortcutText(circuit_->Commands().Tool(tool)); };
+    switch (tool) {
+        case kToolLine:
+            toolHint_->setText(tr("Line tool: drag from one terminal to another to draw a wire; "
+                                  "click a switch or a resistor to change it. %1: help")
+                                   .arg(help));
+            break;
+        case kToolDelete:
+            toolHint_->setText(
+                tr("Delete tool: click a part or a wire to delete it. %1: help").arg(help));
+            break;
+        default:
+            toolHint_->setText(tr("Pencil: draw notes. To join parts with wires, choose the Line "
+                                  "tool (%1). %2: help")
+                                   .arg(key(kToolLine), help));
+            break;
+    }
 }
 
 void MainWindow::GrowCircuitTo(QSize size) {

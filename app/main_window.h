@@ -8,6 +8,8 @@
 
 class QAction;
 
+class QLabel;
+
 namespace cw {
 
 class Circuit;
@@ -33,11 +35,15 @@ class MainWindow final : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // Says in the status bar what the chosen tool does and how to get going.
+    void ShowToolHint(int16_t tool);
+
     Circuit* circuit_;
     FileSession* files_;
     BoardExport* exports_;
     QAction* quit_;
     QAction* fullScreen_;
+    QLabel* toolHint_;
 };
 
 }  // namespace cw

@@ -164,9 +164,14 @@ QTranslator* LoadTranslations(QCoreApplication& application) {
     if (translator->load(QLocale::system(), QStringLiteral("circuit-workbench"),
                          QStringLiteral("_"), QStringLiteral(":/i18n"))) {
         QCoreApplication::installTranslator(translator);
+        // Numbers and dates follow the language the texts are in ("0,13 A" beside "1,5
+        // voltios"), whatever the locale's own formats.
+        QLocale::setDefault(QLocale(translator->language()));
         return translator;
     }
     delete translator;
+    // The texts stay English: so do the numbers.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     return nullptr;
 }
 

@@ -167,7 +167,10 @@ TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
 }
 
 // Run with LANGUAGE=de (the window.german test): the texts come out in German.
+// Run with LANGUAGE=de (window.german) or LANGUAGE=es and an English locale (window.spanish);
+// each case skips under the other language.
 TEST(Translation, GermanComesFromTheSystemLanguage) {
+    if (!qEnvironmentVariable("LANGUAGE").startsWith("de")) GTEST_SKIP() << "needs LANGUAGE=de";
     QTranslator* german = LoadTranslations(*qApp);
     ASSERT_NE(german, nullptr);
     WindowDriver d;
@@ -175,6 +178,19 @@ TEST(Translation, GermanComesFromTheSystemLanguage) {
     EXPECT_EQ(Child(w, 0)->text(QAccessible::Name), "Batteriezelle");
     EXPECT_TRUE(w.LinePic().toolTip().startsWith("Leitungswerkzeug (L)"));
     QCoreApplication::removeTranslator(german);
+}
+
+TEST(Translation, NumbersFollowTheLanguageShown) {
+    if (!qEnvironmentVariable("LANGUAGE").startsWith("es")) GTEST_SKIP() << "needs LANGUAGE=es";
+    QTranslator* spanish = LoadTranslations(*qApp);
+    ASSERT_NE(spanish, nullptr);
+    WindowDriver d;
+    LitLoop(d);
+    EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Light, 1)),
+              "encendida, 0,13 A, 1,36 V");
+    EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Cell, 1)),
+              "1,5 voltios, 0,13 A, 1,36 V entre sus terminales");
+    QCoreApplication::removeTranslator(spanish);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 
@@ -41,8 +42,18 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     CircuitCommands& c = w.Commands();
     const std::pair<int16_t, PictureControl*> tools[] = {
         {kToolLine, &w.LinePic()}, {kToolPencil, &w.PencilPic()}, {kToolDelete, &w.DelPic()}};
+    // The status bar says what the chosen tool does, however it was chosen.
+    auto* hint = main.findChild<QLabel*>(QStringLiteral("toolHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(),
+              "Pencil: draw notes. To join parts with wires, choose the Line tool "
+              "(L). F1: help");
     auto agree = [&](int16_t chosen, const char* how) {
         EXPECT_EQ(w.Model().ToolMode, chosen) << how;
+        EXPECT_TRUE(hint->text().startsWith(chosen == kToolLine     ? "Line tool:"
+                                            : chosen == kToolPencil ? "Pencil:"
+                                                                    : "Delete tool:"))
+            << how;
         for (const auto& [tool, button] : tools) {
             EXPECT_EQ(c.Tool(tool)->isChecked(), tool == chosen) << how;
             EXPECT_EQ(button->BackColor() == kToolHighlight, tool == chosen) << how;
@@ -69,6 +80,10 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    c.Help()->trigger();  // and the platform's close key
+    ASSERT_TRUE(help->isVisible());
+    QTest::keySequence(help->focusWidget() ? help->focusWidget() : help, QKeySequence::Close);
     EXPECT_FALSE(help->isVisible());
     EXPECT_TRUE(HelpWindow::Text(c.KeyTable()).contains(ShortcutText(c.DeletePart())));
 }
