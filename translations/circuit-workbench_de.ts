@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>a switch in its loop is open</source>
-        <translation>ein Schalter in ihrem Stromkreis ist offen</translation>
+        <translation>ein Schalter in ihrem Stromkreis ist geöffnet</translation>
     </message>
     <message>
         <source>not in a closed loop</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>the cells cancel out</source>
-        <translation>die Zellen heben sich auf</translation>
+        <translation>die Spannungen der Batteriezellen heben sich auf</translation>
     </message>
     <message>
         <source>too little current</source>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>open</source>
-        <translation>offen</translation>
+        <translation>geöffnet</translation>
     </message>
     <message>
         <source>%1 ohms</source>
@@ -676,11 +676,11 @@
     </message>
     <message>
         <source>Drag a battery cell, a switch, a resistor or a bulb from the strip at the bottom onto the board. Let go over the strip to cancel.</source>
-        <translation>Ziehe eine Batteriezelle, einen Schalter, einen Widerstand oder eine Glühlampe aus der Leiste unten auf die Arbeitsfläche. Lässt du über der Leiste los, wird abgebrochen.</translation>
+        <translation>Ziehe eine Batteriezelle, einen Schalter, einen Widerstand oder eine Glühlampe aus der Leiste unten auf die Arbeitsfläche. Lässt du das Bauteil über der Leiste los, wird das Ziehen abgebrochen.</translation>
     </message>
     <message>
         <source>A new switch is open: click it with the line tool to close or open it.</source>
-        <translation>Ein neuer Schalter ist offen: Klicke ihn mit dem Leitungswerkzeug an, um ihn zu schließen oder zu öffnen.</translation>
+        <translation>Ein neuer Schalter ist geöffnet: Klicke ihn mit dem Leitungswerkzeug an, um ihn zu schließen oder zu öffnen.</translation>
     </message>
     <message>
         <source>A bulb glows brighter the more current flows through it: grey when dark, pale yellow, then full yellow.</source>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>The pointer shows what a press will do: a cross where a wire would start on a terminal or junction, a pointing hand where a click toggles, steps or deletes, a four-way arrow over a part you can move, a text cursor where the pencil writes.</source>
-        <translation>Der Mauszeiger zeigt, was ein Druck bewirkt: ein Kreuz, wo eine Leitung an einem Anschluss oder Knoten beginnen würde, eine zeigende Hand, wo ein Klick umschaltet, weiterstellt oder löscht, ein Vierfachpfeil über einem verschiebbaren Bauteil, ein Textcursor, wo der Stift schreibt.</translation>
+        <translation>Der Mauszeiger zeigt, was ein Klick bewirkt: ein Kreuz, wo eine Leitung an einem Anschluss oder Knoten beginnen würde, eine zeigende Hand, wo ein Klick umschaltet, weiterstellt oder löscht, ein Vierfachpfeil über einem verschiebbaren Bauteil, ein Textcursor, wo der Stift schreibt.</translation>
     </message>
     <message>
         <source>Keyboard</source>
@@ -708,11 +708,11 @@
     </message>
     <message>
         <source>Space, Enter</source>
-        <translation>Leertaste, Eingabe</translation>
+        <translation>Leertaste, Eingabetaste</translation>
     </message>
     <message>
         <source>pick up a new part from the strip and put it down; choose a tool; click the focused part (with the line tool a switch toggles and a resistor steps, with the delete tool the part goes); on the board, start and end a wire at the cursor, or with the delete tool delete the wire there</source>
-        <translation>ein neues Bauteil aus der Leiste aufnehmen und ablegen; ein Werkzeug wählen; das ausgewählte Bauteil anklicken (mit dem Leitungswerkzeug schaltet ein Schalter um und ein Widerstand stellt weiter, mit dem Löschwerkzeug wird das Bauteil gelöscht); auf der Arbeitsfläche eine Leitung am Cursor beginnen und beenden oder mit dem Löschwerkzeug die Leitung dort löschen</translation>
+        <translation>ein neues Bauteil aus der Leiste aufnehmen und ablegen; ein Werkzeug wählen; das Bauteil mit dem Fokus anklicken (mit dem Leitungswerkzeug schaltet ein Schalter um und wird ein Widerstand weitergeschaltet, mit dem Löschwerkzeug wird das Bauteil gelöscht); auf der Arbeitsfläche eine Leitung am Cursor beginnen und beenden oder mit dem Löschwerkzeug die Leitung dort löschen</translation>
     </message>
     <message>
         <source>Arrows</source>
@@ -780,7 +780,7 @@
     </message>
     <message>
         <source>&lt;b&gt;Delete tool&lt;/b&gt;: click a part or a wire to delete it.</source>
-        <translation>&lt;b&gt;Löschwerkzeug&lt;/b&gt;: Klicke ein Bauteil oder eine Leitung an, um es oder sie zu löschen.</translation>
+        <translation>&lt;b&gt;Löschwerkzeug&lt;/b&gt;: Löscht das angeklickte Bauteil oder die angeklickte Leitung.</translation>
     </message>
     <message>
         <source>move the new part, the focused part or the board&apos;s cursor %1 pixels; with Shift, %2 pixel. With the line tool a switch or resistor moved %3 pixels or less counts as a click, as with the mouse</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>Hover over a bulb, or move the keyboard focus to it, to see (or hear, with a screen reader) why it is dark. The first of these that holds is said: a wire joins its two terminals (shorted by a wire); no loop passes through it (not in a closed loop); closing the open switches would put it in a loop with a cell (a switch in its loop is open); its loops hold no cell (no cell in its circuit); its loops hold cells but no current flows (the cells cancel out); or less than a hundredth of an ampere flows (too little current).</source>
-        <translation>Zeige mit der Maus auf eine Glühlampe oder wähle sie mit der Tastatur aus, um zu sehen (oder mit einem Bildschirmleser zu hören), warum sie dunkel ist. Genannt wird der erste Grund, der zutrifft: Eine Leitung verbindet ihre beiden Anschlüsse (durch eine Leitung kurzgeschlossen); kein Stromkreis führt durch sie (nicht in einem geschlossenen Stromkreis); würden die offenen Schalter geschlossen, läge sie in einem Stromkreis mit einer Batteriezelle (ein Schalter in ihrem Stromkreis ist offen); ihre Stromkreise enthalten keine Batteriezelle (keine Batteriezelle in ihrem Stromkreis); ihre Stromkreise enthalten Batteriezellen, aber es fließt kein Strom (die Zellen heben sich auf); oder es fließt weniger als ein Hundertstel Ampere (zu wenig Strom).</translation>
+        <translation>Zeige mit der Maus auf eine Glühlampe oder wähle sie mit der Tastatur aus, um zu sehen (oder mit einem Bildschirmleser zu hören), warum sie dunkel ist. Genannt wird der erste Grund, der zutrifft: Eine Leitung verbindet ihre beiden Anschlüsse (durch eine Leitung kurzgeschlossen); kein Stromkreis führt durch sie (nicht in einem geschlossenen Stromkreis); würden die geöffneten Schalter geschlossen, läge sie in einem Stromkreis mit einer Batteriezelle (ein Schalter in ihrem Stromkreis ist geöffnet); ihre Stromkreise enthalten keine Batteriezelle (keine Batteriezelle in ihrem Stromkreis); ihre Stromkreise enthalten Batteriezellen, aber es fließt kein Strom (die Spannungen der Batteriezellen heben sich auf); oder es fließt weniger als ein Hundertstel Ampere (zu wenig Strom).</translation>
     </message>
     <message>
         <source>Keeping your work</source>

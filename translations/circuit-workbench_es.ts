@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>part %1 of the list</source>
-        <translation>la pieza %1 de la lista</translation>
+        <translation>el componente %1 de la lista</translation>
     </message>
     <message>
         <source>%1 should be a part with its kind and place.</source>
-        <translation>%1 debería ser una pieza con su tipo y su lugar.</translation>
+        <translation>%1 debería ser un componente con su tipo y su lugar.</translation>
     </message>
     <message>
         <source>In %1, the kind “%2” is not a cell, switch, resistor or bulb.</source>
@@ -133,11 +133,11 @@
     </message>
     <message>
         <source>Component number %1 belongs to no part.</source>
-        <translation>El número de componente %1 no pertenece a ninguna pieza.</translation>
+        <translation>El número de componente %1 no pertenece a ningún componente.</translation>
     </message>
     <message>
         <source>junction %1</source>
-        <translation>la unión %1</translation>
+        <translation>el nudo %1</translation>
     </message>
     <message>
         <source>wire %1</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>%1 ends at junction %2, which the circuit does not have.</source>
-        <translation>%1 termina en la unión %2, que el circuito no tiene.</translation>
+        <translation>%1 termina en el nudo %2, que el circuito no tiene.</translation>
     </message>
     <message>
         <source>%1 ends at a terminal of component %2, which is not on the board.</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>%1: drag it onto the board, or press Space to pick one up</source>
-        <translation>%1: arrastrar al tablero, o pulsar Espacio para tomar una pieza</translation>
+        <translation>%1: arrástralo al tablero o pulsa Espacio para tomar uno</translation>
     </message>
     <message>
         <source>Line tool</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>Delete tool</source>
-        <translation>Herramienta de borrar</translation>
+        <translation>Herramienta eliminar</translation>
     </message>
     <message>
         <source>Board</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>%1, on a junction</source>
-        <translation>%1, sobre una unión</translation>
+        <translation>%1, sobre un nudo</translation>
     </message>
     <message>
         <source>%1, on the second terminal of %2</source>
@@ -676,7 +676,7 @@
     </message>
     <message>
         <source>Drag a battery cell, a switch, a resistor or a bulb from the strip at the bottom onto the board. Let go over the strip to cancel.</source>
-        <translation>Arrastra una pila, un interruptor, una resistencia o una bombilla desde la barra inferior hasta el tablero. Suéltala sobre la barra para cancelar.</translation>
+        <translation>Arrastra una pila, un interruptor, una resistencia o una bombilla desde la barra inferior hasta el tablero. Suelta el componente sobre la barra para cancelar.</translation>
     </message>
     <message>
         <source>A new switch is open: click it with the line tool to close or open it.</source>
@@ -692,7 +692,7 @@
     </message>
     <message>
         <source>The pointer shows what a press will do: a cross where a wire would start on a terminal or junction, a pointing hand where a click toggles, steps or deletes, a four-way arrow over a part you can move, a text cursor where the pencil writes.</source>
-        <translation>El puntero muestra qué hará una pulsación: una cruz donde empezaría un cable en un terminal o una unión, una mano que señala donde un clic conmuta, cambia el valor o elimina, una flecha de cuatro puntas sobre una pieza que se puede mover, un cursor de texto donde escribe el lápiz.</translation>
+        <translation>El puntero muestra qué hará una pulsación: una cruz donde empezaría un cable en un terminal o un nudo, una mano que señala donde un clic conmuta, cambia el valor o elimina, una flecha de cuatro puntas sobre un componente que se puede mover, un cursor de texto donde escribe el lápiz.</translation>
     </message>
     <message>
         <source>Keyboard</source>
@@ -700,7 +700,7 @@
     </message>
     <message>
         <source>move between the parts in the strip, the tools, the parts on the board and the board</source>
-        <translation>pasar por las piezas de la barra, las herramientas, las piezas del tablero y el tablero</translation>
+        <translation>pasar por los componentes de la barra, las herramientas, los componentes del tablero y el tablero</translation>
     </message>
     <message>
         <source>Tab, Shift+Tab</source>
@@ -712,7 +712,7 @@
     </message>
     <message>
         <source>pick up a new part from the strip and put it down; choose a tool; click the focused part (with the line tool a switch toggles and a resistor steps, with the delete tool the part goes); on the board, start and end a wire at the cursor, or with the delete tool delete the wire there</source>
-        <translation>tomar una pieza nueva de la barra y dejarla; elegir una herramienta; hacer clic en la pieza seleccionada (con la herramienta de cable un interruptor conmuta y una resistencia cambia de valor, con la herramienta de borrar la pieza se elimina); en el tablero, empezar y terminar un cable en el cursor o, con la herramienta de borrar, eliminar el cable que hay allí</translation>
+        <translation>tomar un componente nuevo de la barra y dejarla; elegir una herramienta; hacer clic en el componente que tiene el foco (con la herramienta de cable un interruptor conmuta y una resistencia cambia de valor, con la herramienta eliminar el componente se elimina); en el tablero, empezar y terminar un cable en el cursor o, con la herramienta eliminar, eliminar el cable que hay allí</translation>
     </message>
     <message>
         <source>Arrows</source>
@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>on the board, jump the cursor to the next or previous terminal or junction</source>
-        <translation>en el tablero, saltar con el cursor al terminal o la unión siguiente o anterior</translation>
+        <translation>en el tablero, saltar con el cursor al terminal o el nudo siguiente o anterior</translation>
     </message>
     <message>
         <source>W, Shift+W</source>
@@ -736,7 +736,7 @@
     </message>
     <message>
         <source>cancel the new part or the wire being drawn</source>
-        <translation>cancelar la pieza nueva o el cable que se está tendiendo</translation>
+        <translation>cancelar el componente nuevo o el cable que se está trazando</translation>
     </message>
     <message>
         <source>Escape</source>
@@ -760,7 +760,7 @@
     </message>
     <message>
         <source>Built with Qt %1, running on Qt %2.</source>
-        <translation>Compilado con Qt %1, funcionando con Qt %2.</translation>
+        <translation>Compilado con Qt %1, se ejecuta con Qt %2.</translation>
     </message>
     <message>
         <source>A battery cell gives %1 volts; its left terminal is positive.</source>
