@@ -16,7 +16,9 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#ifdef CW_HAVE_SVG
 #include <QSvgGenerator>
+#endif
 
 #include "app/circuit_window.h"
 #include "app/file_session.h"
@@ -84,6 +86,7 @@ QString ExportBoard(const Circuit& circuit, const QString& path, int scale) {
                 return writer.write(image.convertToFormat(QImage::Format_RGB32));
             });
         case PictureFormat::Svg:
+#ifdef CW_HAVE_SVG
             return WriteThrough(path, [&](QIODevice& out) {
                 QSvgGenerator svg;
                 svg.setOutputDevice(&out);
@@ -97,6 +100,12 @@ QString ExportBoard(const Circuit& circuit, const QString& path, int scale) {
                 circuit.PaintBoard(p);
                 return p.end();
             });
+#else
+            return Tr(QT_TRANSLATE_NOOP("BoardExport",
+                                        "Cannot write %1: this build has no SVG export; use .png "
+                                        "or .pdf."))
+                .arg(QDir::toNativeSeparators(path));
+#endif
         case PictureFormat::Pdf:
             return WriteThrough(path, [&](QIODevice& out) {
                 QPdfWriter pdf(&out);
@@ -168,12 +177,15 @@ BoardExport::BoardExport(QWidget& window, Circuit& circuit, const FileSession& f
     questions_.exportPath = [this](const QString& suggested, bool* twice) {
         const QString png = tr("PNG picture, as on screen (*.png)");
         const QString png2 = tr("PNG picture, twice as fine for print (*.png)");
-        const QString svg = tr("SVG drawing (*.svg)");
-        const QString pdf = tr("PDF document (*.pdf)");
+        QStringList filters{png, png2};
+#ifdef CW_HAVE_SVG
+        filters << tr("SVG drawing (*.svg)");
+#endif
+        filters << tr("PDF document (*.pdf)");
         QString chosen = png;
-        const QString path = QFileDialog::getSaveFileName(
-            &window_, tr("Export the Board"), suggested,
-            QStringList{png, png2, svg, pdf}.join(QStringLiteral(";;")), &chosen);
+        const QString path =
+            QFileDialog::getSaveFileName(&window_, tr("Export the Board"), suggested,
+                                         filters.join(QStringLiteral(";;")), &chosen);
         *twice = chosen == png2;
         return path;
     };

@@ -56,8 +56,7 @@ built=$qt/.built-base-printsupport-svg
 if [ ! -f "$built" ]; then
     started=$(date +%s)
     rm -rf "$qt"
-    if [ ! -d "$cache/src" ] || ! ls -d "$cache"/src/qt6-base-*/ >/dev/null 2>&1 ||
-        ! ls -d "$cache"/src/qt6-svg-*/ >/dev/null 2>&1; then
+    if [ ! -d "$cache/src" ] || ! ls -d "$cache"/src/qt6-base-*/ >/dev/null 2>&1; then
         # Debian's source of the same Qt as the host tools: a deb-src entry made from the
         # machine's own deb entries, used once and removed again.
         list=/etc/apt/sources.list.d/circuit-workbench-src.sources
@@ -71,9 +70,13 @@ if [ ! -f "$built" ]; then
         "${sudo[@]}" apt-get update -q
         rm -rf "$cache/src"
         mkdir -p "$cache/src"
-        (cd "$cache/src" && apt-get source -q --download-only qt6-base qt6-svg &&
-            dpkg-source -x --skip-patches qt6-base_*.dsc &&
-            dpkg-source -x --skip-patches qt6-svg_*.dsc) || status=$?
+        (cd "$cache/src" && apt-get source -q --download-only qt6-base &&
+            dpkg-source -x --skip-patches qt6-base_*.dsc) || status=$?
+        # Svg is wanted but not vital: a mirror without its source gives a build that exports
+        # PNG and PDF only, and says so.
+        (cd "$cache/src" && apt-get source -q --download-only qt6-svg &&
+            dpkg-source -x --skip-patches qt6-svg_*.dsc) ||
+            echo "WARNING: no qt6-svg source; the Windows program will have no SVG export"
         "${sudo[@]}" rm -f "$list" "${list%.sources}.list"
         "${sudo[@]}" apt-get update -q
         [ -z "${status:-}" ] || exit "$status"
@@ -93,14 +96,16 @@ if [ ! -f "$built" ]; then
         -DFEATURE_directwrite3=OFF
     cmake --build "$cache/qt-build" -j2
     cmake --install "$cache/qt-build"
-    svgsrc=$(ls -d "$cache"/src/qt6-svg-*/ | head -n 1)
-    cmake -S "$svgsrc" -B "$cache/svg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    svgsrc=$(ls -d "$cache"/src/qt6-svg-*/ 2>/dev/null | head -n 1)
+    [ -z "$svgsrc" ] || cmake -S "$svgsrc" -B "$cache/svg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr \
         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-    cmake --build "$cache/svg-build" -j2
-    cmake --install "$cache/svg-build"
+    if [ -n "$svgsrc" ]; then
+        cmake --build "$cache/svg-build" -j2
+        cmake --install "$cache/svg-build"
+    fi
     touch "$built"
     rm -rf "$cache/qt-build" "$cache/svg-build" "$cache/src"  # the installed Qt is all later runs need
     echo "Qt for Windows built in $(( $(date +%s) - started )) s; cache: $(du -sh "$cache" | cut -f1)"
