@@ -41,7 +41,10 @@ expected="./usr/bin/circuit-workbench
 ./usr/share/applications/$id.desktop
 ./usr/share/metainfo/$id.metainfo.xml
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
-./usr/share/mime/packages/$id.xml"
+./usr/share/mime/packages/$id.xml
+./usr/share/man/man1/circuit-workbench.1.gz
+./usr/share/doc/circuit-workbench/copyright
+./usr/share/doc/circuit-workbench/changelog.gz"
 for size in 16 22 32 48 64 128 256; do
     expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
@@ -54,6 +57,11 @@ if [ "$files" != "$(sort <<<"$expected")" ]; then
     diff <(sort <<<"$expected") <(echo "$files") || true
     fail "the package holds other files than it should"
 fi
+
+# Debian's own checks: no error and no warning (the info left is explained in the README).
+lintian -I --no-tag-display-limit "$deb" >"$work/lintian.log" 2>&1 || true
+if grep -E '^[EW]: ' "$work/lintian.log"; then fail "lintian reports errors or warnings"; fi
+echo "lintian: $(grep -c '^[I]: ' "$work/lintian.log" || true) info, no error or warning"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
@@ -79,8 +87,19 @@ grep -q 'application/vnd.circuitworkbench.board+json' "$root/usr/share/mime/magi
     fail "the MIME database does not know a circuit by its content"
 grep -qx 'application/vnd.circuitworkbench.board+json' "$root/usr/share/mime/types" ||
     fail "the MIME database has no circuit type"
+MANWIDTH=80 man -l "$root/usr/share/man/man1/circuit-workbench.1.gz" >"$work/man.txt" 2>"$work/man.err" ||
+    fail "the manual page does not render"
+[ ! -s "$work/man.err" ] || { cat "$work/man.err"; fail "the manual page renders with warnings"; }
+grep -q -- '--export' "$work/man.txt" || fail "the manual page does not list --export"
+entry="$root/usr/share/applications/$id.desktop"
+grep -q '^GenericName\[de\]=Schaltungssimulator$' "$entry" || fail "the entry has no German name"
+grep -q '^GenericName\[es\]=Simulador de circuitos$' "$entry" || fail "the entry has no Spanish name"
+grep -q '^Name\[de\]=' "$entry" && grep -q '^Name\[es\]=' "$entry" || fail "the entry's names"
+grep -q 'xml:lang="de"' "$root/usr/share/metainfo/$id.metainfo.xml" || fail "metainfo in German"
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$root/usr/share/metainfo/$id.metainfo.xml")
 version=$("$root/usr/bin/circuit-workbench" --version) || fail "--version failed"
 [ "$version" = "Circuit Workbench $(dpkg-deb -f "$deb" Version)" ] || fail "--version: $version"
+[ "$release" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the metainfo's release is $release"
 echo "version: $version"
 
 # Worksheet figures without a window: every example to PNG, SVG and PDF.
@@ -134,4 +153,8 @@ done
 [ -n "$window" ] || { cat "$work/app.log"; fail "the packaged program showed no window"; }
 icon=$(xprop -id "$window" _NET_WM_ICON 2>&1 || true)
 grep -q '^_NET_WM_ICON(CARDINAL) = ' <<<"$icon" || fail "the window has no icon: ${icon:0:200}"
-echo "the packaged program shows its window with its icon"
+# The desktop matches the running window to its entry by the window's class.
+class=$(xprop -id "$window" WM_CLASS 2>&1 || true)
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$entry")
+grep -q "\"$wmclass\"" <<<"$class" || fail "StartupWMClass $wmclass does not match $class"
+echo "the packaged program shows its window with its icon and class ($class)"
