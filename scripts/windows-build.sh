@@ -6,9 +6,12 @@
 #      default ~/.cache/circuit-workbench-windows), and reuses it on later runs;
 #   3. cross-builds the program and its Qt-free unit tests;
 #   4. makes circuit-workbench-<version>-windows-x64.zip (one static .exe, the licence, a
-#      short readme) in build-windows/;
-#   5. runs the unit tests and the learner's end-to-end sessions (mouse, and keyboard alone)
-#      against the .exe unpacked from the zip into an empty folder, under Wine and Xvfb.
+#      short readme, the examples) for portable use and the per-user installer
+#      circuit-workbench-<version>-windows-x64-setup.exe (NSIS) in build-windows/, and checks
+#      the program's icon, version and manifest;
+#   5. under Wine and Xvfb: runs the unit tests, installs the program silently, runs the
+#      learner's end-to-end sessions (mouse, and keyboard alone) against the installed program,
+#      uninstalls it silently and checks that nothing it put there is left.
 # Run by `CW_WINDOWS=1 ./test.sh` or on its own. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -25,7 +28,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
     gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
     imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev libboost-dev qt6-tools-dev
-    qt6-l10n-tools icoutils fonts-wine)
+    qt6-l10n-tools icoutils fonts-wine nsis)
 missing=()
 for pkg in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
@@ -171,16 +174,50 @@ grep -aq "GPL-3.0-or-later" <<<"$strings" || { echo "FAIL: no licence"; exit 1; 
 wrestool -x --raw --type=24 "$exe" | grep -q 'activeCodePage' || { echo "FAIL: no manifest"; exit 1; }
 echo "resources: icon, version $version, manifest"
 
-# 5. Under Wine: the unit tests, then the learner's session against the program unpacked from
-# the zip into an empty folder.
+# The installer, from the same files as the zip.
+setup=$out/$(basename "$stage")-setup.exe
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$src/data/icons/org.circuitworkbench.CircuitWorkbench.ico" \
+    -DOUTFILE="$setup" data/windows/installer.nsi
+echo "made $setup ($(du -h "$setup" | cut -f1))"
+
+# 5. Under Wine: the unit tests; the program installed silently, its sessions run against the
+# installed copy, and uninstalled silently again.
 export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineserver=${wine%/*}/wineserver
+[ -x "$wineserver" ] || wineserver=wineserver
 "$wine" wineboot --init >/dev/null 2>&1 || true
 "$wine" "$out/build/tests/unit_tests.exe"
-unpacked=$(mktemp -d)
-(cd "$unpacked" && unzip -q "$stage.zip")
-CW_WINE=$wine CI=true tests/e2e/learner_session.sh \
-    "$unpacked/$(basename "$stage")/circuit-workbench.exe" "$out/e2e-shots"
-CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh \
-    "$unpacked/$(basename "$stage")/circuit-workbench.exe" "$out/e2e-keyboard"
-rm -rf "$unpacked"
+"$wine" "$setup" /S
+"$wineserver" -w
+users=$WINEPREFIX/drive_c/users/$(id -un)
+installed="$users/AppData/Local/Programs/Circuit Workbench"
+shortcut="$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Circuit Workbench.lnk"
+for f in circuit-workbench.exe uninstall.exe LICENSE.txt examples/one-bulb.cwb; do
+    [ -f "$installed/$f" ] || { echo "FAIL: the installer put no $f"; exit 1; }
+done
+cmp -s "$installed/circuit-workbench.exe" "$stage/circuit-workbench.exe" ||
+    { echo "FAIL: the installed program is not the zip's"; exit 1; }
+[ -f "$shortcut" ] || { echo "FAIL: no Start-menu entry"; exit 1; }
+registry() { "$wine" reg query "$1" 2>/dev/null | tr -d '\r'; }
+registry 'HKCU\Software\Classes\.cwb' | grep -q CircuitWorkbench.Circuit ||
+    { echo "FAIL: .cwb files are not associated"; exit 1; }
+registry 'HKCU\Software\Classes\CircuitWorkbench.Circuit\shell\open\command' |
+    grep -q 'circuit-workbench.exe" "%1"' || { echo "FAIL: no open command"; exit 1; }
+registry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench' |
+    grep -q "DisplayVersion.*$version" || { echo "FAIL: not in Add/Remove Programs"; exit 1; }
+echo "installed: program, examples, Start-menu entry, .cwb association, uninstaller"
+CW_WINE=$wine CI=true tests/e2e/learner_session.sh "$installed/circuit-workbench.exe" \
+    "$out/e2e-shots"
+CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh "$installed/circuit-workbench.exe" \
+    "$out/e2e-keyboard"
+"$wine" "$installed/uninstall.exe" /S
+"$wineserver" -w  # the uninstaller finishes from a copy of itself
+for left in "$installed" "$shortcut"; do
+    [ ! -e "$left" ] || { echo "FAIL: the uninstaller left $left"; exit 1; }
+done
+for key in 'HKCU\Software\Classes\.cwb' 'HKCU\Software\Classes\CircuitWorkbench.Circuit' \
+    'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench'; do
+    [ -z "$(registry "$key")" ] || { echo "FAIL: the uninstaller left $key"; exit 1; }
+done
+echo "uninstalled: nothing left"
 echo "Windows build checked under Wine."
