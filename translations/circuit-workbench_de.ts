@@ -24,6 +24,10 @@
         <extracomment>The printed page&apos;s footer: the board&apos;s name and the date, as in &quot;series.cwb — 8 December 2026&quot;.</extracomment>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>Cannot write %1: this build has no SVG export; use .png or .pdf.</source>
+        <translation>%1 kann nicht geschrieben werden: Diese Ausgabe kann kein SVG exportieren; verwende .png oder .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>BoardFile</name>
@@ -864,6 +868,18 @@
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Line tool: drag from one terminal to another to draw a wire; click a switch or a resistor to change it. %1: help</source>
+        <translation>Leitungswerkzeug: Ziehe von einem Anschluss zu einem anderen, um eine Leitung zu zeichnen; klicke einen Schalter oder Widerstand an, um ihn umzuschalten. %1: Hilfe</translation>
+    </message>
+    <message>
+        <source>Delete tool: click a part or a wire to delete it. %1: help</source>
+        <translation>Löschwerkzeug: Löscht das angeklickte Bauteil oder die angeklickte Leitung. %1: Hilfe</translation>
+    </message>
+    <message>
+        <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
+        <translation>Stift: Notizen zeichnen. Um Bauteile mit Leitungen zu verbinden, wähle das Leitungswerkzeug (%1). %2: Hilfe</translation>
     </message>
 </context>
 </TS>

@@ -24,6 +24,10 @@
         <extracomment>The printed page&apos;s footer: the board&apos;s name and the date, as in &quot;series.cwb — 8 December 2026&quot;.</extracomment>
         <translation>%1 — %2</translation>
     </message>
+    <message>
+        <source>Cannot write %1: this build has no SVG export; use .png or .pdf.</source>
+        <translation>No se puede escribir %1: esta versión no exporta SVG; usa .png o .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>BoardFile</name>
@@ -864,6 +868,18 @@
     <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Line tool: drag from one terminal to another to draw a wire; click a switch or a resistor to change it. %1: help</source>
+        <translation>Herramienta de cable: arrastra de un terminal a otro para trazar un cable; haz clic en un interruptor o una resistencia para cambiarlos. %1: ayuda</translation>
+    </message>
+    <message>
+        <source>Delete tool: click a part or a wire to delete it. %1: help</source>
+        <translation>Herramienta eliminar: haz clic en un componente o un cable para eliminarlo. %1: ayuda</translation>
+    </message>
+    <message>
+        <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
+        <translation>Lápiz: dibuja notas. Para unir componentes con cables, elige la herramienta de cable (%1). %2: ayuda</translation>
     </message>
 </context>
 </TS>
