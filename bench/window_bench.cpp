@@ -30,21 +30,29 @@ namespace cw::bench {
 namespace {
 using cw::test::WindowDriver;
 
+constexpr int kGridColumns = 12;
+
+// n components of the four kinds in turn on a grid of 12 x 8 slots 100 pixels apart, each
+// round of the grid 3 pixels further down and right.
+void PlaceOnGrid(WindowDriver& d, int n) {
+    const int rows = 8;
+    for (int i = 0; i < n; ++i) {
+        const int cell = i % (kGridColumns * rows), layer = i / (kGridColumns * rows);
+        d.Place(kKinds[static_cast<size_t>(i % 4)], 5 + (cell % kGridColumns) * 100 + 3 * layer,
+                5 + (cell / kGridColumns) * 100 + 3 * layer);
+    }
+}
+
 // A 1280 x 960 window with n components on a grid (overlapping once the board is full) and
 // 2n wires, each from a random terminal to one of a component nearby on the grid, as a learner
 // wires neighbours; solved and painted.
 std::unique_ptr<WindowDriver> BoardOf(int n, bool inMainWindow = false) {
     auto d = std::make_unique<WindowDriver>(inMainWindow);
     d->Resize(1280, 960);
-    const int columns = 12, rows = 8;
-    for (int i = 0; i < n; ++i) {
-        const int cell = i % (columns * rows), layer = i / (columns * rows);
-        d->Place(kKinds[static_cast<size_t>(i % 4)], 5 + (cell % columns) * 100 + 3 * layer,
-                 5 + (cell / columns) * 100 + 3 * layer);
-    }
+    PlaceOnGrid(*d, n);
     std::mt19937 rng(5);
     Board& b = d->board();
-    const int steps[4] = {1, -1, columns, -columns};
+    const int steps[4] = {1, -1, kGridColumns, -kGridColumns};
     for (int w = 0; w < 2 * n; ++w) {
         const int k = 1 + static_cast<int>(rng() % n);
         const int near = std::clamp(k + steps[rng() % 4], 1, n);
@@ -193,12 +201,7 @@ void CurrentFrame(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     auto d = std::make_unique<WindowDriver>();
     d->Resize(1280, 960);
-    const int columns = 12, rows = 8;
-    for (int i = 0; i < n; ++i) {
-        const int cell = i % (columns * rows), layer = i / (columns * rows);
-        d->Place(kKinds[static_cast<size_t>(i % 4)], 5 + (cell % columns) * 100 + 3 * layer,
-                 5 + (cell / columns) * 100 + 3 * layer);
-    }
+    PlaceOnGrid(*d, n);
     Board& b = d->board();
     for (int k = 1; k + 3 <= n; k += 4) {
         b.ValueTable[static_cast<size_t>(k + 1)] = kSwitchClosed;

@@ -1,5 +1,7 @@
 #include "support/window_driver.h"
 
+#include "geometry/terminal_position.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -62,8 +64,8 @@ void WindowDriver::DoubleClickEvent(QPoint p, Qt::MouseButton b) {
 void WindowDriver::Wheel(QPoint p, int degrees) {
     QWindow* w = top_->windowHandle();
     const QPointF at(window_->mapTo(top_, p));
-    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_,
-                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
 }
 
@@ -81,6 +83,11 @@ void WindowDriver::Click(QPoint p, Qt::MouseButton b) {
 void WindowDriver::Key(int key, Qt::KeyboardModifiers modifiers) {
     QWidget* to = window_->focusWidget();
     QTest::keyClick(to ? to : window_, static_cast<Qt::Key>(key), modifiers);
+}
+
+QPoint WindowDriver::BesideTerminal(int n) {
+    const Point16 t = TerminalPosition(board(), n);
+    return {IsSecondTerminal(n) ? t.x + 3 : t.x - 3, t.y};
 }
 
 QPoint WindowDriver::SlotCentre(int slot) {

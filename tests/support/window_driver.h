@@ -41,6 +41,9 @@ class WindowDriver {
 
     // Where slot i (0..6) of the palette row is, its centre in window coordinates.
     QPoint SlotCentre(int slot);
+    // Just outside the part, beside terminal n: where a press with the line tool starts a wire
+    // rather than a drag.
+    QPoint BesideTerminal(int n);
     // Drags the palette copy of a kind so that its top-left lands at (left, top); returns the
     // index of the element now on the board.
     int Place(Kind kind, int left, int top);

@@ -26,19 +26,13 @@ QAccessibleInterface* Child(Circuit& w, int i) {
     return QAccessible::queryAccessibleInterface(&w)->child(i);
 }
 
-// Just outside the part, beside terminal n: where a press starts a wire rather than a drag.
-QPoint Terminal(WindowDriver& d, int n) {
-    const Point16 t = TerminalPosition(d.board(), n);
-    return {IsSecondTerminal(n) ? t.x + 3 : t.x - 3, t.y};
-}
-
 // A cell and a bulb wired into a loop with the mouse: numbers 1 and 2.
 void LitLoop(WindowDriver& d) {
     d.Place(Kind::Cell, 100, 100);
     d.Place(Kind::Light, 300, 100);
     d.window().LinePic_Click();
-    d.Drag(Terminal(d, 3), Terminal(d, 1));
-    d.Drag(Terminal(d, 2), Terminal(d, 4));
+    d.Drag(d.BesideTerminal(3), d.BesideTerminal(1));
+    d.Drag(d.BesideTerminal(2), d.BesideTerminal(4));
 }
 
 TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
@@ -64,8 +58,8 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
               "dark: not in a closed loop, 0.00 A, 0.00 V");
     w.LinePic_Click();
-    d.Drag(Terminal(d, 3), Terminal(d, 1));
-    d.Drag(Terminal(d, 2), Terminal(d, 4));
+    d.Drag(d.BesideTerminal(3), d.BesideTerminal(1));
+    d.Drag(d.BesideTerminal(2), d.BesideTerminal(4));
     ASSERT_EQ(window->childCount(), 10);
     EXPECT_TRUE(Child(w, 4)->state().checked);  // the line tool now
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Battery cell 1");
@@ -76,7 +70,7 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
 
     // A wire gone: the bulb is dark and says why. A deleted part leaves the tree.
     w.DelPic_Click();
-    d.Click((Terminal(d, 2) + Terminal(d, 4)) / 2);
+    d.Click((d.BesideTerminal(2) + d.BesideTerminal(4)) / 2);
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
               "dark: not in a closed loop, 0.00 A, 0.00 V");
     d.Click({145, 145});
@@ -93,12 +87,12 @@ TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
         d.MoveTo(p);
         return w.Glasso1().cursor().shape();
     };
-    EXPECT_EQ(shapeAt(Terminal(d, 3) + QPoint(-1, 2)), Qt::CrossCursor);  // a wire would start
-    EXPECT_EQ(shapeAt({145, 145}), Qt::SizeAllCursor);                    // the cell moves
-    EXPECT_EQ(shapeAt({245, 345}), Qt::PointingHandCursor);               // the switch toggles
+    EXPECT_EQ(shapeAt(d.BesideTerminal(3) + QPoint(-1, 2)), Qt::CrossCursor);  // a wire would start
+    EXPECT_EQ(shapeAt({145, 145}), Qt::SizeAllCursor);                         // the cell moves
+    EXPECT_EQ(shapeAt({245, 345}), Qt::PointingHandCursor);                    // the switch toggles
     EXPECT_EQ(shapeAt({450, 400}), Qt::ArrowCursor);
     w.DelPic_Click();
-    EXPECT_EQ(shapeAt((Terminal(d, 1) + Terminal(d, 3)) / 2), Qt::PointingHandCursor);
+    EXPECT_EQ(shapeAt((d.BesideTerminal(1) + d.BesideTerminal(3)) / 2), Qt::PointingHandCursor);
     EXPECT_EQ(shapeAt({450, 400}), Qt::ArrowCursor);
     w.PencilPic_Click();
     EXPECT_EQ(shapeAt({145, 145}), Qt::IBeamCursor);
@@ -140,7 +134,7 @@ TEST(Accessibility, ReadingsAgreeRoundASeriesLoop) {
     d.Place(Kind::Light, 100, 300);
     w.LinePic_Click();
     for (auto [a, b] : {std::pair{1, 3}, {4, 5}, {6, 7}, {8, 2}})
-        d.Drag(Terminal(d, a), Terminal(d, b));
+        d.Drag(d.BesideTerminal(a), d.BesideTerminal(b));
     auto said = [&](Kind kind) { return w.ControlDescription(w.Element(kind, 1)); };
     EXPECT_EQ(said(Kind::Swit), "open, 0.00 A");
     EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.00 A, 1.50 V across its terminals");

@@ -13,11 +13,6 @@
 namespace cw::test {
 namespace {
 
-QPoint Beside(WindowDriver& d, int n) {
-    const Point16 t = TerminalPosition(d.board(), n);
-    return {IsSecondTerminal(n) ? t.x + 3 : t.x - 3, t.y};
-}
-
 QPointF At(const Board& b, int n) {
     const Point16 p = NodePosition(b, n);
     return {static_cast<double>(p.x), static_cast<double>(p.y)};
@@ -72,9 +67,9 @@ struct LoopBoard {
         d.Place(Kind::Light, 300, 100);
         d.Place(Kind::Swit, 300, 300);
         w.LinePic_Click();
-        d.Drag(Beside(d, 3), Beside(d, 1));
-        d.Drag(Beside(d, 2), Beside(d, 4));
-        d.Drag(Beside(d, 4), Beside(d, 5));
+        d.Drag(d.BesideTerminal(3), d.BesideTerminal(1));
+        d.Drag(d.BesideTerminal(2), d.BesideTerminal(4));
+        d.Drag(d.BesideTerminal(4), d.BesideTerminal(5));
     }
     // Dots on wire 1, measured from the bulb's end towards the cell's positive terminal.
     std::vector<double> OnFirstWire() {
@@ -136,13 +131,13 @@ TEST(CurrentView, NoCurrentNoTimerAndTheDotsRestartAfterASolve) {
     l.w.grab();  // the view has copied what lies beneath it
     // The loop's wire 2 deleted: nothing flows anywhere, nothing moves, nothing is drawn.
     l.w.DelPic_Click();
-    l.d.Click((Beside(l.d, 2) + Beside(l.d, 4)) / 2);
+    l.d.Click((l.d.BesideTerminal(2) + l.d.BesideTerminal(4)) / 2);
     ASSERT_EQ(l.d.board().LastWire(), 2);
     EXPECT_FALSE(l.w.CurrentLayer().Animating());
     EXPECT_TRUE(l.w.CurrentLayer().Dots().empty());
     // Wired again through the switch, closed: the dots run again.
     l.w.LinePic_Click();
-    l.d.Drag(Beside(l.d, 2), Beside(l.d, 6));
+    l.d.Drag(l.d.BesideTerminal(2), l.d.BesideTerminal(6));
     l.d.Click({345, 345});
     EXPECT_TRUE(l.w.CurrentLayer().Animating());
     EXPECT_FALSE(l.w.CurrentLayer().Dots().empty());

@@ -18,19 +18,14 @@
 namespace cw::test {
 namespace {
 
-QPoint Beside(WindowDriver& d, int n) {
-    const Point16 t = TerminalPosition(d.board(), n);
-    return {IsSecondTerminal(n) ? t.x + 3 : t.x - 3, t.y};
-}
-
 // A lit cell-and-bulb loop (the bulb's glass around (320, 120)), a note, and the current's dots.
 void LitBoardWithNote(WindowDriver& d) {
     d.Place(Kind::Cell, 100, 100);
     d.Place(Kind::Light, 300, 100);
     d.Drag({120, 300}, {400, 330});  // the pencil, chosen at start
     d.window().LinePic_Click();
-    d.Drag(Beside(d, 3), Beside(d, 1));
-    d.Drag(Beside(d, 2), Beside(d, 4));
+    d.Drag(d.BesideTerminal(3), d.BesideTerminal(1));
+    d.Drag(d.BesideTerminal(2), d.BesideTerminal(4));
     d.window().ShowCurrent(true);
 }
 
