@@ -138,12 +138,14 @@ void PrintBoard(const Circuit& circuit, QPrinter& printer, const QString& title)
     const double footer = 2 * p.fontMetrics().height();
     const QSize board = circuit.BoardArea().size();
     const QRectF room(paper.topLeft(), QSizeF(paper.width(), paper.height() - footer));
-    const double k = std::min(room.width() / board.width(), room.height() / board.height());
-    p.save();
-    p.translate(room.left() + (room.width() - board.width() * k) / 2, room.top());
-    p.scale(k, k);
-    circuit.PaintBoard(p);
-    p.restore();
+    if (!board.isEmpty() && !room.isEmpty()) {  // a window shrunk to nothing prints the footer
+        const double k = std::min(room.width() / board.width(), room.height() / board.height());
+        p.save();
+        p.translate(room.left() + (room.width() - board.width() * k) / 2, room.top());
+        p.scale(k, k);
+        circuit.PaintBoard(p);
+        p.restore();
+    }
     p.setPen(Qt::black);
     //: The printed page's footer: the board's name and the date, as in "series.cwb — 8 December
     //: 2026".

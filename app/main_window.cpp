@@ -120,7 +120,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::ShowToolHint(int16_t tool) {
     const QString help =
         QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
-    auto key = [this](int16_t tool) { return ShortcutText(circuit_->Commands().Tool(tool)); };
     switch (tool) {
         case kToolLine:
             toolHint_->setText(tr("Line tool: drag from one terminal to another to draw a wire; "
@@ -134,7 +133,7 @@ void MainWindow::ShowToolHint(int16_t tool) {
         default:
             toolHint_->setText(tr("Pencil: draw notes. To join parts with wires, choose the Line "
                                   "tool (%1). %2: help")
-                                   .arg(key(kToolLine), help));
+                                   .arg(ShortcutText(circuit_->Commands().Tool(kToolLine)), help));
             break;
     }
 }
