@@ -126,7 +126,8 @@ TEST(CurrentView, DotsMoveOnlyWhereCurrentFlowsAndTheWayItFlows) {
 
 TEST(CurrentView, NoCurrentNoTimerAndTheDotsRestartAfterASolve) {
     LoopBoard l;
-    l.w.Commands().ShowCurrent()->trigger();
+    l.d.Key(Qt::Key_C);  // View ▸ Show Current's key
+    ASSERT_TRUE(l.w.Commands().ShowCurrent()->isChecked());
     ASSERT_TRUE(l.w.CurrentLayer().Animating());
     l.w.grab();  // the view has copied what lies beneath it
     // The loop's wire 2 deleted: nothing flows anywhere, nothing moves, nothing is drawn.
