@@ -99,7 +99,7 @@ if [ ! -f "$built" ]; then
         -DFEATURE_directwrite3=OFF
     cmake --build "$cache/qt-build" -j2
     cmake --install "$cache/qt-build"
-    svgsrc=$(ls -d "$cache"/src/qt6-svg-*/ 2>/dev/null | head -n 1)
+    svgsrc=$(ls -d "$cache"/src/qt6-svg-*/ 2>/dev/null | head -n 1 || true)
     [ -z "$svgsrc" ] || cmake -S "$svgsrc" -B "$cache/svg-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DCMAKE_INSTALL_PREFIX="$qt" -DQT_HOST_PATH=/usr \
