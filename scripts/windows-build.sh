@@ -171,7 +171,7 @@ for field in FileVersion ProductVersion; do
 done
 grep -aq "ProductNameCircuit Workbench" <<<"$strings" || { echo "FAIL: no product name"; exit 1; }
 grep -aq "GPL-3.0-or-later" <<<"$strings" || { echo "FAIL: no licence"; exit 1; }
-wrestool -x --raw --type=24 "$exe" | grep -q 'activeCodePage' || { echo "FAIL: no manifest"; exit 1; }
+grep -q 'activeCodePage' <<<"$(wrestool -x --raw --type=24 "$exe")" || { echo "FAIL: no manifest"; exit 1; }
 echo "resources: icon, version $version, manifest"
 
 # The installer, from the same files as the zip.
@@ -199,25 +199,43 @@ cmp -s "$installed/circuit-workbench.exe" "$stage/circuit-workbench.exe" ||
     { echo "FAIL: the installed program is not the zip's"; exit 1; }
 [ -f "$shortcut" ] || { echo "FAIL: no Start-menu entry"; exit 1; }
 registry() { "$wine" reg query "$1" 2>/dev/null | tr -d '\r'; }
-registry 'HKCU\Software\Classes\.cwb' | grep -q CircuitWorkbench.Circuit ||
+# Read whole before grep looks at them: grep -q leaving early would break the pipe.
+grep -q CircuitWorkbench.Circuit <<<"$(registry 'HKCU\Software\Classes\.cwb')" ||
     { echo "FAIL: .cwb files are not associated"; exit 1; }
-registry 'HKCU\Software\Classes\CircuitWorkbench.Circuit\shell\open\command' |
-    grep -q 'circuit-workbench.exe" "%1"' || { echo "FAIL: no open command"; exit 1; }
-registry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench' |
-    grep -q "DisplayVersion.*$version" || { echo "FAIL: not in Add/Remove Programs"; exit 1; }
+grep -q 'circuit-workbench.exe" "%1"' \
+    <<<"$(registry 'HKCU\Software\Classes\CircuitWorkbench.Circuit\shell\open\command')" ||
+    { echo "FAIL: no open command"; exit 1; }
+grep -q "DisplayVersion.*$version" \
+    <<<"$(registry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench')" ||
+    { echo "FAIL: not in Add/Remove Programs"; exit 1; }
 echo "installed: program, examples, Start-menu entry, .cwb association, uninstaller"
+# Wine's desktop process keeps the display of the first program of a server's life: the
+# sessions' programs need a server started under their own display.
+"$wineserver" -w
+# Each session starts as a new user would: no recovery copy from a session before it (the
+# sessions end their program by killing it, which leaves one, as a crash would).
+userdata="$users/AppData/Roaming/Circuit Workbench"
+rm -rf "$userdata"
 CW_WINE=$wine CI=true tests/e2e/learner_session.sh "$installed/circuit-workbench.exe" \
     "$out/e2e-shots"
+"$wineserver" -w
+rm -rf "$userdata"
 CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh "$installed/circuit-workbench.exe" \
     "$out/e2e-keyboard"
+"$wineserver" -w
+rm -rf "$userdata"
 "$wine" "$installed/uninstall.exe" /S
-"$wineserver" -w  # the uninstaller finishes from a copy of itself
+# The uninstaller finishes from a copy of itself: wait until it has taken the folder away, then
+# for it to end.
+for _ in $(seq 120); do [ -e "$installed" ] || break; sleep 0.5; done
+"$wineserver" -w
 for left in "$installed" "$shortcut"; do
     [ ! -e "$left" ] || { echo "FAIL: the uninstaller left $left"; exit 1; }
 done
 for key in 'HKCU\Software\Classes\.cwb' 'HKCU\Software\Classes\CircuitWorkbench.Circuit' \
     'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench'; do
-    [ -z "$(registry "$key")" ] || { echo "FAIL: the uninstaller left $key"; exit 1; }
+    # Wine's reg says on standard output too that a key is missing: look for values.
+    if grep -q 'REG_' <<<"$(registry "$key")"; then echo "FAIL: the uninstaller left $key"; exit 1; fi
 done
 echo "uninstalled: nothing left"
 echo "Windows build checked under Wine."

@@ -62,7 +62,8 @@ launch_app() {  # program, log file, [arguments...]: starts it, sets app_pid
 }
 
 locate_board() {  # sets X and Y (the board's screen position) once the window shows
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name "Circuit Workbench" | head -1)
+    # A minute: the first start after Wine or its fonts were installed builds its caches.
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "Circuit Workbench" | head -1)
     [ -n "$window" ] || { echo "the window did not appear"; exit 1; }
     eval "$(xdotool getwindowgeometry --shell "$window")"
     sleep 0.5
