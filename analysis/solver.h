@@ -16,11 +16,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace cw {
 
 struct Board;
+struct Solution;
 
 // Called once per placed bulb (its index in the bulb array) whenever the solver asks it to be
 // repainted: after clearing the values and again after storing the results.
@@ -57,6 +59,10 @@ struct SolveResult {
     // settle within its bounded work (they keep the nearest floating-point answer).
     int exactBlocks = 0;
     int unsettled = 0;
+    // Rounds of extended-precision refinement the bounds asked for.
+    int refinements = 0;
+    // The solved circuit, for the readings of the same solve; empty when nothing was solved.
+    std::shared_ptr<const Solution> solution;
 };
 
 // Every component's reading, by number (entry 0 unused), and every wire's current from its first
@@ -76,5 +82,9 @@ SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb = {});
 // The board's readings, from a solve of its own (nothing stored): for what a learner reads of
 // the parts and sees flowing in the wires.
 CircuitReadings ReadCircuit(const Board& board);
+
+// The readings from the solve that lit the bulbs, for the board as it stood then (parts placed
+// since read nothing); from a solve of its own where that one solved nothing.
+CircuitReadings ReadCircuit(const Board& board, const SolveResult& solved);
 
 }  // namespace cw

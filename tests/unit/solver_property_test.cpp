@@ -5,12 +5,14 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include <cmath>
 #include <map>
 #include <numeric>
 #include <random>
 #include <sstream>
 #include <string>
 
+#include "analysis/nodal_solve.h"
 #include "analysis/solver.h"
 #include "bench/generated_boards.h"
 #include "model/part_values.h"
@@ -95,8 +97,13 @@ struct Exact {
 // resistors (5, 10, 20) are whole; a cell drives 20 x 1.5 into its first terminal; one node per
 // separate network is held at 0. Fraction-free Gauss-Jordan elimination leaves det x V in the
 // right-hand side and det on the diagonal, so 100 x I is an exact fraction.
+using Rational = boost::multiprecision::cpp_rational;
+
+// With `terminalVolts`, also every element terminal's exact potential (one node per separate
+// network at 0), by NodeId.
 template <typename Whole>
-std::map<int, Exact> ExactBulbValues(const Board& b) {
+std::map<int, Exact> ExactBulbValues(const Board& b,
+                                     std::map<int, Rational>* terminalVolts = nullptr) {
     const int terminals = 2 * b.LastValue();
     const int points = terminals + b.LastJunction();
     auto index = [&](int n) { return n > 0 ? n - 1 : terminals + (-n - 1); };
@@ -190,6 +197,11 @@ std::map<int, Exact> ExactBulbValues(const Board& b) {
     auto scaledPotential = [&](int p) { return unknown[p] >= 0 ? m[unknown[p]][n] : Whole{0}; };
     std::map<int, Exact> values;
     for (const Element& e : elements) {
+        if (terminalVolts) {
+            const int k = e.number;
+            (*terminalVolts)[T1(k)] = Rational(BigWhole(scaledPotential(e.a)), BigWhole(det));
+            (*terminalVolts)[T2(k)] = Rational(BigWhole(scaledPotential(e.c)), BigWhole(det));
+        }
         if (!e.bulb) continue;
         // 100 x I = 100 x (g / 20) x (V(a) - V(c)) = 5 g (det V(a) - det V(c)) / det.
         Whole num = 5 * e.g * (scaledPotential(e.a) - scaledPotential(e.c)), den = det;
@@ -382,6 +394,152 @@ TEST(SolverProperty, AdversarialBoardsNearWholeHundredths) {
         near += ExactBulbValues<BigWhole>(b).at(bulb).value == 5;
     }
     EXPECT_EQ(near, 22);  // every one just under 6: a whole-number guard would show 6
+}
+
+// Cells of equal voltage facing each other round loops, bulbs and resistors between them:
+// every node stands a whole number of cell voltages up (0, 1 or 2), each cell runs from a node
+// one step up to one a step down, each bulb and resistor joins two nodes on one step, so every
+// current is exactly 0 and the computed ones are rounding. Now and then a closed switch joins
+// two nodes on one step, or one more bulb spans two steps and leaves a current just off zero.
+Board BalancedBoard(std::mt19937& rng) {
+    Board b = EmptyBoard();
+    const int nodes = 3 + static_cast<int>(rng() % 6);
+    std::vector<int> step(static_cast<size_t>(nodes));
+    std::vector<int16_t> junction(static_cast<size_t>(nodes));
+    for (int n = 0; n < nodes; ++n) {
+        step[n] = n < 2 ? n : static_cast<int>(rng() % 3);
+        junction[n] = AddJunctionRow(b, 0, 0);
+    }
+    auto wire = [&](int k, int from, int to) {
+        AddWireRow(b, T1(k), junction[from]);
+        AddWireRow(b, T2(k), junction[to]);
+    };
+    const int parts = 3 + static_cast<int>(rng() % 9);
+    for (int i = 0; i < parts;) {
+        const int a = static_cast<int>(rng() % nodes), c = static_cast<int>(rng() % nodes);
+        if (step[a] == step[c] + 1) {
+            wire(AddPart(b, Kind::Cell), a, c), ++i;
+        } else if (step[a] == step[c] && a != c) {
+            const int pick = static_cast<int>(rng() % 8);
+            const Kind kind = pick < 4 ? Kind::Light : pick < 7 ? Kind::Resi : Kind::Swit;
+            const int16_t value = kind == Kind::Resi ? std::array<int16_t, 3>{5, 10, 20}[rng() % 3]
+                                  : kind == Kind::Swit ? kSwitchClosed
+                                                       : 0;
+            wire(AddPart(b, kind, 0, 0, value), a, c), ++i;
+        }
+    }
+    if (rng() % 4 == 0) wire(AddPart(b, Kind::Light), 0, 1);
+    return b;
+}
+
+// The two boards where the bound once failed to be one: a bulb with exactly no current stored
+// as lit, and cells cancelling out read as too little current, either way round.
+TEST(SolverProperty, CellsThatCancelStayDarkAndSaySo) {
+    Board three = EmptyBoard();  // cells 2, 3 and 5; bulbs 1 and 4
+    for (Kind kind : {Kind::Light, Kind::Cell, Kind::Cell, Kind::Light, Kind::Cell})
+        AddPart(three, kind);
+    for (int j = 0; j < 4; ++j) AddJunctionRow(three, 0, 0);
+    for (auto [a, c] : std::vector<std::pair<int, int>>{{1, -3},
+                                                        {2, -1},
+                                                        {3, -4},
+                                                        {4, -3},
+                                                        {5, -2},
+                                                        {6, -3},
+                                                        {7, -4},
+                                                        {8, -2},
+                                                        {9, -2},
+                                                        {10, -1}})
+        AddWireRow(three, a, c);
+    ExpectExactAndExplained<Whole>(three, "three cells");
+    EXPECT_EQ(three.ValueOf(4), 0);
+    EXPECT_EQ(SolveCircuit(three).bulbs[2], BulbState::CellsCancel);
+
+    for (const bool turned : {false, true}) {
+        Board five = EmptyBoard();  // cells 1, 2, 5, 6 and 7, switch 3 closed, bulb 4
+        for (Kind kind :
+             {Kind::Cell, Kind::Cell, Kind::Swit, Kind::Light, Kind::Cell, Kind::Cell, Kind::Cell})
+            AddPart(five, kind, 0, 0, kind == Kind::Swit ? kSwitchClosed : kDefaultValue);
+        for (int j = 0; j < 2; ++j) AddJunctionRow(five, 0, 0);
+        auto bulbEnd = [turned](int n) { return turned && (n == 7 || n == 8) ? 15 - n : n; };
+        for (auto [a, c] : std::vector<std::pair<int, int>>{{5, 9},
+                                                            {10, 4},
+                                                            {3, 8},
+                                                            {-1, 7},
+                                                            {-1, 1},
+                                                            {-1, 11},
+                                                            {12, -2},
+                                                            {14, -2},
+                                                            {6, 13},
+                                                            {10, 2}})
+            AddWireRow(five, bulbEnd(a), bulbEnd(c));
+        ExpectExactAndExplained<Whole>(five, turned ? "five cells, bulb turned" : "five cells");
+        EXPECT_EQ(five.ValueOf(4), 0);
+        EXPECT_EQ(SolveCircuit(five).bulbs[1], BulbState::CellsCancel);
+    }
+}
+
+TEST(SolverProperty, BalancedCellsEqualExactNodalAnalysis) {
+    std::mt19937 rng(2027);
+    for (int round = 0; round < 20000; ++round) {
+        ExpectExactAndExplained<Whole>(BalancedBoard(rng),
+                                       "balanced board " + std::to_string(round));
+        if (HasFatalFailure()) return;
+    }
+}
+
+// A long double as the exact binary fraction it is.
+Rational Exactly(long double x) {
+    int exponent = 0;
+    const long double mantissa = std::frexp(std::fabs(x), &exponent);              // in [0.5, 1)
+    const auto whole = static_cast<unsigned long long>(std::ldexp(mantissa, 64));  // all 64 bits
+    const int shift = exponent - 64;
+    Rational r = shift >= 0 ? Rational(BigWhole(whole) << shift)
+                            : Rational(BigWhole(whole), BigWhole(1) << -shift);
+    return x < 0 ? Rational(-r) : r;
+}
+
+// The bound the solve proves for its potentials against their true error, worked out exactly:
+// never below it, on random and on balanced boards, as first solved and after each refinement.
+TEST(SolverProperty, ErrorBoundIsNeverBelowTheTrueError) {
+    std::mt19937 rng(99);
+    int checked = 0;
+    for (int round = 0; round < 4000; ++round) {
+        const Board b = round % 2 ? RandomBoard(rng) : BalancedBoard(rng);
+        std::optional<Solution> s = Solve(b);
+        if (!s || !s->nodal) continue;
+        std::map<int, Rational> exact;
+        ExactBulbValues<BigWhole>(b, &exact);
+        // Every node a carrying part touches, with its exact potential less that of the node
+        // the solve holds at 0: the lowest of its piece of carrying parts.
+        DisjointSets pieces(s->nodeCount);
+        for (const Part& p : s->net.parts) {
+            if (p.Carries()) pieces.Unite(p.terminal[0], p.terminal[1]);
+        }
+        std::map<int, Rational> exactAt;
+        std::map<int, int> reference;
+        for (const Part& p : s->net.parts) {
+            if (!p.Carries()) continue;
+            for (int side = 0; side < 2; ++side) {
+                const int node = p.terminal[side];
+                exactAt[node] = exact.at(side == 0 ? T1(p.number) : T2(p.number));
+                const auto [at, fresh] = reference.try_emplace(pieces.Find(node), node);
+                if (!fresh) at->second = std::min(at->second, node);
+            }
+        }
+        do {
+            const Potentials& potentials = s->potentials();
+            ASSERT_TRUE(std::isfinite(potentials.error)) << Describe(b);
+            const Rational bound = Exactly(potentials.error);
+            for (const auto& [node, volts] : exactAt) {
+                const Rational truth = volts - exactAt.at(reference.at(pieces.Find(node)));
+                const Rational error = abs(Exactly(potentials.volts[node]) - truth);
+                ASSERT_LE(error, bound)
+                    << "board " << round << ", node " << node << "\n  " << Describe(b);
+            }
+            ++checked;
+        } while (s->nodal->Refine());
+    }
+    EXPECT_GT(checked, 4000);
 }
 
 // What flows out of every point by the wires and the parts (closed switches and resistors of

@@ -1,0 +1,146 @@
+#include "analysis/net_list.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "model/board.h"
+
+namespace cw {
+
+Numbering ReadNumbers(const Board& board) {
+    Numbering numbering;
+    const int last = std::min(board.LastValue(), kMaxComponentNumber);
+    numbering.carriers.assign(static_cast<size_t>(std::max(last, 0)) + 1, 0);
+    numbering.carriedByOtherThanBulb.assign(numbering.carriers.size(), false);
+    for (Kind kind : kKinds) {
+        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
+            const int k = board.At(kind, l).Tag;
+            if (k < 1 || k > last) {
+                numbering.sound = false;
+                continue;
+            }
+            if (kind != Kind::Light) numbering.carriedByOtherThanBulb[k] = true;
+            if (++numbering.carriers[k] > 1) {
+                numbering.carriers[k] = 2;
+                numbering.sound = false;
+            }
+        }
+    }
+    return numbering;
+}
+
+std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
+    NetList net;
+    net.joins.reserve(static_cast<size_t>(board.LastWire() + board.PlacedCount(Kind::Swit)));
+    net.parts.reserve(static_cast<size_t>(board.LastValue()));
+    for (int i = 1; i <= board.LastWire(); ++i) {
+        const WireRow& w = board.WireTable[i];
+        net.joins.push_back({{w.end[0], w.end[1]}});
+    }
+    net.wires = board.LastWire();
+    net.numbers = board.LastValue();
+    for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
+        const int k = board.At(Kind::Swit, l).Tag;
+        if (closeSwitches || board.ValueOf(k) == kSwitchClosed) {
+            net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}, k});
+        } else {
+            net.openSwitches.push_back(k);
+        }
+    }
+    auto addParts = [&](Kind kind, PartKind partKind) {
+        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
+            const int k = board.At(kind, l).Tag;
+            int ohms = partKind == PartKind::Cell ? kCellOhms : kBulbOhms;
+            if (partKind == PartKind::Resistor) ohms = board.ValueOf(k);
+            if (ohms < 0) return false;
+            if (ohms == 0) {
+                net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}, k});
+            } else {
+                net.parts.push_back({k, partKind, ohms, {FirstTerminal(k), SecondTerminal(k)}});
+            }
+        }
+        return true;
+    };
+    if (!addParts(Kind::Cell, PartKind::Cell) || !addParts(Kind::Resi, PartKind::Resistor) ||
+        !addParts(Kind::Light, PartKind::Bulb)) {
+        return std::nullopt;
+    }
+
+    // Terminals first, then junctions, then any other NodeId a wire names.
+    const int terminals = 2 * board.LastValue(), junctions = board.LastJunction();
+    std::unordered_map<int, int> others;
+    auto point = [&](int& id) {
+        if (id >= 1 && id <= terminals) {
+            id = id - 1;
+        } else if (id <= -1 && -id <= junctions) {
+            id = terminals - id - 1;
+        } else {
+            id = others.try_emplace(id, terminals + junctions + static_cast<int>(others.size()))
+                     .first->second;
+        }
+    };
+    for (Join& j : net.joins) std::for_each(std::begin(j.point), std::end(j.point), point);
+    for (Part& p : net.parts) std::for_each(std::begin(p.terminal), std::end(p.terminal), point);
+    net.pointCount = terminals + junctions + static_cast<int>(others.size());
+    return net;
+}
+
+Joined JoinNodes(NetList& net) {
+    Joined j{0, DisjointSets(net.pointCount), std::vector<int>(net.pointCount, -1)};
+    for (const Join& join : net.joins) j.points.Unite(join.point[0], join.point[1]);
+    for (Part& p : net.parts) {
+        for (int& t : p.terminal) {
+            int& node = j.nodeOfRoot[static_cast<size_t>(j.points.Find(t))];
+            if (node < 0) node = j.nodeCount++;
+            t = node;
+        }
+    }
+    return j;
+}
+
+int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
+    std::vector<int> uses(nodeCount, 0);
+    for (const Part& p : parts) {
+        if (p.Shorted()) continue;
+        for (int t : p.terminal) ++uses[t];
+    }
+    // The parts at each node, as one list cut by node.
+    std::vector<int> first(nodeCount + 1, 0);
+    for (int n = 0; n < nodeCount; ++n) first[n + 1] = first[n] + uses[n];
+    std::vector<int> partsAt(static_cast<size_t>(first.back()));
+    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        if (parts[i].Shorted()) continue;
+        for (int t : parts[i].terminal) partsAt[fill[t]++] = i;
+    }
+
+    std::vector<int> deadEnds;
+    for (int n = 0; n < nodeCount; ++n) {
+        if (uses[n] == 1) deadEnds.push_back(n);
+    }
+    int survivors = static_cast<int>(first.back()) / 2;
+    while (!deadEnds.empty()) {
+        const int n = deadEnds.back();
+        deadEnds.pop_back();
+        for (int s = first[n]; s < first[n + 1]; ++s) {
+            Part& p = parts[partsAt[s]];
+            if (p.pruned) continue;
+            p.pruned = true;
+            --survivors;
+            for (int t : p.terminal) {
+                if (--uses[t] == 1) deadEnds.push_back(t);
+            }
+        }
+    }
+    return survivors;
+}
+
+int SurvivingNodes(const std::vector<Part>& parts, int nodeCount) {
+    std::vector<bool> used(nodeCount, false);
+    for (const Part& p : parts) {
+        if (p.Carries()) used[p.terminal[0]] = used[p.terminal[1]] = true;
+    }
+    return static_cast<int>(std::count(used.begin(), used.end(), true));
+}
+
+}  // namespace cw

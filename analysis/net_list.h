@@ -1,0 +1,114 @@
+// The circuit a board describes, as the solver sees it: every NodeId it names a point, wires and
+// closed switches joining points, cells, resistors and bulbs as parts between points; then the
+// points joined into nodes and the parts that cannot carry current (dead ends) marked. Plain
+// graph work, no arithmetic on currents.
+#pragma once
+
+#include <cstdint>
+#include <numeric>
+#include <optional>
+#include <vector>
+
+#include "model/part_values.h"
+
+namespace cw {
+
+struct Board;
+
+enum class PartKind : uint8_t { Cell, Resistor, Bulb };
+
+// A placed cell, resistor or bulb. Its terminals hold NodeIds while the net list is built,
+// point indices once it is built, and node indices once the points are joined.
+struct Part {
+    int number = 0;
+    PartKind kind = PartKind::Cell;
+    int ohms = 0;
+    int terminal[2] = {0, 0};
+    bool pruned = false;
+
+    bool Shorted() const { return terminal[0] == terminal[1]; }
+    bool Carries() const { return !pruned && !Shorted(); }
+    long double Emf() const { return kind == PartKind::Cell ? kCellVolts : 0.0L; }
+};
+
+// Two points joined into one node: a wire, a closed switch, or a resistor of 0 ohms (whose
+// number it keeps; 0 for a wire).
+struct Join {
+    int point[2];
+    int number = 0;
+};
+
+// The circuit the board describes: every NodeId it names is one point. The joins come in board
+// order: wires by row, then closed switches, then resistors of 0 ohms, each by element index.
+struct NetList {
+    std::vector<Join> joins;
+    std::vector<Part> parts;
+    std::vector<int> openSwitches;  // by number
+    int pointCount = 0;
+    int wires = 0;    // the first joins, one per WireTable row
+    int numbers = 0;  // the board's last ComponentNumber
+};
+
+class DisjointSets {
+  public:
+    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)) {
+        std::iota(parent_.begin(), parent_.end(), 0);
+    }
+    int Find(int x) {
+        while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
+        return x;
+    }
+    void Unite(int a, int b) { parent_[Find(a)] = Find(b); }
+    // Find without shortening paths, for sets that are shared and only read.
+    int Root(int x) const {
+        while (parent_[x] != x) x = parent_[x];
+        return x;
+    }
+
+  private:
+    std::vector<int> parent_;
+};
+
+// How many placed components carry each number. On a sound board every placed component carries
+// a number of its own in 1..16383 that ValueTable holds: a number then names one component's
+// entry and its two terminals, and nothing else.
+struct Numbering {
+    std::vector<uint8_t> carriers;
+    std::vector<bool> carriedByOtherThanBulb;
+    bool sound = true;
+
+    // The entry of k is a bulb's, however many bulbs carry it, and no other kind's.
+    bool BulbEntry(int k) const {
+        return k >= 1 && k < static_cast<int>(carriers.size()) && !carriedByOtherThanBulb[k];
+    }
+};
+Numbering ReadNumbers(const Board& board);
+
+// Wires and closed switches become joins, cells, resistors and bulbs parts; every NodeId named
+// becomes a point. Empty when a resistor's entry is negative: such a board has no sound answer.
+// With closeSwitches, every switch counts as closed. The parts come in the same order either
+// way: cells, resistors, bulbs, each by element index.
+std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches = false);
+
+// The points joined into nodes: each root point's node index, -1 for points no part touches.
+struct Joined {
+    int nodeCount = 0;
+    DisjointSets points{0};
+    std::vector<int> nodeOfRoot;
+
+    int NodeOfPoint(int point) { return nodeOfRoot[static_cast<size_t>(points.Find(point))]; }
+};
+
+// Joins the points into nodes and renumbers every part's terminals by node, 0..count-1.
+Joined JoinNodes(NetList& net);
+
+// A node met by a single terminal of a part between two nodes is a dead end: the part there
+// cannot carry current and is pruned, which may leave its other node a dead end in turn. A
+// shorted part (both terminals on one node) is never pruned and never keeps a node alive.
+// Gives the number of surviving parts that join two nodes.
+int PruneDeadEnds(std::vector<Part>& parts, int nodeCount);
+
+// How many nodes the parts that carry current touch.
+int SurvivingNodes(const std::vector<Part>& parts, int nodeCount);
+
+}  // namespace cw
