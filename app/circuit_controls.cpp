@@ -64,7 +64,7 @@ const CircuitReadings& Circuit::Readings() {
     // A part placed since is not in them yet (placing solves nothing).
     const size_t numbers = static_cast<size_t>(board_.LastValue()) + 1;
     if (!readingsFresh_ || (!readings_.parts.empty() && readings_.parts.size() < numbers)) {
-        readings_ = ReadCircuit(board_);
+        readings_ = ReadCircuit(board_, lastSolve_);
         readingsFresh_ = true;
     }
     return readings_;

@@ -168,7 +168,7 @@ void Circuit::Apply(const BoardDocument& d) {
         if (k > 0 && (k >= before.size() || before[k] != board_.ValueTable[k]))
             RefreshElement(Kind::Light, i);
     }
-    CircuitSolved(solved.bulbs);
+    CircuitSolved(solved);
     RefreshBoard();
     UpdateFocusMarker();
 }

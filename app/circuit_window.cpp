@@ -381,9 +381,10 @@ void Circuit::ReleaseCapture() {
     platform_.ReleaseCapture();
 }
 
-void Circuit::CircuitSolved(const std::vector<BulbState>& bulbs) {
+void Circuit::CircuitSolved(const SolveResult& solved) {
     solving_ = false;
-    bulbStates_ = bulbs;
+    bulbStates_ = solved.bulbs;
+    lastSolve_ = solved;
     readingsFresh_ = false;
     FeedCurrentView();
     if (!QAccessible::isActive()) return;

@@ -141,7 +141,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;
     void CircuitSolving() override { solving_ = true; }
-    void CircuitSolved(const std::vector<BulbState>& bulbs) override;
+    void CircuitSolved(const SolveResult& solved) override;
 
     // GlassoEvents
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
@@ -199,6 +199,7 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
     bool solving_ = false;
+    SolveResult lastSolve_;  // the readings come from the solve that lit the bulbs
     CircuitReadings readings_;
     bool readingsFresh_ = false;
     // The name and description the screen reader last heard of each control.

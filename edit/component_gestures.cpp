@@ -50,7 +50,7 @@ void SolveAndRepaint(Board& board, EditHost& host) {
     host.CircuitSolving();
     const SolveResult solved =
         SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
-    host.CircuitSolved(solved.bulbs);
+    host.CircuitSolved(solved);
 }
 
 void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,

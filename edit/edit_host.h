@@ -44,7 +44,7 @@ class EditHost {
     // repainted grey and then with their new values, and show nothing a learner should hear.
     // The solve gives every bulb's state (why a dark one is dark), by bulb element index.
     virtual void CircuitSolving() {}
-    virtual void CircuitSolved(const std::vector<BulbState>& /*bulbs*/) {}
+    virtual void CircuitSolved(const SolveResult& /*solved*/) {}
 };
 
 }  // namespace cw
