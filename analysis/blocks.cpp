@@ -9,30 +9,38 @@ GraphBlocks FindBlocks(int nodeCount, const std::vector<std::pair<int, int>>& ed
     GraphBlocks result;
     result.blockOf.assign(static_cast<size_t>(edgeCount), -1);
 
-    // The edges at each node, as one list cut by node.
-    std::vector<int> first(static_cast<size_t>(nodeCount) + 1, 0);
+    // One allocation for the working lists: the edges at each node as one list cut by node
+    // (first, edgesAt, fill) and the search's order and low numbers.
+    const size_t n = static_cast<size_t>(nodeCount), m = static_cast<size_t>(edgeCount);
+    std::vector<int> work(4 * n + 1 + 2 * m, 0);
+    int* const first = work.data();
+    int* const edgesAt = first + n + 1;
+    int* const fill = edgesAt + 2 * m;
+    int* const order = fill + n;
+    int* const low = order + n;
+    std::vector<int> open;
+    open.reserve(m);
     for (const auto& [a, b] : edges) {
         if (a == b) continue;
         ++first[a + 1];
         ++first[b + 1];
     }
-    for (int n = 0; n < nodeCount; ++n) first[n + 1] += first[n];
-    std::vector<int> edgesAt(static_cast<size_t>(first.back()));
-    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (int v = 0; v < nodeCount; ++v) first[v + 1] += first[v];
+    std::copy(first, first + n, fill);
     for (int e = 0; e < edgeCount; ++e) {
         const auto [a, b] = edges[e];
         if (a == b) continue;
         edgesAt[fill[a]++] = e;
         edgesAt[fill[b]++] = e;
     }
+    std::fill(order, order + n, -1);
 
     // Depth-first search keeping the edges of the blocks not yet closed on a stack (Tarjan).
-    std::vector<int> order(static_cast<size_t>(nodeCount), -1), low(static_cast<size_t>(nodeCount));
     struct Frame {
         int node, viaEdge, next;
     };
     std::vector<Frame> frames;
-    std::vector<int> open;
+    frames.reserve(n);
     int time = 0;
     for (int root = 0; root < nodeCount; ++root) {
         if (order[root] >= 0) continue;

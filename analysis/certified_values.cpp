@@ -29,15 +29,32 @@ long double HundredthsMargin(long double scale, long double error, long double h
     return scale * (2 * error) * (1 + 8 * kUnit) + 8 * kUnit * std::fabs(h) + LDBL_MIN;
 }
 
-// The blocks of a net list's graph, how many cells each holds and one of them.
+// Beyond any current a board can carry, well inside what a double holds whole.
+constexpr long double kLargestHundredths = 1e15L;
+
+// The floor of |v| < kLargestHundredths, without switching the rounding mode as the x87's own
+// floor does (slow): a double's floor, put right by exact comparisons.
+int64_t Floor(long double v) {
+    auto k = static_cast<int64_t>(std::floor(static_cast<double>(v)));
+    if (static_cast<long double>(k) > v) --k;
+    if (static_cast<long double>(k + 1) <= v) ++k;
+    return k;
+}
+
+// The blocks of a net list's graph, how many cells each holds and one of them. With
+// carryingOnly, parts the pruning marked stand for no edge: no loop passes through a dead end, so
+// the blocks of the others are the same.
 struct Structure {
     GraphBlocks blocks;
     std::vector<int> cells, someCell;
 
-    Structure(const NetList& net, int nodeCount) {
+    Structure(const NetList& net, int nodeCount, bool carryingOnly) {
         std::vector<std::pair<int, int>> edges;
         edges.reserve(net.parts.size());
-        for (const Part& p : net.parts) edges.emplace_back(p.terminal[0], p.terminal[1]);
+        for (const Part& p : net.parts) {
+            const bool skip = carryingOnly && p.pruned;  // as a loop of its own: in no block
+            edges.emplace_back(p.terminal[0], skip ? p.terminal[0] : p.terminal[1]);
+        }
         blocks = FindBlocks(nodeCount, edges);
         cells.assign(blocks.size.size(), 0);
         someCell.assign(blocks.size.size(), -1);
@@ -72,28 +89,34 @@ class BulbValues {
         if (!p.Carries()) return {true, 0, true};
         long double h = 0, margin = 0;
         // The interval that holds the exact 100 x I; refined potentials narrow it where it
-        // straddles a whole hundredth, or zero.
-        for (;;) {
+        // straddles a whole hundredth. Where only the current's sign is open, the structure may
+        // tell it first.
+        for (bool structureAsked = false;;) {
             const Potentials& potentials = s_.potentials();
             const std::vector<long double>& v = potentials.volts;
             const long double scale = 100.0L / p.ohms;
             h = scale * (v[p.terminal[0]] - v[p.terminal[1]]);
             margin = HundredthsMargin(scale, potentials.error, h);
-            const long double below = std::floor(h - margin), above = std::floor(h + margin);
-            if (std::isfinite(h) && below == above && (h - margin > 0 || h + margin < 0))
-                return {true, static_cast<int64_t>(below), false};
+            if (std::fabs(h) + margin < kLargestHundredths) {
+                const int64_t below = Floor(h - margin), above = Floor(h + margin);
+                if (below == above && (h - margin > 0 || h + margin < 0))
+                    return {true, below, false};
+            }
+            if (!structureAsked && h - margin > -1 && h + margin < 1) {
+                structureAsked = true;
+                if (!Structural().Driven(part)) return {true, 0, true};
+                if (const int sign = SignFromStructure(part))
+                    return {true, sign > 0 ? 0 : -1, false};
+            }
             if (!s_.nodal || !s_.nodal->Refine()) break;
             ++refinements;
         }
         if (!Structural().Driven(part)) return {true, 0, true};
-        if (h - margin > -1 && h + margin < 1) {  // only the current's sign is open
-            if (const int sign = SignFromStructure(part)) return {true, sign > 0 ? 0 : -1, false};
-        }
         return Exactly(part, h);
     }
 
     const Structure& Structural() {
-        if (!structure_) structure_.emplace(s_.net, s_.nodeCount);
+        if (!structure_) structure_.emplace(s_.net, s_.nodeCount, true);
         return *structure_;
     }
     int exactBlocks = 0;
@@ -110,10 +133,9 @@ class BulbValues {
         if (directionsTried_.insert(block).second) {
             std::vector<size_t> members;
             const Part& cell = s_.net.parts[static_cast<size_t>(st.someCell[block])];
-            std::unordered_map<int, int> local;
-            auto node = [&](int n) {
-                return local.try_emplace(n, static_cast<int>(local.size())).first->second;
-            };
+            std::vector<int> local(static_cast<size_t>(s_.nodeCount), -1);
+            int locals = 0;
+            auto node = [&](int n) { return local[n] < 0 ? local[n] = locals++ : local[n]; };
             const int source = node(cell.terminal[0]), sink = node(cell.terminal[1]);
             std::vector<std::pair<int, int>> edges;
             for (size_t i = 0; i < s_.net.parts.size(); ++i) {
@@ -123,8 +145,7 @@ class BulbValues {
                 edges.emplace_back(a, node(s_.net.parts[i].terminal[1]));
                 members.push_back(i);
             }
-            const auto found =
-                SeriesParallelDirections(static_cast<int>(local.size()), edges, source, sink);
+            const auto found = SeriesParallelDirections(locals, edges, source, sink);
             if (found) {
                 if (sign_.empty()) sign_.assign(s_.net.parts.size(), 0);
                 for (size_t m = 0; m < found->size(); ++m) sign_[members[m]] = (*found)[m];
@@ -187,30 +208,31 @@ class BulbValues {
 // switch closed: the nodes as they are, further joined across each open switch.
 class ClosedSwitches {
   public:
-    ClosedSwitches(const Board& board, const Solution& s) {
-        Joined joined = s.joined;  // the solution's own stays as it is
-        std::vector<int> nodeOfPoint;
+    explicit ClosedSwitches(const Solution& s) {
+        // A switch terminal no part meets is a node of its own here.
+        int nodeCount = s.nodeCount;
+        std::vector<int> fresh;
         auto node = [&](int nodeId) {
-            const int root = joined.points.Find(nodeId - 1);  // a terminal's point
-            int& n = joined.nodeOfRoot[static_cast<size_t>(root)];
-            if (n < 0) n = joined.nodeCount++;
-            return n;
+            const int root = s.joined.points.Root(nodeId - 1);  // a terminal's point
+            const int n = s.joined.nodeOfRoot[static_cast<size_t>(root)];
+            if (n >= 0) return n;
+            if (fresh.empty()) fresh.assign(s.joined.nodeOfRoot.size(), -1);
+            int& f = fresh[static_cast<size_t>(root)];
+            return f >= 0 ? f : f = nodeCount++;
         };
         std::vector<std::pair<int, int>> across;
-        for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
-            const int k = board.At(Kind::Swit, l).Tag;
-            if (board.ValueOf(k) != kSwitchClosed) {
-                const int a = node(FirstTerminal(k));
-                across.emplace_back(a, node(SecondTerminal(k)));
-            }
+        across.reserve(s.net.openSwitches.size());
+        for (const int k : s.net.openSwitches) {
+            const int a = node(FirstTerminal(k));
+            across.emplace_back(a, node(SecondTerminal(k)));
         }
-        DisjointSets nodes(joined.nodeCount);
+        DisjointSets nodes(nodeCount);
         for (const auto& [a, b] : across) nodes.Unite(a, b);
         net_.parts = s.net.parts;
         for (Part& p : net_.parts) {
             for (int& t : p.terminal) t = nodes.Find(t);
         }
-        structure_.emplace(net_, joined.nodeCount);
+        structure_.emplace(net_, nodeCount, false);
     }
     BulbState Reason(size_t part) const {
         if (net_.parts[part].Shorted() || structure_->NoLoop(part)) {
@@ -250,8 +272,8 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
             state = BulbState::Lit;
         } else if (s.net.parts[part].Shorted()) {
             state = BulbState::Shorted;
-        } else if (values.Structural().NoLoop(part)) {
-            if (!closed) closed.emplace(board, s);
+        } else if (s.net.parts[part].pruned || values.Structural().NoLoop(part)) {
+            if (!closed) closed.emplace(s);
             state = closed->Reason(part);
         } else if (!values.Structural().Driven(part)) {
             state = BulbState::NoCell;

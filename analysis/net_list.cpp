@@ -68,19 +68,19 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
 
     // Terminals first, then junctions, then any other NodeId a wire names.
     const int terminals = 2 * board.LastValue(), junctions = board.LastJunction();
-    std::unordered_map<int, int> others;
-    auto point = [&](int& id) {
-        if (id >= 1 && id <= terminals) {
-            id = id - 1;
-        } else if (id <= -1 && -id <= junctions) {
-            id = terminals - id - 1;
-        } else {
-            id = others.try_emplace(id, terminals + junctions + static_cast<int>(others.size()))
-                     .first->second;
-        }
+    std::unordered_map<int, int> others;  // NodeIds of nothing on the board: rare, kept apart
+    auto other = [&](int id) {
+        return others.try_emplace(id, terminals + junctions + static_cast<int>(others.size()))
+            .first->second;
     };
-    for (Join& j : net.joins) std::for_each(std::begin(j.point), std::end(j.point), point);
-    for (Part& p : net.parts) std::for_each(std::begin(p.terminal), std::end(p.terminal), point);
+    auto point = [&](int id) {
+        if (id >= 1 && id <= terminals) return id - 1;
+        if (id <= -1 && -id <= junctions) return terminals - id - 1;
+        return other(id);
+    };
+    for (Join& j : net.joins) j.point[0] = point(j.point[0]), j.point[1] = point(j.point[1]);
+    for (Part& p : net.parts)
+        p.terminal[0] = point(p.terminal[0]), p.terminal[1] = point(p.terminal[1]);
     net.pointCount = terminals + junctions + static_cast<int>(others.size());
     return net;
 }

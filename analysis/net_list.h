@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "model/part_values.h"
@@ -51,14 +52,21 @@ struct NetList {
 
 class DisjointSets {
   public:
-    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)) {
+    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)), rank_(static_cast<size_t>(n)) {
         std::iota(parent_.begin(), parent_.end(), 0);
     }
     int Find(int x) {
         while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
         return x;
     }
-    void Unite(int a, int b) { parent_[Find(a)] = Find(b); }
+    // The lower tree goes under the higher, so no path grows long.
+    void Unite(int a, int b) {
+        a = Find(a), b = Find(b);
+        if (a == b) return;
+        if (rank_[a] > rank_[b]) std::swap(a, b);
+        parent_[a] = b;
+        if (rank_[a] == rank_[b]) ++rank_[b];
+    }
     // Find without shortening paths, for sets that are shared and only read.
     int Root(int x) const {
         while (parent_[x] != x) x = parent_[x];
@@ -67,6 +75,7 @@ class DisjointSets {
 
   private:
     std::vector<int> parent_;
+    std::vector<uint8_t> rank_;
 };
 
 // How many placed components carry each number. On a sound board every placed component carries

@@ -13,11 +13,13 @@
 namespace cw {
 namespace {
 
-// Rounding of long double arithmetic (IEEE extended or better, round to nearest): every
-// operation's result is the exact one times (1 + d) with |d| <= kUnit, plus at most kTiny where
-// it falls below the normal range.
-constexpr long double kUnit = LDBL_EPSILON / 2;
-constexpr long double kTiny = LDBL_MIN;
+// Rounding (IEEE arithmetic, round to nearest): every operation's result is the exact one
+// times (1 + d) with |d| <= Unit<Real>, plus at most Tiny<Real> where it falls below the normal
+// range. The first bound is taken in double; refinement works in long double.
+template <typename Real>
+constexpr Real kUnit = std::numeric_limits<Real>::epsilon() / 2;
+template <typename Real>
+constexpr Real kTiny = std::numeric_limits<Real>::min();
 
 // Rounds of refinement a board may ask for: each gains about as many digits as the
 // factorisation holds, so two reach the limit of extended precision.
@@ -28,66 +30,164 @@ constexpr long double kInfinity = std::numeric_limits<long double>::infinity();
 // A part that carries current, between unknowns a and b (-1 for a reference node).
 struct Branch {
     int a, b;
-    long double ohms, emf;
+    int ohms;
+    bool cell;
 };
 
 // What the branches draw out of every unknown at the potentials x, less the cells' drive when
-// withCells, and a bound on how far rounding took each computed sum from its exact value.
+// withCells, and a bound on how far rounding took each computed sum from its exact value, all
+// worked out in Real (x must hold values Real holds exactly).
 //
-// One branch's term is ((x_a - x_b) - E) / R in three roundings. With M = |x_a| + |x_b| + E,
-// the first subtraction errs by at most u M, the second by u (1 + u) M, the division by u times
-// the term; all told under 3.01 u M / R. Summing n terms errs by at most 1.01 n u times the sum
-// of their magnitudes. The allowance takes 4 u M / R and 2 (n + 1) u sum |term|, which also
-// covers the roundings of working it out (relative (1 + u)^(n + 3), n being far below 1 / u),
-// and 8 (n + 1) kTiny for results below the normal range. The cells' voltage is in M: when a
-// cell carries almost nothing, x_a - x_b is near E and its rounding is not small beside the
-// drop that is left.
-struct NodeSums {
-    std::vector<long double> sum, allowance;
+// One branch's term is ((x_a - x_b) - E) g, g = 1 / R rounded once, in four roundings. With
+// M = |x_a| + |x_b| + E, the first subtraction errs by at most u M, the second by u (1 + u) M,
+// the rounded g and the product by 2.01 u times the term; all told under 4.03 u M / R. Summing
+// n terms errs by at most 1.01 n u times the sum of their magnitudes. The allowance takes
+// 5 u M g and 2 (n + 1) u sum |term|, which also covers the roundings of working it out
+// (relative (1 + u)^(n + 4), n being far below 1 / u), and 8 (n + 1) tiny for results below the
+// normal range. The cells' voltage is in M: when a cell carries almost nothing, x_a - x_b is near
+// E and its rounding is not small beside the drop that is left.
+struct NodeSum {
+    long double sum, allowance;
 };
-NodeSums SumCurrents(const std::vector<Branch>& branches, const std::vector<long double>& x,
+using NodeSums = std::vector<NodeSum>;
+template <typename Real, typename Volts>
+NodeSums SumCurrents(const std::vector<Branch>& branches, const std::vector<Volts>& x,
                      bool withCells) {
-    const size_t count = x.size();
-    NodeSums s{std::vector<long double>(count, 0.0L), std::vector<long double>(count, 0.0L)};
-    std::vector<long double> magnitude(count, 0.0L);  // sum of |term|, per unknown
-    std::vector<int> terms(count, 0);
+    struct Node {
+        Real sum = 0, allowance = 0, magnitude = 0;  // magnitude: the sum of |term|
+        int terms = 0;
+    };
+    std::vector<Node> at(x.size());
+    constexpr Real u = kUnit<Real>;
     for (const Branch& br : branches) {
-        const long double xa = br.a >= 0 ? x[br.a] : 0.0L, xb = br.b >= 0 ? x[br.b] : 0.0L;
-        const long double emf = withCells ? br.emf : 0.0L;
-        const long double flow = ((xa - xb) - emf) / br.ohms;
-        const long double spread = 4 * kUnit * ((std::fabs(xa) + std::fabs(xb) + emf) / br.ohms);
-        if (br.a >= 0) {
-            s.sum[br.a] += flow, s.allowance[br.a] += spread;
-            magnitude[br.a] += std::fabs(flow), ++terms[br.a];
-        }
-        if (br.b >= 0) {
-            s.sum[br.b] -= flow, s.allowance[br.b] += spread;
-            magnitude[br.b] += std::fabs(flow), ++terms[br.b];
+        const Real xa = br.a >= 0 ? static_cast<Real>(x[br.a]) : 0;
+        const Real xb = br.b >= 0 ? static_cast<Real>(x[br.b]) : 0;
+        const Real emf = withCells && br.cell ? static_cast<Real>(kCellVolts) : 0;
+        const Real g = 1 / static_cast<Real>(br.ohms);
+        const Real flow = ((xa - xb) - emf) * g;
+        const Real spread = 5 * u * ((std::fabs(xa) + std::fabs(xb) + emf) * g);
+        for (const int end : {br.a, br.b}) {
+            if (end < 0) continue;
+            Node& n = at[static_cast<size_t>(end)];
+            n.sum += end == br.a ? flow : -flow;
+            n.allowance += spread, n.magnitude += std::fabs(flow), ++n.terms;
         }
     }
-    for (size_t i = 0; i < count; ++i) {
-        const long double n1 = terms[i] + 1;
-        s.allowance[i] += 2 * n1 * kUnit * magnitude[i] + 8 * n1 * kTiny;
+    NodeSums s(x.size());
+    for (size_t i = 0; i < x.size(); ++i) {
+        const Node& n = at[i];
+        const Real n1 = static_cast<Real>(n.terms + 1);
+        s[i] = {n.sum, n.allowance + 2 * n1 * u * n.magnitude + 8 * n1 * kTiny<Real>};
     }
     return s;
 }
 
-// A bound worked out in `rounds` roundings, stepped up past all of them and its own.
+// A bound worked out in `rounds` long double roundings, stepped up past all of them and its own.
 long double Up(long double bound, int rounds) {
-    return bound * (1 + 2 * (rounds + 1) * kUnit);
+    return bound * (1 + 2 * (rounds + 1) * kUnit<long double>);
 }
+
+// The unknowns up to which a factorisation in dense working storage beats a sparse one: a
+// class's boards have a few dozen, where a sparse factorisation's ordering and bookkeeping cost
+// more than the arithmetic.
+constexpr int kLargestDense = 64;
+
+// LDL^T of a conductance matrix of at most kLargestDense unknowns, in dense working storage
+// with the unknowns in their own order. Entries that stay 0 are passed over, so a chain costs
+// no more than its length; L is kept by column, its non-zero entries only.
+class SmallLdlt {
+  public:
+    // False when a pivot is not positive and finite.
+    bool Factor(int n, const std::vector<Branch>& branches) {
+        n_ = n;
+        std::vector<double> a(static_cast<size_t>(n) * n, 0.0);  // the lower triangle, by row
+        auto at = [&a, n](int i, int j) -> double& { return a[static_cast<size_t>(i) * n + j]; };
+        for (const Branch& br : branches) {
+            const double g = 1.0 / br.ohms;
+            if (br.a >= 0) at(br.a, br.a) += g;
+            if (br.b >= 0) at(br.b, br.b) += g;
+            if (br.a >= 0 && br.b >= 0) at(std::max(br.a, br.b), std::min(br.a, br.b)) -= g;
+        }
+        d_.assign(static_cast<size_t>(n), 0.0);
+        start_.assign(1, 0);
+        start_.reserve(static_cast<size_t>(n) + 1);
+        rows_.reserve(2 * branches.size());
+        values_.reserve(2 * branches.size());
+        std::vector<int> below;
+        below.reserve(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            const double pivot = at(k, k);
+            if (!(pivot > 0) || !std::isfinite(pivot)) return false;
+            d_[k] = pivot;
+            below.clear();
+            for (int i = k + 1; i < n; ++i) {
+                if (at(i, k) != 0) below.push_back(i);
+            }
+            const size_t first = values_.size();
+            for (const int i : below) rows_.push_back(i), values_.push_back(at(i, k) / pivot);
+            for (size_t p = 0; p < below.size(); ++p) {
+                const double scaled = values_[first + p] * pivot;
+                for (size_t q = 0; q <= p; ++q)
+                    at(below[p], below[q]) -= scaled * values_[first + q];
+            }
+            start_.push_back(static_cast<int>(values_.size()));
+        }
+        return true;
+    }
+
+    void Solve(std::vector<double>& x) const {
+        for (int k = 0; k < n_; ++k) {
+            for (int p = start_[k]; p < start_[k + 1]; ++p) x[rows_[p]] -= values_[p] * x[k];
+        }
+        for (int k = 0; k < n_; ++k) x[k] /= d_[k];
+        for (int k = n_ - 1; k >= 0; --k) {
+            for (int p = start_[k]; p < start_[k + 1]; ++p) x[k] -= values_[p] * x[rows_[p]];
+        }
+    }
+
+  private:
+    int n_ = 0;
+    std::vector<double> d_;
+    std::vector<int> start_, rows_;
+    std::vector<double> values_;
+};
 
 }  // namespace
 
 struct NodalSolve::Equations {
     std::vector<int> unknown;  // per node: its unknown, or -1
     std::vector<Branch> branches;
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> factor;
+    int count = 0;
+    SmallLdlt small;
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>> sparse;
     std::vector<long double> x;  // the unknown potentials
     NodeSums drawn;              // the residual at x
     // A proved upper bound on the largest row sum of the inverse of the conductance matrix G:
     // its infinity norm, since G^-1 has no negative entry.
     long double inverseNorm = kInfinity;
+
+    bool Factor() {
+        if (count <= kLargestDense) return small.Factor(count, branches);
+        std::vector<Eigen::Triplet<double>> stamps;
+        stamps.reserve(4 * branches.size());
+        for (const Branch& br : branches) {
+            const double g = 1.0 / br.ohms;
+            if (br.a >= 0) stamps.emplace_back(br.a, br.a, g);
+            if (br.b >= 0) stamps.emplace_back(br.b, br.b, g);
+            if (br.a >= 0 && br.b >= 0)
+                stamps.emplace_back(br.a, br.b, -g), stamps.emplace_back(br.b, br.a, -g);
+        }
+        Eigen::SparseMatrix<double> conductance(count, count);
+        conductance.setFromTriplets(stamps.begin(), stamps.end());
+        sparse.compute(conductance);
+        return sparse.info() == Eigen::Success;
+    }
+    // Solves G x = b in place.
+    void Solve(std::vector<double>& b) const {
+        if (count <= kLargestDense) return small.Solve(b);
+        Eigen::Map<Eigen::VectorXd> v(b.data(), count);
+        v = sparse.solve(v).eval();
+    }
 };
 
 NodalSolve::~NodalSolve() = default;
@@ -97,52 +197,49 @@ NodalSolve& NodalSolve::operator=(NodalSolve&&) noexcept = default;
 NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
     : equations_(std::make_unique<Equations>()) {
     Equations& eq = *equations_;
-    // The connected pieces of the parts that carry current, and which of them hold a cell.
+    // The connected pieces of the parts that carry current, and which of them hold a cell (its
+    // root's flag) and have a reference node already.
     DisjointSets pieces(nodeCount);
     for (const Part& p : parts) {
         if (p.Carries()) pieces.Unite(p.terminal[0], p.terminal[1]);
     }
-    std::vector<bool> driven(static_cast<size_t>(nodeCount), false);
+    enum : uint8_t { kDriven = 1, kHasReference = 2 };
+    std::vector<uint8_t> piece(static_cast<size_t>(nodeCount), 0);
     for (const Part& p : parts) {
-        if (p.Carries() && p.kind == PartKind::Cell) driven[pieces.Find(p.terminal[0])] = true;
+        if (p.Carries() && p.kind == PartKind::Cell) piece[pieces.Find(p.terminal[0])] = kDriven;
     }
     // Unknowns are numbered 0..count-1; the reference node of a piece and the nodes of pieces
     // without a cell keep -1.
     eq.unknown.assign(static_cast<size_t>(nodeCount), -1);
-    std::vector<bool> hasReference(static_cast<size_t>(nodeCount), false);
     int count = 0;
     for (int n = 0; n < nodeCount; ++n) {
-        const int piece = pieces.Find(n);
-        if (!driven[piece]) continue;
-        if (hasReference[piece]) {
+        uint8_t& flags = piece[pieces.Find(n)];
+        if (!(flags & kDriven)) continue;
+        if (flags & kHasReference) {
             eq.unknown[n] = count++;
         } else {
-            hasReference[piece] = true;
+            flags |= kHasReference;
         }
     }
     potentials_.volts.assign(static_cast<size_t>(nodeCount), 0.0L);
     ok_ = true;
     if (count == 0) return;
 
-    // A part from a to b carries g (V(a) - V(b) - E): conductance stamps on the left, a cell's
-    // g E driven into its positive terminal on the right.
-    std::vector<Eigen::Triplet<double>> stamps;
-    stamps.reserve(4 * parts.size());
-    Eigen::VectorXd drive = Eigen::VectorXd::Zero(count);
+    // A part from a to b carries g (V(a) - V(b) - E): conductances in G, a cell's g E driven
+    // into its positive terminal.
+    std::vector<double> drive(static_cast<size_t>(count), 0.0);
+    eq.branches.reserve(parts.size());
     for (const Part& p : parts) {
         const int a = eq.unknown[p.terminal[0]], b = eq.unknown[p.terminal[1]];
         if (!p.Carries() || (a < 0 && b < 0)) continue;
-        eq.branches.push_back({a, b, static_cast<long double>(p.ohms), p.Emf()});
-        const double g = 1.0 / p.ohms;
-        const double e = static_cast<double>(p.Emf());
-        if (a >= 0) stamps.emplace_back(a, a, g), drive[a] += g * e;
-        if (b >= 0) stamps.emplace_back(b, b, g), drive[b] -= g * e;
-        if (a >= 0 && b >= 0) stamps.emplace_back(a, b, -g), stamps.emplace_back(b, a, -g);
+        const bool cell = p.kind == PartKind::Cell;
+        eq.branches.push_back({a, b, p.ohms, cell});
+        const double ge = cell ? kCellVolts / p.ohms : 0.0;
+        if (a >= 0) drive[a] += ge;
+        if (b >= 0) drive[b] -= ge;
     }
-    Eigen::SparseMatrix<double> conductance(count, count);
-    conductance.setFromTriplets(stamps.begin(), stamps.end());
-    eq.factor.compute(conductance);
-    if (eq.factor.info() != Eigen::Success) {
+    eq.count = count;
+    if (!eq.Factor()) {
         ok_ = false;
         return;
     }
@@ -151,27 +248,27 @@ NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
     // so G^-1 >= 0 entry by entry. For any w whose G w is at least c > 0 in every row,
     // w = G^-1 (G w) >= c G^-1 1, so no row of G^-1 sums past max(w) / c. w is the computed
     // solution of G w = 1, and G w is worked out again with its rounding bounded.
-    const Eigen::VectorXd w = eq.factor.solve(Eigen::VectorXd::Ones(count));
-    const std::vector<long double> wl(w.data(), w.data() + count);
-    const NodeSums gw = SumCurrents(eq.branches, wl, false);
+    std::vector<double> w(static_cast<size_t>(count), 1.0);
+    eq.Solve(w);
+    const NodeSums gw = SumCurrents<double>(eq.branches, w, false);
     long double lowest = kInfinity, largest = 0;
     for (int i = 0; i < count; ++i) {
-        lowest = std::min(lowest, gw.sum[i] - gw.allowance[i]);
-        largest = std::max(largest, wl[i]);
+        lowest = std::min(lowest, gw[i].sum - gw[i].allowance);
+        largest = std::max(largest, static_cast<long double>(w[i]));
     }
     // The subtraction above may round up: step the lowest down past it.
-    lowest *= 1 - 4 * kUnit;
+    lowest *= 1 - 4 * kUnit<long double>;
     if (lowest > 0 && std::isfinite(largest)) eq.inverseNorm = Up(largest / lowest, 2);
 
-    const Eigen::VectorXd x = eq.factor.solve(drive);
-    eq.x.assign(x.data(), x.data() + count);
+    eq.Solve(drive);
+    eq.x.assign(drive.begin(), drive.end());
     for (const long double v : eq.x) {
         if (!std::isfinite(v)) {
             ok_ = false;
             return;
         }
     }
-    eq.drawn = SumCurrents(eq.branches, eq.x, true);
+    eq.drawn = SumCurrents<double>(eq.branches, eq.x, true);
     Bound();
 }
 
@@ -181,8 +278,8 @@ void NodalSolve::Bound() {
     // allowance.
     long double residual = 0;
     for (size_t i = 0; i < eq.x.size(); ++i)
-        residual = std::max(residual, Up(std::fabs(eq.drawn.sum[i]) + eq.drawn.allowance[i], 1));
-    potentials_.error = Up(eq.inverseNorm * residual, 1) + kTiny;
+        residual = std::max(residual, Up(std::fabs(eq.drawn[i].sum) + eq.drawn[i].allowance, 1));
+    potentials_.error = Up(eq.inverseNorm * residual, 1) + kTiny<long double>;
     if (std::isnan(potentials_.error)) potentials_.error = kInfinity;
     for (size_t n = 0; n < eq.unknown.size(); ++n) {
         if (eq.unknown[n] >= 0) potentials_.volts[n] = eq.x[static_cast<size_t>(eq.unknown[n])];
@@ -197,17 +294,18 @@ bool NodalSolve::CanRefine() const {
 bool NodalSolve::Refine() {
     if (!CanRefine()) return false;
     Equations& eq = *equations_;
-    const int count = static_cast<int>(eq.x.size());
-    Eigen::VectorXd residual(count);
-    for (int i = 0; i < count; ++i) residual[i] = static_cast<double>(-eq.drawn.sum[i]);
-    const Eigen::VectorXd correction = eq.factor.solve(residual);
-    for (int i = 0; i < count; ++i) {
+    // The first bound took its residual in double, too coarse to correct with.
+    if (refinements_ == 0) eq.drawn = SumCurrents<long double>(eq.branches, eq.x, true);
+    std::vector<double> correction(eq.x.size());
+    for (size_t i = 0; i < eq.x.size(); ++i) correction[i] = static_cast<double>(-eq.drawn[i].sum);
+    eq.Solve(correction);
+    for (size_t i = 0; i < eq.x.size(); ++i) {
         const long double next = eq.x[i] + correction[i];
         if (!std::isfinite(next)) return false;
         eq.x[i] = next;
     }
     ++refinements_;
-    eq.drawn = SumCurrents(eq.branches, eq.x, true);
+    eq.drawn = SumCurrents<long double>(eq.branches, eq.x, true);
     Bound();
     return true;
 }
