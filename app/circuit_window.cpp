@@ -8,6 +8,7 @@
 #include "app/commands.h"
 #include "app/current_view.h"
 #include "app/focus_marker.h"
+#include "app/held_keys.h"
 #include "app/help_window.h"
 #include "app/keyboard_editing.h"
 #include "app/part_texts.h"
@@ -98,6 +99,7 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     }
     marker_ = new FocusMarker(this);
     keyboard_ = std::make_unique<KeyboardEditing>(*this);
+    new HeldKeys(this);
 
     // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
     grab_ = new PointerGrab(

@@ -52,9 +52,11 @@ expect_pixel cell-top-left-behind 145 100 'srgb(0,128,0)'
 expect_pixel cell-top-moved 145 110 'srgb(0,0,0)'   # its outline
 expect_glass cell-moved 'srgb(153,153,128)'
 keys Tab
-hold Delete                       # the bulb goes, and only the bulb
-expect_pixel bulb-deleted 315 125 'srgb(0,128,0)'
+hold Delete                       # the bulb goes, and only the bulb: the focus moves on to the
+expect_pixel bulb-deleted 315 125 'srgb(0,128,0)'   # switch, which a repeat would delete next
 expect_pixel cell-kept 145 110 'srgb(0,0,0)'
+expect_pixel switch-kept 220 320 "$grey"
+expect_pixel resistor-kept 430 345 'srgb(255,255,128)'
 
 expect_running
 echo "screenshots in $shots"

@@ -122,14 +122,20 @@ keys() {  # xdotool key names, each pressed and released in turn
     trace_step
 }
 
-hold() {  # xdotool key name: held down, repeating as a held key does (more presses without a
-    # release between them), then let go
-    local i
-    for i in 1 2 3 4 5; do
-        xdotool keydown "$1"
-        sleep 0.1
+hold() {  # xdotool key name: held down for 1.5 s while the X server repeats it as it repeats
+    # a held key (a release and a press at one moment, about 25 a second), then let go. Both
+    # cores are kept busy meanwhile, as on a classroom laptop: a program slow to read its events
+    # is where such a release and press come apart.
+    local busy=() i
+    for i in 1 2; do
+        timeout 3 sh -c 'while :; do :; done' &
+        busy+=($!)
     done
+    xdotool keydown "$1"
+    sleep 1.5
     xdotool keyup "$1"
+    kill "${busy[@]}" 2>/dev/null || true
+    wait "${busy[@]}" 2>/dev/null || true
     sleep 0.2
     trace_step
 }

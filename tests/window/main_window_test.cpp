@@ -20,13 +20,25 @@ namespace cw::test {
 namespace {
 
 // A key held down: its first press, then the repeats the system sends while it stays down.
-void HoldKey(QWidget* to, int key, int repeats) {
-    for (int i = 0; i <= repeats; ++i) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), i > 0);
-        QApplication::sendEvent(to, &press);
+// A key held down for `repeats` repeats, each to whatever has the focus then: presses marked as
+// repeats, as the toolkit marks them when it pairs the X server's release and press, or that
+// release and press at one moment with neither marked, as a busy program receives them.
+void HoldKey(QWidget* window, int key, int repeats, bool unmarked) {
+    unsigned long time = 1000;
+    auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+        event.setTimestamp(time);
+        QWidget* to = window->focusWidget();
+        QApplication::sendEvent(to ? to : window, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < repeats; ++i) {
+        time += 40;
+        if (unmarked) send(QEvent::KeyRelease, false);
+        send(QEvent::KeyPress, !unmarked);
     }
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(to, &release);
+    time += 40;
+    send(QEvent::KeyRelease, false);
 }
 
 TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
@@ -89,28 +101,31 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
 }
 
 TEST(MainWindow, AHeldKeyActsOncePerPressButAnArrowRepeats) {
-    WindowDriver d;
-    Circuit& w = d.window();
-    w.LinePic_Click();
-    d.Place(Kind::Cell, 100, 100);
-    const int s = d.Place(Kind::Swit, 300, 100);
-    d.Place(Kind::Light, 100, 300);
-    const int k = w.Model().At(Kind::Swit, s).Tag;
-    w.Element(Kind::Swit, s)->setFocus();
-    HoldKey(w.focusWidget(), Qt::Key_Space, 3);  // the switch toggles once: closed
-    EXPECT_EQ(w.Model().ValueOf(k), 0);
-    HoldKey(w.focusWidget(), Qt::Key_Right, 3);  // four steps of 10
-    EXPECT_EQ(w.Model().At(Kind::Swit, s).Left, 340);
-    w.Element(Kind::Cell, 1)->setFocus();
-    HoldKey(w.focusWidget(), Qt::Key_Delete, 3);  // one part goes, not three
-    int left = 0;
-    for (Kind kind : kKinds)
-        for (int i = 1; i <= w.Model().PlacedCount(kind); ++i)
-            left += w.Model().At(kind, i).Visible;
-    EXPECT_EQ(left, 2);
-    w.Element(Kind::Resi, w.Model().UBound(Kind::Resi))->setFocus();
-    HoldKey(w.focusWidget(), Qt::Key_Space, 3);  // a new part picked up, and still held
-    EXPECT_EQ(w.Model().MouseMode, kMousePlacing);
+    for (const bool unmarked : {false, true}) {
+        SCOPED_TRACE(unmarked ? "repeats as release and press pairs" : "repeats marked");
+        WindowDriver d;
+        Circuit& w = d.window();
+        w.LinePic_Click();
+        d.Place(Kind::Cell, 100, 100);
+        const int s = d.Place(Kind::Swit, 300, 100);
+        d.Place(Kind::Light, 100, 300);
+        const int k = w.Model().At(Kind::Swit, s).Tag;
+        w.Element(Kind::Swit, s)->setFocus();
+        HoldKey(&w, Qt::Key_Space, 3, unmarked);  // the switch toggles once: closed
+        EXPECT_EQ(w.Model().ValueOf(k), 0);
+        HoldKey(&w, Qt::Key_Right, 3, unmarked);  // four steps of 10
+        EXPECT_EQ(w.Model().At(Kind::Swit, s).Left, 340);
+        w.Element(Kind::Cell, 1)->setFocus();
+        HoldKey(&w, Qt::Key_Delete, 3, unmarked);  // one part goes, not three
+        int left = 0;
+        for (Kind kind : kKinds)
+            for (int i = 1; i <= w.Model().PlacedCount(kind); ++i)
+                left += w.Model().At(kind, i).Visible;
+        EXPECT_EQ(left, 2);
+        w.Element(Kind::Resi, w.Model().UBound(Kind::Resi))->setFocus();
+        HoldKey(&w, Qt::Key_Space, 3, unmarked);  // a new part picked up, and still held
+        EXPECT_EQ(w.Model().MouseMode, kMousePlacing);
+    }
 }
 
 }  // namespace
