@@ -236,7 +236,9 @@ bool BoardExport::PrintBoardNow() {
 }
 
 void BoardExport::CopyBoardImage() {
-    QGuiApplication::clipboard()->setImage(circuit_.BoardImage());
+    // A window shrunk to its strip has no board to copy: the clipboard keeps what it held.
+    const QImage board = circuit_.BoardImage();
+    if (!board.isNull()) QGuiApplication::clipboard()->setImage(board);
 }
 
 }  // namespace cw

@@ -75,6 +75,7 @@ bool Circuit::PointerBusy() const {
 }
 
 void Circuit::ActivateControl(QWidget* control) {
+    const EditScope edit(*this);
     keyboard_->Activate(control);
 }
 
@@ -199,6 +200,7 @@ void Circuit::keyPressEvent(QKeyEvent* event) {
     keyboardInUse_ = true;
     UpdateFocusMarker();
     const int key = event->key();
+    const EditScope edit(*this, IsArrowKey(key));
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     // A held key acts once; only the arrows repeat, as holding one moves a part on.
     if (event->isAutoRepeat() && !IsArrowKey(key)) {

@@ -17,6 +17,7 @@ QRect Circuit::BoardArea() const {
 
 QImage Circuit::BoardImage() const {
     const QRect area = BoardArea();
+    if (area.isEmpty()) return {};  // a window shrunk to its strip shows no board
     const qreal ratio = devicePixelRatioF();
     QImage image((QSizeF(area.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);

@@ -76,17 +76,20 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     glasso_->SetEventSink(this);
     glasso_->CursorAt = [this](QPoint p) { return CursorAt(p); };
     glasso_->ToolTipAt = [this](QPoint p) { return ToolTipAt(p); };
+    glasso_->NotesEdited = [this] { const EditScope edit(*this); };
 
     mainPicture_ = new PictureControl(platform_, this);
     mainPicture_->setGeometry(8, 408, 33, 33);
     mainPicture_->SetPaintHandler([this](Surface& s) { MainPicture_Paint(s, board_, glasso_); });
     mainPicture_->MouseDown = [this](int b, int sh, float x, float y) {
+        const EditScope edit(*this);
         MainPicture_MouseDown(board_, *this, b, sh, x, y);
     };
     mainPicture_->MouseMove = [this](int b, int sh, float x, float y) {
         MainPicture_MouseMove(board_, *this, b, sh, x, y);
     };
     mainPicture_->MouseUp = [this](int b, int sh, float x, float y) {
+        const EditScope edit(*this);
         MainPicture_MouseUp(board_, *this, b, sh, x, y);
     };
 
@@ -112,10 +115,19 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         // The desktop took the gesture: it ends as a tool change ends it, and nothing of it is
         // left to steer the next one.
         [this] {
+            const EditScope edit(*this);  // what the lost gesture did, a stroke too, is an edit
             if (board_.MouseMode != kMouseIdle) EndRunningGesture();
             platform_.ReleaseCapture();
             glasso_->ForgetGesture();
         });
+    // A mouse event the grab routes is one edit with all it causes: a gesture it ends, a press.
+    grab_->SetAroundEvent([this](bool begin) {
+        if (begin) {
+            EnterEdit(false);
+        } else {
+            LeaveEdit();
+        }
+    });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
@@ -133,8 +145,22 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
 }
 
 Circuit::~Circuit() {
+    // A gesture running now is not lost to anyone: the grab goes before the rest of this window,
+    // so the hiding and the focus changes of Qt's teardown find no window to end it in.
+    delete grab_;
+    grab_ = nullptr;
     // Qt takes the focus from the controls as it destroys them, after this window is gone.
     for (PictureControl* c : findChildren<PictureControl*>()) c->FocusChanged = nullptr;
+}
+
+void Circuit::EnterEdit(bool arrowMove) {
+    if (editDepth_++ == 0) arrowEdit_ = arrowMove;
+}
+
+void Circuit::LeaveEdit() {
+    if (--editDepth_ > 0) return;
+    if (board_.MouseMode != kMouseIdle || PointerBusy()) return;
+    emit EditEnded(arrowEdit_);
 }
 
 void Circuit::Form_Load() {
@@ -178,6 +204,7 @@ void Circuit::EndRunningGesture() {
     // Hiding a cancelled copy while the window itself hides moves the focus, and that would end
     // the same gesture a second time.
     if (endingGesture_) return;
+    const EditScope edit(*this);
     endingGesture_ = true;
     if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
         ComponentMouseUp(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
@@ -270,6 +297,7 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
+        const EditScope edit(*this);
         const bool idle = board_.MouseMode == kMouseIdle;
         ComponentMouseDown(board_, *this, kind, i, b, sh, x, y);
         if (idle && board_.MouseMode != kMouseIdle) held_ = {kind, i, x, y};
@@ -279,6 +307,7 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
         if (held_.kind == kind && held_.index == i) held_.x = x, held_.y = y;
     };
     c->MouseUp = [this, kind, i](int b, int sh, float x, float y) {
+        const EditScope edit(*this);
         ComponentMouseUp(board_, *this, kind, i, b, sh, x, y);
     };
     return c;
@@ -415,6 +444,9 @@ void Circuit::FeedCurrentView() {
 }
 
 void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {
+    // A move changes the board only within a gesture, which its release ends: no edit ends here.
+    if (message == kWmMouseMove) return relay_->MouseMessage(message, wParam, lParam);
+    const EditScope edit(*this);
     relay_->MouseMessage(message, wParam, lParam);
 }
 

@@ -115,6 +115,22 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // Opens the help, at one of its sections ("keys", "about") when one is named.
     void ShowHelp(const QString& section = {});
     CircuitCommands& Commands() { return *commands_; }
+    // Every edit runs as one: the mouse handlers of the board and the parts, the overlay's
+    // messages and notes, keys, commands, accessibility actions, tool changes. Edits inside an
+    // edit are part of it; when the outermost returns and no gesture holds the board or the
+    // pointer, EditEnded is sent.
+    class EditScope {
+      public:
+        explicit EditScope(Circuit& window, bool arrowMove = false) : window_(window) {
+            window_.EnterEdit(arrowMove);
+        }
+        ~EditScope() { window_.LeaveEdit(); }
+        EditScope(const EditScope&) = delete;
+        EditScope& operator=(const EditScope&) = delete;
+
+      private:
+        Circuit& window_;
+    };
     // The board as a file keeps it (parts bottom of the stack first, wires, junctions, notes,
     // this window's size), and back: Restore ends a running gesture, puts every part where the
     // document says (clamped to this window as a drag clamps it) and solves.
@@ -147,12 +163,20 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
     void Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
 
+  signals:
+    // An edit has ended (a gesture's last button came up, a key, command or accessibility
+    // action did its work, a running gesture was ended), whether or not it changed the board:
+    // the file session judges that. arrowMove: it was an arrow key's.
+    void EditEnded(bool arrowMove);
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
+    void EnterEdit(bool arrowMove);
+    void LeaveEdit();
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
     void PaintElement(Surface& s, Kind kind, int i) const;
@@ -194,6 +218,8 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     };
     HeldPart held_;
     bool endingGesture_ = false;
+    int editDepth_ = 0;        // edits running, one inside another
+    bool arrowEdit_ = false;   // the outermost is an arrow key's
     bool rebuilding_ = false;  // Restore is putting every part back
 
     // Every bulb's state from the last solve, by element index.

@@ -49,15 +49,20 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
         a->setCheckable(true);
         tools_->addAction(a);
         const int16_t tool = t.tool;
-        connect(a, &QAction::triggered, this, [this, tool] { window_.ChooseTool(tool); });
+        connect(a, &QAction::triggered, this, [this, tool] {
+            const Circuit::EditScope edit(window_);  // a gesture it ends is an edit
+            window_.ChooseTool(tool);
+        });
         *t.action = a;
     }
 
     deletePart_ = Make(tr("Delete &Part"), tr("Delete the part that has the keyboard focus"));
     deletePart_->setShortcuts(
         {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
-    connect(deletePart_, &QAction::triggered, this,
-            [this] { window_.Keyboard().DeleteFocusedPart(); });
+    connect(deletePart_, &QAction::triggered, this, [this] {
+        const Circuit::EditScope edit(window_);
+        window_.Keyboard().DeleteFocusedPart();
+    });
 
     showCurrent_ =
         Make(tr("Show &Current"), tr("Show the current flowing round the circuit as moving dots"));

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTimer>
@@ -191,36 +192,20 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     recoveryLock_->tryLock(0);
 
     current_ = circuit_.Document();
-    qApp->installEventFilter(this);
+    // Every edit ends here, however it was made: one look, and a change is one step.
+    connect(&circuit_, &Circuit::EditEnded, this, [this](bool arrowMove) {
+        if (applying_) return;  // the board is being put to a file or a step: not an edit
+        lookAfterArrow_ = arrowMove;
+        Look();
+    });
     UpdateTitle();
 }
 
-FileSession::~FileSession() {
-    qApp->removeEventFilter(this);
-}
+FileSession::~FileSession() = default;
 
 QString FileSession::RecoveryFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
            QStringLiteral("/recovery");
-}
-
-bool FileSession::eventFilter(QObject*, QEvent* event) {
-    // A gesture or a key ends with a release, a menu command with its click: look once the
-    // event has done its work.
-    const QEvent::Type t = event->type();
-    if (t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease) {
-        const int key = t == QEvent::KeyRelease ? static_cast<QKeyEvent*>(event)->key() : 0;
-        lookAfterArrow_ =
-            key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-    }
-    if ((t == QEvent::MouseButtonRelease || t == QEvent::KeyRelease) && !lookPending_) {
-        lookPending_ = true;
-        QTimer::singleShot(0, this, [this] {
-            lookPending_ = false;
-            Look();
-        });
-    }
-    return false;
 }
 
 void FileSession::Look(bool evenMidGesture) {
@@ -238,7 +223,10 @@ void FileSession::Look(bool evenMidGesture) {
 }
 
 void FileSession::ApplyStep(const BoardStep& step, bool forward) {
-    circuit_.Apply(step.Apply(current_, forward));
+    {
+        const QScopedValueRollback<bool> applying(applying_, true);
+        circuit_.Apply(step.Apply(current_, forward));
+    }
     current_ = circuit_.Document();
     UpdateTitle();
     KeepRecovery();
@@ -284,7 +272,10 @@ bool FileSession::MayDiscard() {
 
 void FileSession::Show(const BoardDocument& document, const QString& path, bool modified) {
     if (grow_) grow_(QSize(document.width, document.height));
-    circuit_.Restore(document);
+    {
+        const QScopedValueRollback<bool> applying(applying_, true);
+        circuit_.Restore(document);
+    }
     path_ = path;
     current_ = circuit_.Document();
     history_.clear();

@@ -1,8 +1,9 @@
 // The board's life as a file: New, Open, Open Example, Save, Save As, the title with the file's
 // name and a changed mark, the question before changes would be lost, a recovery copy of
-// unsaved changes that survives a crash, and the undo history. After every gesture or key it
-// looks at the board once: a board whose parts, wires, values or notes differ from the last look
-// was edited, and that edit is one step to undo.
+// unsaved changes that survives a crash, and the undo history. When the circuit window says an
+// edit has ended (a gesture, a key, a command, an accessibility action) it looks at the board
+// once: a board whose parts, wires, values or notes differ from the last look was edited, and
+// that edit is one step to undo.
 #pragma once
 
 #include <QDateTime>
@@ -86,9 +87,6 @@ class FileSession final : public QObject {
     // An undo or redo was done: what, for those who listen rather than look.
     void StepApplied(const QString& what);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void Show(const BoardDocument& document, const QString& path, bool modified);
     bool WriteTo(const QString& path);
@@ -111,9 +109,9 @@ class FileSession final : public QObject {
     QAction* undo_;
     QAction* redo_;
     QUndoStack history_;
-    BoardDocument current_;  // as last looked at
-    bool lookPending_ = false;
-    bool lookAfterArrow_ = false;  // the pending look follows an arrow key
+    BoardDocument current_;        // as last looked at
+    bool lookAfterArrow_ = false;  // the edit looked at was an arrow key's
+    bool applying_ = false;        // a file or an undo step is being put on the board
     QString recoveryPath_;
     std::unique_ptr<QLockFile> recoveryLock_;
     qint64 lastRecoveryWrite_ = 0;

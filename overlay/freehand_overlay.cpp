@@ -139,6 +139,7 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     if (IsButtonUp(message) && held == 0) reporting_ = !penMode_;
     if (!report) {
         Draw(message, wParam, pos);
+        if (IsButtonUp(message) && held == 0 && NotesEdited) NotesEdited();
     } else if (sink_) {
         sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
                                     MakeLParam(static_cast<int>(std::floor(pos.x())),

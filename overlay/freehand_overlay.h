@@ -47,6 +47,9 @@ class FreehandOverlay final : public QWidget, public Glasso {
     // would do, and the tooltip there (none when empty); points in the overlay's coordinates.
     std::function<Qt::CursorShape(QPoint)> CursorAt;
     std::function<QString(QPoint)> ToolTipAt;
+    // A pencil gesture has ended (its last button came up, or it was lost): its strokes drawn
+    // or erased are one edit of the notes.
+    std::function<void()> NotesEdited;
     // Sets the pointer shape for where the pointer is now (after a tool change, say).
     void UpdateCursor();
     // The desktop took the running gesture away (its release will never come): a stroke being

@@ -23,7 +23,11 @@ bool PointerGrab::eventFilter(QObject* watched, QEvent* event) {
     QWidget* top = area_->window();
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
-        return watched == top->windowHandle() && Route(static_cast<QMouseEvent*>(event));
+        if (watched != top->windowHandle()) return false;
+        if (around_) around_(true);
+        const bool taken = Route(static_cast<QMouseEvent*>(event));
+        if (around_) around_(false);
+        return taken;
     }
     if (watched != top) return false;
     // The window stops receiving the pointer: whatever the buttons do now happens elsewhere.
@@ -31,7 +35,9 @@ bool PointerGrab::eventFilter(QObject* watched, QEvent* event) {
                       (type == QEvent::WindowStateChange && top->isMinimized());
     if (away) {
         elsewhere_ = false;
+        if (around_) around_(true);
         Lose();
+        if (around_) around_(false);
     }
     return false;
 }

@@ -28,6 +28,10 @@ class PointerGrab final : public QObject {
     PointerGrab(QWidget* area, std::function<void()> gestureStarts,
                 std::function<void()> gestureLost);
 
+    // Runs with true before the grab takes a mouse event of the area's window and with false
+    // once it and all it caused are done, so the owner can take the event as one whole.
+    void SetAroundEvent(std::function<void(bool)> around) { around_ = std::move(around); }
+
     // A gesture holds the pointer: some button pressed in the area is down.
     bool Busy() const { return held_ != Qt::NoButton; }
     Qt::MouseButtons Held() const { return held_; }
@@ -45,6 +49,7 @@ class PointerGrab final : public QObject {
     bool elsewhere_ = false;  // a gesture that started outside the area is running
     std::function<void()> gestureStarts_;
     std::function<void()> gestureLost_;
+    std::function<void(bool)> around_;
 };
 
 }  // namespace cw

@@ -118,5 +118,31 @@ pump(0.5)
 check("the reader was told", "Bulb 2" in heard, True)
 pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-description")
 
+def menu_item(frame, menu, starts):
+    """The name of the first item of a menu of the menu bar that starts so."""
+    for bar in frame:
+        if bar.getRoleName() != "menu bar":
+            continue
+        for item in bar:
+            if item.name == menu:
+                for popup in item:
+                    for entry in popup:
+                        if entry.name.startswith(starts):
+                            return entry.name
+    return None
+
+
+drag(60, 530, 119, 319)    # a switch to (100, 300)
+click(183, 530)            # the line tool
+switch = child(window, "Switch 3")
+actions = switch.queryAction()
+press = [i for i in range(actions.nActions) if actions.getName(i).lower() == "press"]
+check("the switch can be pressed", len(press), 1)
+actions.doAction(press[0])
+wait_for_description(window, "Switch 3", "closed, 0.00 A")
+pump(0.5)
+check("the press is a step to undo", menu_item(window.parent, "Edit", "Undo"),
+      "Undo Close Switch 3")
+
 print("FAILED: " + ", ".join(failures) if failures else "all accessibility checks passed")
 sys.exit(1 if failures else 0)

@@ -118,6 +118,23 @@ TEST(Export, TwiceAsFineCopyAndPrint) {
     EXPECT_TRUE(info.readAllStandardOutput().contains("Untitled circuit"));
 }
 
+TEST(Export, NoBoardToCopyCopiesNothingAndWarnsOfNothing) {
+    WindowDriver d(true);
+    BoardExport& exports = d.main()->Exports();
+    d.Resize(300, 30);  // the strip alone
+    ASSERT_TRUE(d.window().BoardArea().isEmpty());
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    static int warnings = 0;
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            warnings += type != QtDebugMsg;
+        });
+    exports.CopyBoardImage();
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, 0);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
 TEST(Export, AFailureSaysSoAndLeavesNothing) {
     WindowDriver d;
     QTemporaryDir dir;

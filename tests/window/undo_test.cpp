@@ -74,7 +74,10 @@ TEST(Undo, SoakUndoesAndRedoesToTheRecordedBoards) {
                     states[at] = d.window().Document();
                 }
             } else if (!stepped) {
-                if (i != before) states.resize(at + 1);  // a new step: no redo left
+                if (i != before) {  // a new step: no redo left, and its board not yet seen (a
+                    states.resize(at + 1);  // release and a press in one event end one gesture
+                    states[at].reset();     // and start the next)
+                }
                 states.resize(std::max(states.size(), at + 1));
                 if (Idle(d)) states[at] = d.window().Document();
             }
