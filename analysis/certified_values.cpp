@@ -14,6 +14,7 @@
 #include "analysis/series_parallel.h"
 #include "model/board.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
@@ -60,7 +61,7 @@ struct Structure {
         someCell.assign(blocks.size.size(), -1);
         for (size_t i = 0; i < net.parts.size(); ++i) {
             const int block = blocks.blockOf[i];
-            if (block < 0 || net.parts[i].kind != PartKind::Cell) continue;
+            if (block < 0 || net.parts[i].role != Role::Source) continue;
             ++cells[block];
             someCell[block] = static_cast<int>(i);
         }
@@ -139,8 +140,7 @@ class BulbValues {
             const int source = node(cell.terminal[0]), sink = node(cell.terminal[1]);
             std::vector<std::pair<int, int>> edges;
             for (size_t i = 0; i < s_.net.parts.size(); ++i) {
-                if (st.blocks.blockOf[i] != block || s_.net.parts[i].kind == PartKind::Cell)
-                    continue;
+                if (st.blocks.blockOf[i] != block || s_.net.parts[i].role == Role::Source) continue;
                 const int a = node(s_.net.parts[i].terminal[0]);
                 edges.emplace_back(a, node(s_.net.parts[i].terminal[1]));
                 members.push_back(i);
@@ -181,10 +181,10 @@ class BulbValues {
         for (size_t i = 0; i < s_.net.parts.size(); ++i) {
             if (blocks.blockOf[i] != block) continue;
             const Part& p = s_.net.parts[i];
-            if (p.kind == PartKind::Bulb)
+            if (p.role == Role::Lamp)
                 asked.push_back(static_cast<int>(parts.size())), members.push_back(i);
             const int a = node(p.terminal[0]);
-            parts.push_back({a, node(p.terminal[1]), p.ohms, p.kind == PartKind::Cell});
+            parts.push_back({a, node(p.terminal[1]), p.ohms, p.role == Role::Source});
         }
         std::unordered_map<size_t, Settled> values;
         const auto exact = SolveExactly(static_cast<int>(local.size()), parts, asked);
@@ -253,7 +253,7 @@ int16_t Shown(int64_t floor) {
 }  // namespace
 
 void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
-    const int bulbs = board.PlacedCount(Kind::Light);
+    const int bulbs = board.PlacedCount(LampKind());
     // The part of each bulb element; on a sound board each bulb's number names its own part.
     std::vector<int> partOf(static_cast<size_t>(board.LastValue()) + 1, -1);
     for (size_t i = 0; i < s.net.parts.size(); ++i)
@@ -261,7 +261,7 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
     BulbValues values(s);
     std::optional<ClosedSwitches> closed;
     for (int l = 1; l <= bulbs; ++l) {
-        const int k = board.At(Kind::Light, l).Tag;
+        const int k = board.At(LampKind(), l).Tag;
         const int index = partOf[k];
         if (index < 0) continue;
         const size_t part = static_cast<size_t>(index);

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "model/board.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 
@@ -19,7 +20,7 @@ Numbering ReadNumbers(const Board& board) {
                 numbering.sound = false;
                 continue;
             }
-            if (kind != Kind::Light) numbering.carriedByOtherThanBulb[k] = true;
+            if (Info(kind).role != Role::Lamp) numbering.carriedByOtherThanBulb[k] = true;
             if (++numbering.carriers[k] > 1) {
                 numbering.carriers[k] = 2;
                 numbering.sound = false;
@@ -31,7 +32,7 @@ Numbering ReadNumbers(const Board& board) {
 
 std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
     NetList net;
-    net.joins.reserve(static_cast<size_t>(board.LastWire() + board.PlacedCount(Kind::Swit)));
+    net.joins.reserve(static_cast<size_t>(board.LastWire()));
     net.parts.reserve(static_cast<size_t>(board.LastValue()));
     for (int i = 1; i <= board.LastWire(); ++i) {
         const WireRow& w = board.WireTable[i];
@@ -39,31 +40,33 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
     }
     net.wires = board.LastWire();
     net.numbers = board.LastValue();
-    for (int l = 1; l <= board.PlacedCount(Kind::Swit); ++l) {
-        const int k = board.At(Kind::Swit, l).Tag;
-        if (closeSwitches || board.ValueOf(k) == kSwitchClosed) {
-            net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}, k});
-        } else {
-            net.openSwitches.push_back(k);
-        }
-    }
-    auto addParts = [&](Kind kind, PartKind partKind) {
-        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
-            const int k = board.At(kind, l).Tag;
-            int ohms = partKind == PartKind::Cell ? kCellOhms : kBulbOhms;
-            if (partKind == PartKind::Resistor) ohms = board.ValueOf(k);
-            if (ohms < 0) return false;
-            if (ohms == 0) {
-                net.joins.push_back({{FirstTerminal(k), SecondTerminal(k)}, k});
-            } else {
-                net.parts.push_back({k, partKind, ohms, {FirstTerminal(k), SecondTerminal(k)}});
+    // Each kind as its role makes it: switches join or are absent, the others are parts (a
+    // resistance of 0 a join); switches first, then sources, resistances and lamps.
+    for (const Role role : {Role::Switch, Role::Source, Role::Resistance, Role::Lamp}) {
+        for (const KindInfo& info : kKindTable) {
+            if (info.role != role) continue;
+            for (int l = 1; l <= board.PlacedCount(info.kind); ++l) {
+                const int k = board.At(info.kind, l).Tag;
+                const Join join{{FirstTerminal(k), SecondTerminal(k)}, k};
+                if (role == Role::Switch) {
+                    if (closeSwitches || board.ValueOf(k) == kSwitchClosed) {
+                        net.joins.push_back(join);
+                    } else {
+                        net.openSwitches.push_back(k);
+                    }
+                    continue;
+                }
+                const int ohms = role == Role::Source       ? kCellOhms
+                                 : role == Role::Resistance ? board.ValueOf(k)
+                                                            : kBulbOhms;
+                if (ohms < 0) return std::nullopt;
+                if (ohms == 0) {
+                    net.joins.push_back(join);
+                } else {
+                    net.parts.push_back({k, role, ohms, {join.point[0], join.point[1]}});
+                }
             }
         }
-        return true;
-    };
-    if (!addParts(Kind::Cell, PartKind::Cell) || !addParts(Kind::Resi, PartKind::Resistor) ||
-        !addParts(Kind::Light, PartKind::Bulb)) {
-        return std::nullopt;
     }
 
     // Terminals first, then junctions, then any other NodeId a wire names.

@@ -10,26 +10,25 @@
 #include <utility>
 #include <vector>
 
-#include "model/part_values.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 
 struct Board;
 
-enum class PartKind : uint8_t { Cell, Resistor, Bulb };
-
-// A placed cell, resistor or bulb. Its terminals hold NodeIds while the net list is built,
-// point indices once it is built, and node indices once the points are joined.
+// A placed cell, resistor or bulb (a part whose role is a source, a resistance or a lamp). Its
+// terminals hold NodeIds while the net list is built, point indices once it is built, and node
+// indices once the points are joined.
 struct Part {
     int number = 0;
-    PartKind kind = PartKind::Cell;
+    Role role = Role::Source;
     int ohms = 0;
     int terminal[2] = {0, 0};
     bool pruned = false;
 
     bool Shorted() const { return terminal[0] == terminal[1]; }
     bool Carries() const { return !pruned && !Shorted(); }
-    long double Emf() const { return kind == PartKind::Cell ? kCellVolts : 0.0L; }
+    long double Emf() const { return role == Role::Source ? kCellVolts : 0.0L; }
 };
 
 // Two points joined into one node: a wire, a closed switch, or a resistor of 0 ohms (whose

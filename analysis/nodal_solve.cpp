@@ -206,7 +206,7 @@ NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
     enum : uint8_t { kDriven = 1, kHasReference = 2 };
     std::vector<uint8_t> piece(static_cast<size_t>(nodeCount), 0);
     for (const Part& p : parts) {
-        if (p.Carries() && p.kind == PartKind::Cell) piece[pieces.Find(p.terminal[0])] = kDriven;
+        if (p.Carries() && p.role == Role::Source) piece[pieces.Find(p.terminal[0])] = kDriven;
     }
     // Unknowns are numbered 0..count-1; the reference node of a piece and the nodes of pieces
     // without a cell keep -1.
@@ -232,7 +232,7 @@ NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
     for (const Part& p : parts) {
         const int a = eq.unknown[p.terminal[0]], b = eq.unknown[p.terminal[1]];
         if (!p.Carries() || (a < 0 && b < 0)) continue;
-        const bool cell = p.kind == PartKind::Cell;
+        const bool cell = p.role == Role::Source;
         eq.branches.push_back({a, b, p.ohms, cell});
         const double ge = cell ? kCellVolts / p.ohms : 0.0;
         if (a >= 0) drive[a] += ge;
@@ -311,9 +311,8 @@ bool NodalSolve::Refine() {
 }
 
 std::optional<Solution> Solve(const Board& board) {
-    const int rows = board.LastWire() + board.PlacedCount(Kind::Swit) +
-                     board.PlacedCount(Kind::Cell) + board.PlacedCount(Kind::Resi) +
-                     board.PlacedCount(Kind::Light);
+    int rows = board.LastWire();
+    for (const Kind kind : kKinds) rows += board.PlacedCount(kind);
     if (rows > kInt16Max) return std::nullopt;
     std::optional<NetList> net = BuildNetList(board);
     if (!net) return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "app/circuit_window.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
@@ -22,8 +23,7 @@ class ControlAccessible final : public QAccessibleWidget {
                 return QAccessible::Canvas;
             case ControlType::Part:
                 // A click toggles a switch and steps a resistor; cells and bulbs only show.
-                return c.kind == Kind::Swit || c.kind == Kind::Resi ? QAccessible::Button
-                                                                    : QAccessible::Graphic;
+                return ClickActs(c.kind) ? QAccessible::Button : QAccessible::Graphic;
             case ControlType::None:
                 break;
         }

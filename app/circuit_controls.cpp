@@ -15,6 +15,7 @@
 #include "edit/board_gestures.h"
 #include "geometry/hit_test.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 #include "toolkit/pointer_grab.h"
 
 namespace cw {
@@ -51,7 +52,7 @@ QString Circuit::ControlDescription(const QWidget* control) {
     if (c.type != ControlType::Part) return {};
     const int tag = board_.At(c.kind, c.index).Tag;
     if (tag <= 0) return {};  // still being dragged out of the palette
-    const BulbState bulb = c.kind == Kind::Light ? BulbStateOf(c.index) : BulbState::Unsolved;
+    const BulbState bulb = c.kind == LampKind() ? BulbStateOf(c.index) : BulbState::Unsolved;
     // While the circuit is being solved again the readings are a step behind.
     const PartReading* reading = nullptr;
     if (!solving_ && tag < static_cast<int>(Readings().parts.size())) {
@@ -107,8 +108,7 @@ Qt::CursorShape Circuit::CursorAt(QPoint overlayPoint) const {
         return part || wire ? Qt::PointingHandCursor : Qt::ArrowCursor;
     }
     if (part) {
-        const bool clickable = part->kind == Kind::Swit || part->kind == Kind::Resi;
-        return clickable ? Qt::PointingHandCursor : Qt::SizeAllCursor;
+        return ClickActs(part->kind) ? Qt::PointingHandCursor : Qt::SizeAllCursor;
     }
     return FindNodeAt(board_, Saturate16(at.x()), Saturate16(at.y())) != 0 ? Qt::CrossCursor
                                                                            : Qt::ArrowCursor;

@@ -8,6 +8,7 @@
 #include "edit/component_gestures.h"
 #include "edit/gesture_rules.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 
@@ -28,7 +29,7 @@ BoardDocument Circuit::Document() const {
         p.left = Nearest16(e.Left);
         p.top = Nearest16(e.Top);
         p.deleted = !e.Visible;
-        if (info.kind == Kind::Swit || info.kind == Kind::Resi) p.value = board_.ValueOf(e.Tag);
+        if (Info(info.kind).fileValue != FileValue::None) p.value = board_.ValueOf(e.Tag);
         d.parts.push_back(p);
     }
     // A board drawn larger than the window is now (it was made smaller since) keeps the size
@@ -97,7 +98,7 @@ void Circuit::Restore(const BoardDocument& d) {
     RefreshBoard();
     setUpdatesEnabled(true);
     if (!focusWidget() || !focusWidget()->isVisible())
-        Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
+        Element(kStripKinds[0], board_.UBound(kStripKinds[0]))->setFocus(Qt::OtherFocusReason);
     UpdateFocusMarker();
 }
 
@@ -126,7 +127,7 @@ void Circuit::Apply(const BoardDocument& d) {
         if (Nearest16(e.Left) != p.left || Nearest16(e.Top) != p.top)
             MoveElement(kind, i, p.left, p.top, kBoardSize, kBoardSize);
         if (e.Visible == p.deleted) SetElementVisible(kind, i, !p.deleted);
-        if ((kind == Kind::Swit || kind == Kind::Resi) && board_.ValueOf(p.number) != p.value) {
+        if (Info(kind).fileValue != FileValue::None && board_.ValueOf(p.number) != p.value) {
             board_.ValueTable[static_cast<size_t>(p.number)] = p.value;
             RefreshElement(kind, i);
         }
@@ -163,10 +164,10 @@ void Circuit::Apply(const BoardDocument& d) {
     const std::vector<int16_t> before = board_.ValueTable;
     CircuitSolving();
     const SolveResult solved = SolveCircuit(board_);
-    for (int i = 1; i <= board_.PlacedCount(Kind::Light); ++i) {
-        const auto k = static_cast<size_t>(std::max(0, board_.At(Kind::Light, i).Tag));
+    for (int i = 1; i <= board_.PlacedCount(LampKind()); ++i) {
+        const auto k = static_cast<size_t>(std::max(0, board_.At(LampKind(), i).Tag));
         if (k > 0 && (k >= before.size() || before[k] != board_.ValueTable[k]))
-            RefreshElement(Kind::Light, i);
+            RefreshElement(LampKind(), i);
     }
     CircuitSolved(solved);
     RefreshBoard();

@@ -15,6 +15,7 @@
 #include "edit/board_gestures.h"
 #include "edit/component_gestures.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 #include "overlay/overlay_relay.h"
 #include "render/board_painter.h"
 #include "render/symbol_painters.h"
@@ -141,7 +142,7 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     menuPic_->Refresh();
     mainPicture_->Refresh();
     // The keyboard starts on the first palette copy, before Qt's own first choice.
-    Element(Kind::Cell, board_.UBound(Kind::Cell))->setFocus(Qt::OtherFocusReason);
+    Element(kStripKinds[0], board_.UBound(kStripKinds[0]))->setFocus(Qt::OtherFocusReason);
 }
 
 Circuit::~Circuit() {
@@ -256,11 +257,14 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
     const float h = menuPic_->ScaleHeight();
     const float SW = menuPic_->ScaleWidth();
     const float H = WindowScaleHeight();
-    const int16_t L = MaxInt(0, MinInt(Nearest16(SW - 7 * h), Nearest16(x - 3.5f * h)));
+    // The strip's palette copies, then its three tool buttons, a slot each.
+    constexpr int kSlots = static_cast<int>(kStripKinds.size()) + 3;
+    const int16_t L =
+        MaxInt(0, MinInt(Nearest16(SW - kSlots * h), Nearest16(x - kSlots / 2.0f * h)));
     const float top = H - h + 2;
     const float side = h - 2;
     int slot = 0;
-    for (Kind kind : kKinds) {
+    for (Kind kind : kStripKinds) {
         MoveElement(kind, board_.UBound(kind), L + slot * h, top, side, side);
         ++slot;
     }
@@ -274,20 +278,7 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
 void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
     // An element already unloaded (its control waits for deletion) draws as unplaced.
     const int32_t tag = i <= board_.UBound(kind) ? board_.At(kind, i).Tag : 0;
-    switch (kind) {
-        case Kind::Cell:
-            Cell_Paint(s);
-            break;
-        case Kind::Swit:
-            Swit_Paint(s, board_, tag);
-            break;
-        case Kind::Resi:
-            Resi_Paint(s, board_, tag);
-            break;
-        case Kind::Light:
-            Light_Paint(s, board_, tag);
-            break;
-    }
+    PaintPart(s, board_, kind, tag);
 }
 
 PictureControl* Circuit::MakeElementControl(Kind kind, int i) {

@@ -2,25 +2,27 @@
 
 #include <QLocale>
 #include <QTranslator>
+#include <array>
 #include <cmath>
 
 #include "geometry/hit_test.h"
-#include "model/part_values.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 
+namespace {
+// Each kind's name, in the order of the table of kinds.
+constexpr std::array<const char*, 4> kKindNames = {
+    QT_TRANSLATE_NOOP("cw::PartTexts", "Battery cell"),
+    QT_TRANSLATE_NOOP("cw::PartTexts", "Switch"),
+    QT_TRANSLATE_NOOP("cw::PartTexts", "Resistor"),
+    QT_TRANSLATE_NOOP("cw::PartTexts", "Bulb"),
+};
+static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name");
+}  // namespace
+
 QString PartTexts::KindName(Kind kind) {
-    switch (kind) {
-        case Kind::Cell:
-            return tr("Battery cell");
-        case Kind::Swit:
-            return tr("Switch");
-        case Kind::Resi:
-            return tr("Resistor");
-        case Kind::Light:
-            return tr("Bulb");
-    }
-    return {};
+    return tr(kKindNames[static_cast<size_t>(KindIndex(kind))]);
 }
 
 QString PartTexts::PartName(Kind kind, int number) {
@@ -63,12 +65,12 @@ QString Hundredths(double magnitude) {
 QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
                                const PartReading* reading) {
     // A bulb's current is its stored value, the very number its glass shows.
-    const QString amps = kind == Kind::Light ? QLocale().toString(value / 100.0, 'f', 2)
-                         : reading           ? Hundredths(reading->amps)
-                                             : QString();
+    const QString amps = Info(kind).role == Role::Lamp ? QLocale().toString(value / 100.0, 'f', 2)
+                         : reading                     ? Hundredths(reading->amps)
+                                                       : QString();
     const QString volts = reading ? Hundredths(reading->volts) : QString();
-    switch (kind) {
-        case Kind::Cell:
+    switch (Info(kind).role) {
+        case Role::Source:
             if (reading) {
                 //: A cell's voltage, the current through it and the voltage between its
                 //: terminals, as in "1.5 volts, 0.13 A, 1.36 V across its terminals".
@@ -77,21 +79,21 @@ QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
             }
             //: A battery cell's voltage, as in "1.5 volts".
             return tr("%1 volts").arg(QLocale().toString(kCellVolts));
-        case Kind::Swit:
+        case Role::Switch:
             if (reading) {
                 //: A switch and the current through it, as in "closed, 0.13 A".
                 return value == kSwitchClosed ? tr("closed, %1 A").arg(amps)
                                               : tr("open, %1 A").arg(amps);
             }
             return value == kSwitchClosed ? tr("closed") : tr("open");
-        case Kind::Resi:
+        case Role::Resistance:
             if (reading) {
                 //: A resistor, the current through it and the voltage across it, as in
                 //: "10 ohms, 0.12 A, 1.22 V".
                 return tr("%1 ohms, %2 A, %3 V").arg(QString::number(value), amps, volts);
             }
             return tr("%1 ohms").arg(value);
-        case Kind::Light:
+        case Role::Lamp:
             if (bulb == BulbState::Lit) {
                 //: A lit bulb, its current and the voltage across it, as in "lit, 0.13 A, 1.36 V".
                 if (reading) return tr("lit, %1 A, %2 V").arg(amps, volts);

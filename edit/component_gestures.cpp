@@ -8,31 +8,14 @@
 #include "geometry/terminal_position.h"
 #include "geometry/wire_tables.h"
 #include "model/numeric.h"
-#include "model/part_values.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
 
-int16_t InitialValue(Kind kind) {
-    switch (kind) {
-        case Kind::Swit:
-            return kSwitchOpen;
-        case Kind::Resi:
-            return kNewResistorOhms;
-        default:
-            return 0;
-    }
-}
-
 void ApplyClickAction(Board& board, Kind kind, int k) {
-    if (k < 1 || k > board.LastValue()) return;
-    int16_t& v = board.ValueTable[k];
-    if (kind == Kind::Swit) {
-        v = v == kSwitchClosed ? kSwitchOpen : kSwitchClosed;
-    } else if (kind == Kind::Resi) {
-        const int doubled = 2 * v;
-        v = doubled > kLargestResistorOhms ? kSmallestResistorOhms : Saturate16(doubled);
-    }
+    if (k < 1 || k > board.LastValue() || !ClickActs(kind)) return;
+    board.ValueTable[k] = Info(kind).click(board.ValueTable[k]);
 }
 
 // Sends the dragged copy back to its palette slot and drops the copy its press loaded.
@@ -49,7 +32,7 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
 void SolveAndRepaint(Board& board, EditHost& host) {
     host.CircuitSolving();
     const SolveResult solved =
-        SolveCircuit(board, [&host](int l) { host.RefreshElement(Kind::Light, l); });
+        SolveCircuit(board, [&host](int l) { host.RefreshElement(LampKind(), l); });
     host.CircuitSolved(solved);
 }
 
@@ -115,8 +98,8 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
             CancelPlacement(board, host, kind);
         } else {
             board.At(kind, i).Tag = k;
-            board.ValueTable.push_back(InitialValue(kind));
-            if (kind == Kind::Resi) host.RefreshElement(kind, i);
+            board.ValueTable.push_back(Info(kind).newValue);
+            if (Info(kind).showsNewValue) host.RefreshElement(kind, i);
         }
     } else if (board.MouseMode == kMouseMoving) {
         const ComponentElement& e = board.At(kind, i);
@@ -129,7 +112,7 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
             if (moved || !DeleteComponent(board, host, kind, i)) {
                 host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
             }
-        } else if (board.ToolMode == kToolLine && (kind == Kind::Swit || kind == Kind::Resi)) {
+        } else if (board.ToolMode == kToolLine && ClickActs(kind)) {
             if (dx <= kClickSlack && dy <= kClickSlack) {
                 ApplyClickAction(board, kind, e.Tag);
                 host.RefreshElement(kind, i);

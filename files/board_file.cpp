@@ -7,16 +7,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
-#include "model/part_values.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
 
 constexpr const char* kFormatName = "circuit-workbench";
-constexpr const char* kKindNames[] = {"cell", "switch", "resistor", "bulb"};
 // Far beyond any screen: a note's point past it is damage, not drawing.
 constexpr double kFarthestNote = 1e6;
 
@@ -54,13 +54,21 @@ QByteArray WriteBoardFile(const BoardDocument& d) {
     list("parts", d.parts.size(), [&](size_t i) {
         const SavedPart& p = d.parts[i];
         out += "{\"kind\": \"";
-        out += kKindNames[KindIndex(p.kind)];
+        out += QByteArray::fromRawData(Info(p.kind).fileName.data(),
+                                       static_cast<qsizetype>(Info(p.kind).fileName.size()));
         out += "\", \"number\": " + QByteArray::number(p.number) +
                ", \"left\": " + QByteArray::number(p.left) +
                ", \"top\": " + QByteArray::number(p.top);
-        if (p.kind == Kind::Swit)
-            out += p.value == kSwitchClosed ? ", \"closed\": true" : ", \"closed\": false";
-        if (p.kind == Kind::Resi) out += ", \"ohms\": " + QByteArray::number(p.value);
+        switch (Info(p.kind).fileValue) {
+            case FileValue::Closed:
+                out += p.value == kSwitchClosed ? ", \"closed\": true" : ", \"closed\": false";
+                break;
+            case FileValue::Ohms:
+                out += ", \"ohms\": " + QByteArray::number(p.value);
+                break;
+            case FileValue::None:
+                break;
+        }
         if (p.deleted) out += ", \"deleted\": true";
         out += "}";
     });
@@ -163,15 +171,15 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
     QJsonValue kind;
     if (!Field(o, where, "kind", kind)) return false;
     const QString name = kind.toString();
-    int k = 0;
-    while (k < 4 && name != QLatin1String(kKindNames[k])) ++k;
-    if (!kind.isString() || k == 4) {
+    const QByteArray utf8 = name.toUtf8();
+    const std::optional<Kind> named = KindNamed(std::string_view(utf8.constData(), utf8.size()));
+    if (!kind.isString() || !named) {
         return Fail(
             Tr(QT_TRANSLATE_NOOP("BoardFile",
                                  "In %1, the kind “%2” is not a cell, switch, resistor or bulb."))
                 .arg(where, name));
     }
-    p.kind = kKinds[static_cast<size_t>(k)];
+    p.kind = *named;
     int number = 0, left = 0, top = 0;
     if (!WholeField(o, where, "number", 1, kMaxComponentNumber, number) ||
         !WholeField(o, where, "left", INT16_MIN, INT16_MAX, left) ||
@@ -186,7 +194,8 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
         return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “deleted” should be true or false."))
                         .arg(where));
     p.deleted = deleted.toBool(false);
-    if (p.kind == Kind::Swit) {
+    const KindInfo& info = Info(p.kind);
+    if (info.fileValue == FileValue::Closed) {
         QJsonValue closed;
         if (!Field(o, where, "closed", closed)) return false;
         if (!closed.isBool())
@@ -194,11 +203,10 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
                 Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “closed” should be true or false."))
                     .arg(where));
         p.value = closed.toBool() ? kSwitchClosed : kSwitchOpen;
-    } else if (p.kind == Kind::Resi) {
+    } else if (info.fileValue == FileValue::Ohms) {
         int ohms = 0;
         if (!WholeField(o, where, "ohms", 0, INT16_MAX, ohms)) return false;
-        if (ohms != kSmallestResistorOhms && ohms != kNewResistorOhms &&
-            ohms != kLargestResistorOhms) {
+        if (std::find(info.steps.begin(), info.steps.end(), ohms) == info.steps.end()) {
             return Fail(
                 Tr(QT_TRANSLATE_NOOP(
                        "BoardFile",

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <array>
 #include <map>
+
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
@@ -60,18 +63,16 @@ std::optional<SavedPart> OnBoard(const SavedPart* p) {
     return *p;
 }
 
+// Each kind's name in a step's text, in the order of the table of kinds.
+constexpr std::array<const char*, 4> kKindNames = {
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Cell"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Switch"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb"),
+};
+static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name in a step");
 const char* KindName(Kind kind) {
-    switch (kind) {
-        case Kind::Cell:
-            return QT_TRANSLATE_NOOP("cw::BoardStep", "Cell");
-        case Kind::Swit:
-            return QT_TRANSLATE_NOOP("cw::BoardStep", "Switch");
-        case Kind::Resi:
-            return QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor");
-        case Kind::Light:
-            break;
-    }
-    return QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb");
+    return kKindNames[static_cast<size_t>(KindIndex(kind))];
 }
 
 QString Tr(const char* text) {
@@ -166,7 +167,7 @@ QString BoardStep::Text() const {
         if (c.before && !c.after)
             return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Delete %1 %2"), *c.before);
         if (c.before->value != c.after->value) {
-            if (c.after->kind == Kind::Swit) {
+            if (Info(c.after->kind).role == Role::Switch) {
                 return named(c.after->value == 0 ? QT_TRANSLATE_NOOP("cw::BoardStep", "Close %1 %2")
                                                  : QT_TRANSLATE_NOOP("cw::BoardStep", "Open %1 %2"),
                              *c.after);

@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 
@@ -12,7 +13,7 @@ Point16 PositionOn(Kind kind, const ComponentElement& e, int n) {
     int16_t x = Nearest16(e.Left);
     if (IsSecondTerminal(n)) x = Nearest16(x + e.Width);
     int16_t y;
-    if (kind == Kind::Light) {
+    if (Info(kind).terminals == TerminalHeight::NearBottom) {
         const int16_t m = MinInt(60, Nearest16(e.ScaleHeight() * 0.3));
         y = Nearest16(static_cast<double>(e.Height) + e.Top - m / 2.0 - 2);
     } else {

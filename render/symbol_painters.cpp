@@ -1,10 +1,12 @@
 #include "render/symbol_painters.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "model/board.h"
 #include "model/numeric.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
@@ -125,6 +127,22 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag) {
         s.SetForeColor(bands[i]);
         s.Line(x, top, x, bottom);
     }
+}
+
+namespace {
+using PartPainter = void (*)(Surface&, const Board&, int32_t);
+// One painter a kind, in the order of the table of kinds.
+constexpr std::array<PartPainter, 4> kPainters = {
+    [](Surface& s, const Board&, int32_t) { Cell_Paint(s); },
+    &Swit_Paint,
+    &Resi_Paint,
+    &Light_Paint,
+};
+static_assert(kPainters.size() == kKindTable.size(), "every kind has its painter");
+}  // namespace
+
+void PaintPart(Surface& s, const Board& board, Kind kind, int32_t tag) {
+    kPainters[static_cast<size_t>(KindIndex(kind))](s, board, tag);
 }
 
 }  // namespace cw

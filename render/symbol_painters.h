@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "model/board.h"
 #include "render/surface.h"
 
 namespace cw {
@@ -24,5 +25,8 @@ void Cell_Paint(Surface& s);
 void Swit_Paint(Surface& s, const Board& board, int32_t tag);
 void Light_Paint(Surface& s, const Board& board, int32_t tag);
 void Resi_Paint(Surface& s, const Board& board, int32_t tag);
+
+// Draws an element of the kind carrying tag with the kind's own painter.
+void PaintPart(Surface& s, const Board& board, Kind kind, int32_t tag);
 
 }  // namespace cw

@@ -1,6 +1,7 @@
 #include "support/window_driver.h"
 
 #include "geometry/terminal_position.h"
+#include "model/part_kinds.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -93,8 +94,9 @@ QPoint WindowDriver::BesideTerminal(int n) {
 QPoint WindowDriver::SlotCentre(int slot) {
     const int h = static_cast<int>(window_->MenuScaleHeight());
     const int left =
-        slot < 4 ? static_cast<int>(board().Array(kKinds[static_cast<size_t>(slot)]).back().Left)
-                 : static_cast<int>(board().Array(Kind::Cell).back().Left) + slot * h;
+        slot < static_cast<int>(kStripKinds.size())
+            ? static_cast<int>(board().Array(kStripKinds[static_cast<size_t>(slot)]).back().Left)
+            : static_cast<int>(board().Array(kStripKinds[0]).back().Left) + slot * h;
     const int top = window_->height() - h + 2;
     return {left + (h - 2) / 2, top + (h - 2) / 2};
 }
