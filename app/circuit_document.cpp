@@ -17,19 +17,18 @@ BoardDocument Circuit::Document() const {
     d.width = width();
     d.height = height();
     d.nextNumber = board_.LastValue() + 1;
-    // Qt keeps a window's children bottom first, and raising one moves it to the end.
-    for (const QObject* child : children()) {
-        const ControlInfo info = Identify(qobject_cast<const QWidget*>(child));
-        if (info.type != ControlType::Part) continue;
-        const ComponentElement& e = board_.At(info.kind, info.index);
-        if (e.Tag <= 0) continue;  // a new part still being dragged out of the palette
+    for (const ElementRef& at : board_.Stack) {
+        const ComponentElement& e = board_.At(at.kind, at.index);
+        // The palette copies, and a new part still being dragged out of the palette, carry no
+        // number.
+        if (e.Tag <= 0 || at.index >= board_.UBound(at.kind)) continue;
         SavedPart p;
-        p.kind = info.kind;
+        p.kind = at.kind;
         p.number = e.Tag;
         p.left = Nearest16(e.Left);
         p.top = Nearest16(e.Top);
         p.deleted = !e.Visible;
-        if (Info(info.kind).fileValue != FileValue::None) p.value = board_.ValueOf(e.Tag);
+        if (Info(at.kind).fileValue != FileValue::None) p.value = board_.ValueOf(e.Tag);
         d.parts.push_back(p);
     }
     // A board drawn larger than the window is now (it was made smaller since) keeps the size

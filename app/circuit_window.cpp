@@ -320,12 +320,14 @@ void Circuit::LoadElement(Kind kind) {
     c->Move(e.Left, e.Top, e.Width, e.Height);
     c->show();
     c->raise();
+    StackOnTop(board_, kind, i);
     if (!rebuilding_) c->Refresh();  // a board being rebuilt paints each part once, at the end
 }
 
 void Circuit::UnloadLastElement(Kind kind) {
     ComponentArray& array = board_.Array(kind);
     if (array.size() <= 1 || !Element(kind, board_.UBound(kind))) return;
+    Unstack(board_, kind, board_.UBound(kind));
     array.pop_back();
     PictureControl* c = controls_.RemoveLastElement(kind);
     announced_.erase(c);
@@ -366,6 +368,7 @@ void Circuit::SetElementVisible(Kind kind, int i, bool visible) {
 void Circuit::ZOrderElement(Kind kind, int i) {
     if (PictureControl* c = Element(kind, i)) {
         c->raise();
+        StackOnTop(board_, kind, i);
         ChangedUnderCurrent(c->geometry());
     }
 }

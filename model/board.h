@@ -62,6 +62,13 @@ constexpr bool IsSecondTerminal(int n) {
 
 using ComponentArray = std::vector<ComponentElement>;
 
+// An element of one of the component arrays.
+struct ElementRef {
+    Kind kind = Kind::Cell;
+    int index = 0;
+    friend bool operator==(const ElementRef&, const ElementRef&) = default;
+};
+
 // MouseMode: the gesture that is running. Only one runs at a time; every press is ignored
 // until it ends.
 inline constexpr int16_t kMouseIdle = 0;
@@ -89,6 +96,9 @@ struct Board {
     std::vector<WireRow> WireTable{WireRow{}};
 
     std::array<ComponentArray, 4> arrays{};
+    // The elements on the window, bottom of the stack first: each loaded one goes on top, and so
+    // does a raised one. The parts' order in a file; the window stacks its controls by it.
+    std::vector<ElementRef> Stack;
 
     ComponentArray& Array(Kind k) { return arrays[KindIndex(k)]; }
     const ComponentArray& Array(Kind k) const { return arrays[KindIndex(k)]; }
@@ -107,6 +117,10 @@ struct Board {
     // The ValueTable entry of number k, 0 for a number outside the table.
     int16_t ValueOf(int k) const;
 };
+
+// Puts the element on top of the stack (it joins it when not yet in it), or takes it off.
+void StackOnTop(Board& board, Kind kind, int i);
+void Unstack(Board& board, Kind kind, int i);
 
 // Resets the board to the state start-up creates: tables with their reserved row only, each
 // array holding its template (element 0), fields 0.

@@ -261,6 +261,14 @@ std::string GestureSoak::CheckInvariants() {
         bad << "MouseMode " << b.MouseMode << " after the gesture; ";
     if (settled && d_.window().Windows().Capture() != 0) bad << "pointer still captured; ";
     if (settled && d_.window().PointerBusy()) bad << "the pointer grab still owned; ";
+    // The board's stack is the window's: its controls of parts and palette copies, bottom first.
+    std::vector<ElementRef> stacked;
+    for (QObject* child : d_.window().children()) {
+        const ControlInfo c = d_.window().Identify(qobject_cast<QWidget*>(child));
+        if (c.type == ControlType::Part || c.type == ControlType::Palette)
+            stacked.push_back({c.kind, c.index});
+    }
+    if (stacked != b.Stack) bad << "the board's stack is not the window's; ";
     // The bulbs show what a fresh solve of the board the window solved gives: a part still
     // being dragged out of the strip has no number yet and is not on it.
     Board fresh = b;
