@@ -41,7 +41,9 @@ class PointerGrab;
 class HelpWindow;
 class KeyboardEditing;
 
-class Circuit final : public QWidget, public EditHost, public GlassoEvents, public KeyboardHost {
+// The gestures see it as their EditHost and the overlay as its GlassoEvents; others reach those
+// through Edit() and OverlayEvents().
+class Circuit final : public QWidget, private EditHost, private GlassoEvents, public KeyboardHost {
     Q_OBJECT
   public:
     explicit Circuit(QWidget* parent = nullptr);
@@ -140,7 +142,22 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     // this window holds are moved, shown, hidden, restacked; the tables and notes replaced.
     void Apply(const BoardDocument& document);
 
-    // EditHost
+    // The overlay's two events, as the overlay raises them (tests raise them too).
+    GlassoEvents& OverlayEvents() { return *this; }
+
+  signals:
+    // An edit has ended (a gesture's last button came up, a key, command or accessibility
+    // action did its work, a running gesture was ended), whether or not it changed the board:
+    // the file session judges that. arrowMove: it was an arrow key's.
+    void EditEnded(bool arrowMove);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+  private:
+    // EditHost: what the gesture handlers ask of the window.
     float WindowScaleWidth() const override { return static_cast<float>(width()); }
     float WindowScaleHeight() const override { return static_cast<float>(height()); }
     float MenuScaleHeight() const override { return menuPic_->ScaleHeight(); }
@@ -163,18 +180,6 @@ class Circuit final : public QWidget, public EditHost, public GlassoEvents, publ
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
     void Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
 
-  signals:
-    // An edit has ended (a gesture's last button came up, a key, command or accessibility
-    // action did its work, a running gesture was ended), whether or not it changed the board:
-    // the file session judges that. arrowMove: it was an arrow key's.
-    void EditEnded(bool arrowMove);
-
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
-
-  private:
     void EnterEdit(bool arrowMove);
     void LeaveEdit();
     PictureControl* MakeElementControl(Kind kind, int i);

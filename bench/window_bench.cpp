@@ -60,8 +60,8 @@ std::unique_ptr<WindowDriver> BoardOf(int n, bool inMainWindow = false) {
         const Point16 q = TerminalPosition(b, 2 * near - static_cast<int>(rng() % 2));
         AddWire(b, p.x, p.y, q.x, q.y);
     }
-    SolveAndRepaint(b, d->window());
-    d->window().RefreshBoard();
+    SolveAndRepaint(b, d->window().Edit());
+    d->window().Edit().RefreshBoard();
     d->window().LinePic_Click();
     return d;
 }
@@ -138,8 +138,8 @@ void UndoRedo(benchmark::State& state) {
             b.ValueTable[static_cast<size_t>(k)] ^= 1;
         } else {
             const int i = 1 + static_cast<int>(rng() % b.PlacedCount(Kind::Cell));
-            d->window().MoveElement(Kind::Cell, i, b.At(Kind::Cell, i).Left + 1,
-                                    b.At(Kind::Cell, i).Top, kBoardSize, kBoardSize);
+            d->window().Edit().MoveElement(Kind::Cell, i, b.At(Kind::Cell, i).Left + 1,
+                                           b.At(Kind::Cell, i).Top, kBoardSize, kBoardSize);
         }
         files.Look();
     }
@@ -187,7 +187,7 @@ void WireAdded(benchmark::State& state) {
 void FullRepaint(benchmark::State& state) {
     auto d = BoardOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        d->window().RefreshBoard();
+        d->window().Edit().RefreshBoard();
         QCoreApplication::processEvents();
     }
     state.counters["wires"] = d->board().LastWire();
@@ -211,7 +211,7 @@ void CurrentFrame(benchmark::State& state) {
             cw::test::AddWireRow(b, from, to);
         }
     }
-    SolveAndRepaint(b, d->window());
+    SolveAndRepaint(b, d->window().Edit());
     d->window().ShowCurrent(true);
     QCoreApplication::processEvents();
     CurrentView& view = d->window().CurrentLayer();
@@ -247,7 +247,7 @@ void CurrentIdle(benchmark::State& state) {
     auto d = BoardOf(500);
     Board& b = d->board();
     while (b.LastWire() > 0) b.WireTable.pop_back();
-    SolveAndRepaint(b, d->window());
+    SolveAndRepaint(b, d->window().Edit());
     d->window().ShowCurrent(true);
     QCoreApplication::processEvents();
     for (auto _ : state) {
@@ -271,7 +271,7 @@ void CurrentIdle(benchmark::State& state) {
 void BoardRenderOnly(benchmark::State& state) {
     auto d = BoardOf(static_cast<int>(state.range(0)));
     d->window().hide();
-    for (auto _ : state) d->window().RefreshBoard();
+    for (auto _ : state) d->window().Edit().RefreshBoard();
 }
 
 // A hover move over the board with the line tool after a long session: 2,000 presses on the

@@ -92,7 +92,7 @@ QPoint WindowDriver::BesideTerminal(int n) {
 }
 
 QPoint WindowDriver::SlotCentre(int slot) {
-    const int h = static_cast<int>(window_->MenuScaleHeight());
+    const int h = static_cast<int>(window_->Edit().MenuScaleHeight());
     const int left =
         slot < static_cast<int>(kStripKinds.size())
             ? static_cast<int>(board().Array(kStripKinds[static_cast<size_t>(slot)]).back().Left)

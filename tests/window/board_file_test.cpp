@@ -33,8 +33,7 @@ int FromEnvironment(const char* name, int fallback) {
 // the strip of the window `area` (which may be smaller).
 QImage BoardPixels(Circuit& w, const Circuit& area) {
     for (auto* marker : w.findChildren<FocusMarker*>()) marker->hide();
-    const int strip = static_cast<int>(area.MenuHeight());
-    return w.grab(QRect(0, 0, area.width(), area.height() - strip)).toImage();
+    return w.grab(QRect(0, 0, area.width(), area.BoardArea().height())).toImage();
 }
 
 void ExpectSameBoard(const Board& a, const Board& b, uint32_t seed) {
@@ -257,7 +256,7 @@ TEST(FileSession, ALargerBoardGrowsTheWindowAndPartsBeyondAreClamped) {
     EXPECT_GE(w.width(), std::min(700, w.screen()->availableGeometry().width() - 50));
     const ComponentElement& far = s.w().Model().At(Kind::Cell, 2);
     EXPECT_LE(far.Left + far.Width, w.width());
-    EXPECT_LE(far.Top + far.Height, w.height() - w.MenuHeight());
+    EXPECT_LE(far.Top + far.Height, w.BoardArea().height());
 }
 
 TEST(FileSession, RecoveryCopyOfUnsavedChanges) {

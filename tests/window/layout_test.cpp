@@ -39,7 +39,7 @@ TEST(StartUp, TablesPaletteCopiesAndPencil) {
 TEST(Layout, DesignSize) {
     WindowDriver d;
     Circuit& w = d.window();
-    ASSERT_EQ(w.MenuScaleHeight(), 41);
+    ASSERT_EQ(w.Edit().MenuScaleHeight(), 41);
     EXPECT_EQ(Geometry(w.MainPicture()), QRect(0, 0, 582, 509));
     EXPECT_EQ(Geometry(w.Glasso1()), QRect(2, 2, 578, 505));
     EXPECT_EQ(Geometry(w.MenuPic()), QRect(0, 509, 582, 41));
@@ -68,7 +68,7 @@ TEST(Layout, PressesSlideTheRowAlongTheStrip) {
     Circuit& w = d.window();
     w.MenuPic().resize(w.MenuPic().width(), 40);  // the examples' strip of 40
     w.resize(600, 550);
-    ASSERT_EQ(w.MenuScaleHeight(), 40);
+    ASSERT_EQ(w.Edit().MenuScaleHeight(), 40);
     auto cellLeft = [&] { return d.board().Array(Kind::Cell)[1].Left; };
     w.MenuPic_MouseDown(1, 0, 300, 0);
     EXPECT_EQ(cellLeft(), 160);

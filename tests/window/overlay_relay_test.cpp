@@ -31,10 +31,10 @@ TEST(Relay, PencilKeepsEverythingAtTheOverlay) {
     Seen board, cell;
     d.window().MainPicture().MouseDown = Recorder(board);
     d.window().Element(Kind::Cell, 1)->MouseDown = Recorder(cell);
-    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
-                                    OverlayLParam(d.window(), {150, 150}));
-    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
-                                    OverlayLParam(d.window(), {300, 300}));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
+                                                    OverlayLParam(d.window(), {150, 150}));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton,
+                                                    OverlayLParam(d.window(), {300, 300}));
     d.Drag({145, 145}, {300, 300});  // real input: a stroke, the cell stays
     EXPECT_EQ(board.count, 0);
     EXPECT_EQ(cell.count, 0);
@@ -49,8 +49,8 @@ TEST(Relay, PressOverAComponentArrivesInItsCoordinates) {
     Seen cell, board;
     d.window().Element(Kind::Cell, 1)->MouseDown = Recorder(cell);
     d.window().MainPicture().MouseDown = Recorder(board);
-    d.window().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton | kMkShift,
-                                    OverlayLParam(d.window(), {130, 117}));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmLButtonDown, kMkLButton | kMkShift,
+                                                    OverlayLParam(d.window(), {130, 117}));
     EXPECT_EQ(cell.count, 1);
     EXPECT_EQ(cell.button, 1);
     EXPECT_EQ(cell.shift, 1);  // the wParam's shift flag came along
@@ -59,7 +59,8 @@ TEST(Relay, PressOverAComponentArrivesInItsCoordinates) {
     EXPECT_EQ(board.count, 0);
     // The pressed control holds the pointer until the release.
     EXPECT_EQ(d.window().Windows().Capture(), d.window().Element(Kind::Cell, 1)->Handle());
-    d.window().Glasso1_MouseMessage(kWmLButtonUp, 0, OverlayLParam(d.window(), {130, 117}));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmLButtonUp, 0,
+                                                    OverlayLParam(d.window(), {130, 117}));
     EXPECT_EQ(d.window().Windows().Capture(), 0);
 }
 
@@ -68,8 +69,8 @@ TEST(Relay, PressOverEmptyBoardArrivesAtTheBoard) {
     d.window().DelPic_Click();
     Seen board;
     d.window().MainPicture().MouseDown = Recorder(board);
-    d.window().Glasso1_MouseMessage(kWmRButtonDown, kMkRButton,
-                                    OverlayLParam(d.window(), {400, 300}));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmRButtonDown, kMkRButton,
+                                                    OverlayLParam(d.window(), {400, 300}));
     EXPECT_EQ(board.count, 1);
     EXPECT_EQ(board.button, 2);
     EXPECT_EQ(board.x, 400);
@@ -81,7 +82,7 @@ TEST(Relay, NegativePositionsKeepTheirSign) {
     d.window().LinePic_Click();
     Seen board;
     d.window().MainPicture().MouseMove = Recorder(board);
-    d.window().Glasso1_MouseMessage(kWmMouseMove, 0, MakeLParam(-1, -2));
+    d.window().OverlayEvents().Glasso1_MouseMessage(kWmMouseMove, 0, MakeLParam(-1, -2));
     EXPECT_EQ(board.count, 1);
     EXPECT_EQ(board.x, 1);
     EXPECT_EQ(board.y, 0);
@@ -111,7 +112,8 @@ TEST(RepaintRequest, OverNoComponentRepaintsTheBoardOnly) {
     d.board().WireTable.push_back(WireRow{{-1, -2}});
     const QImage bulbBefore = d.window().Element(Kind::Light, 1)->Image().copy();
     const QPoint o = d.window().Glasso1().pos();
-    d.window().Glasso1_RepaintRequest(100 - o.x(), 290 - o.y(), 150 - o.x(), 310 - o.y());
+    d.window().OverlayEvents().Glasso1_RepaintRequest(100 - o.x(), 290 - o.y(), 150 - o.x(),
+                                                      310 - o.y());
     const QImage& board = d.window().MainPicture().Image();
     EXPECT_EQ(board.pixel(120, 300), qRgb(0, 0, 255));
     EXPECT_EQ(board.pixel(200, 300), qRgb(0, 128, 0));
@@ -125,7 +127,8 @@ TEST(RepaintRequest, HalfAComponentRepaintsThatHalfInItsCoordinates) {
         if (hidden) d.board().Array(Kind::Light)[1].Visible = false;
         d.board().ValueTable[1] = 40;  // full yellow once repainted
         const QPoint o = d.window().Glasso1().pos();
-        d.window().Glasso1_RepaintRequest(300 - o.x(), 90 - o.y(), 345 - o.x(), 200 - o.y());
+        d.window().OverlayEvents().Glasso1_RepaintRequest(300 - o.x(), 90 - o.y(), 345 - o.x(),
+                                                          200 - o.y());
         const QImage& bulb = d.window().Element(Kind::Light, 1)->Image();
         EXPECT_EQ(bulb.pixel(20, 25), qRgb(255, 255, 0)) << "hidden " << hidden;
         EXPECT_EQ(bulb.pixel(70, 25), qRgb(128, 128, 128)) << "hidden " << hidden;
