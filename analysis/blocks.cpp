@@ -8,18 +8,20 @@ GraphBlocks FindBlocks(int nodeCount, const std::vector<std::pair<int, int>>& ed
     const int edgeCount = static_cast<int>(edges.size());
     GraphBlocks result;
     result.blockOf.assign(static_cast<size_t>(edgeCount), -1);
+    result.size.reserve(static_cast<size_t>(std::min(edgeCount, nodeCount)));
 
     // One allocation for the working lists: the edges at each node as one list cut by node
-    // (first, edgesAt, fill) and the search's order and low numbers.
+    // (first, edgesAt, fill), the search's order and low numbers, and the edges of the blocks
+    // not yet closed (each edge is opened once at most).
     const size_t n = static_cast<size_t>(nodeCount), m = static_cast<size_t>(edgeCount);
-    std::vector<int> work(4 * n + 1 + 2 * m, 0);
+    std::vector<int> work(4 * n + 1 + 3 * m, 0);
     int* const first = work.data();
     int* const edgesAt = first + n + 1;
     int* const fill = edgesAt + 2 * m;
     int* const order = fill + n;
     int* const low = order + n;
-    std::vector<int> open;
-    open.reserve(m);
+    int* const open = low + n;
+    int opened = 0;
     for (const auto& [a, b] : edges) {
         if (a == b) continue;
         ++first[a + 1];
@@ -53,11 +55,11 @@ GraphBlocks FindBlocks(int nodeCount, const std::vector<std::pair<int, int>>& ed
                 if (e == f.viaEdge) continue;
                 const int w = edges[e].first == f.node ? edges[e].second : edges[e].first;
                 if (order[w] < 0) {
-                    open.push_back(e);
+                    open[opened++] = e;
                     order[w] = low[w] = time++;
                     frames.push_back({w, e, first[w]});
                 } else if (order[w] < order[f.node]) {  // a loop closes back to an ancestor
-                    open.push_back(e);
+                    open[opened++] = e;
                     low[f.node] = std::min(low[f.node], order[w]);
                 }
                 continue;
@@ -71,8 +73,7 @@ GraphBlocks FindBlocks(int nodeCount, const std::vector<std::pair<int, int>>& ed
                 const int block = static_cast<int>(result.size.size());
                 int count = 0;
                 for (;;) {
-                    const int e = open.back();
-                    open.pop_back();
+                    const int e = open[--opened];
                     result.blockOf[e] = block;
                     ++count;
                     if (e == done.viaEdge) break;

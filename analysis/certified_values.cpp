@@ -47,7 +47,11 @@ int64_t Floor(long double v) {
 // the blocks of the others are the same.
 struct Structure {
     GraphBlocks blocks;
-    std::vector<int> cells, someCell;
+    struct Cells {
+        int count = 0;
+        int some = -1;  // one of them
+    };
+    std::vector<Cells> cells;  // by block
 
     Structure(const NetList& net, int nodeCount, bool carryingOnly) {
         std::vector<std::pair<int, int>> edges;
@@ -57,18 +61,19 @@ struct Structure {
             edges.emplace_back(p.terminal[0], skip ? p.terminal[0] : p.terminal[1]);
         }
         blocks = FindBlocks(nodeCount, edges);
-        cells.assign(blocks.size.size(), 0);
-        someCell.assign(blocks.size.size(), -1);
+        cells.assign(blocks.size.size(), Cells{});
         for (size_t i = 0; i < net.parts.size(); ++i) {
             const int block = blocks.blockOf[i];
             if (block < 0 || net.parts[i].role != Role::Source) continue;
-            ++cells[block];
-            someCell[block] = static_cast<int>(i);
+            ++cells[block].count;
+            cells[block].some = static_cast<int>(i);
         }
     }
     // No loop passes through the part: it carries nothing, whatever the cells do.
     bool NoLoop(size_t part) const { return blocks.blockOf[part] < 0 || blocks.Bridge(part); }
-    bool Driven(size_t part) const { return !NoLoop(part) && cells[blocks.blockOf[part]] > 0; }
+    bool Driven(size_t part) const {
+        return !NoLoop(part) && cells[blocks.blockOf[part]].count > 0;
+    }
 };
 
 // What is known of one bulb's 100 x I: its floor, and whether the current is exactly 0.
@@ -130,10 +135,10 @@ class BulbValues {
     int SignFromStructure(size_t part) {
         const Structure& st = Structural();
         const int block = st.blocks.blockOf[part];
-        if (st.cells[block] != 1) return 0;
+        if (st.cells[block].count != 1) return 0;
         if (directionsTried_.insert(block).second) {
             std::vector<size_t> members;
-            const Part& cell = s_.net.parts[static_cast<size_t>(st.someCell[block])];
+            const Part& cell = s_.net.parts[static_cast<size_t>(st.cells[block].some)];
             std::vector<int> local(static_cast<size_t>(s_.nodeCount), -1);
             int locals = 0;
             auto node = [&](int n) { return local[n] < 0 ? local[n] = locals++ : local[n]; };
@@ -220,14 +225,10 @@ class ClosedSwitches {
             int& f = fresh[static_cast<size_t>(root)];
             return f >= 0 ? f : f = nodeCount++;
         };
-        std::vector<std::pair<int, int>> across;
-        across.reserve(s.net.openSwitches.size());
-        for (const int k : s.net.openSwitches) {
-            const int a = node(FirstTerminal(k));
-            across.emplace_back(a, node(SecondTerminal(k)));
-        }
-        DisjointSets nodes(nodeCount);
-        for (const auto& [a, b] : across) nodes.Unite(a, b);
+        for (const int k : s.net.openSwitches) node(FirstTerminal(k)), node(SecondTerminal(k));
+        DisjointSets nodes(nodeCount);  // joined across each open switch
+        for (const int k : s.net.openSwitches)
+            nodes.Unite(node(FirstTerminal(k)), node(SecondTerminal(k)));
         net_.parts = s.net.parts;
         for (Part& p : net_.parts) {
             for (int& t : p.terminal) t = nodes.Find(t);

@@ -12,7 +12,6 @@ Numbering ReadNumbers(const Board& board) {
     Numbering numbering;
     const int last = std::min(board.LastValue(), kMaxComponentNumber);
     numbering.carriers.assign(static_cast<size_t>(std::max(last, 0)) + 1, 0);
-    numbering.carriedByOtherThanBulb.assign(numbering.carriers.size(), false);
     for (Kind kind : kKinds) {
         for (int l = 1; l <= board.PlacedCount(kind); ++l) {
             const int k = board.At(kind, l).Tag;
@@ -20,10 +19,13 @@ Numbering ReadNumbers(const Board& board) {
                 numbering.sound = false;
                 continue;
             }
-            if (Info(kind).role != Role::Lamp) numbering.carriedByOtherThanBulb[k] = true;
-            if (++numbering.carriers[k] > 1) {
-                numbering.carriers[k] = 2;
+            uint8_t& c = numbering.carriers[k];
+            if (Info(kind).role != Role::Lamp) c |= Numbering::kNotBulb;
+            if ((c & Numbering::kCount) > 0) {
                 numbering.sound = false;
+                c = static_cast<uint8_t>((c & Numbering::kNotBulb) | 2);
+            } else {
+                ++c;
             }
         }
     }
@@ -32,8 +34,13 @@ Numbering ReadNumbers(const Board& board) {
 
 std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
     NetList net;
-    net.joins.reserve(static_cast<size_t>(board.LastWire()));
+    net.joins.reserve(static_cast<size_t>(board.LastWire() + board.LastValue()));
     net.parts.reserve(static_cast<size_t>(board.LastValue()));
+    for (const KindInfo& info : kKindTable) {
+        if (info.role == Role::Switch)
+            net.openSwitches.reserve(net.openSwitches.size() +
+                                     static_cast<size_t>(board.PlacedCount(info.kind)));
+    }
     for (int i = 1; i <= board.LastWire(); ++i) {
         const WireRow& w = board.WireTable[i];
         net.joins.push_back({{w.end[0], w.end[1]}});
@@ -102,36 +109,41 @@ Joined JoinNodes(NetList& net) {
 }
 
 int PruneDeadEnds(std::vector<Part>& parts, int nodeCount) {
-    std::vector<int> uses(nodeCount, 0);
+    // One allocation for the working lists: each node's uses, the parts at each node as one list
+    // cut by node (first, fill, partsAt), and the dead ends waiting (each node waits once at
+    // most: its uses reach 1 once).
+    const size_t n = static_cast<size_t>(nodeCount);
+    std::vector<int> work(4 * n + 1 + 2 * parts.size(), 0);
+    int* const uses = work.data();
+    int* const first = uses + n;
+    int* const fill = first + n + 1;
+    int* const deadEnds = fill + n;
+    int* const partsAt = deadEnds + n;
     for (const Part& p : parts) {
         if (p.Shorted()) continue;
         for (int t : p.terminal) ++uses[t];
     }
-    // The parts at each node, as one list cut by node.
-    std::vector<int> first(nodeCount + 1, 0);
-    for (int n = 0; n < nodeCount; ++n) first[n + 1] = first[n] + uses[n];
-    std::vector<int> partsAt(static_cast<size_t>(first.back()));
-    std::vector<int> fill(first.begin(), first.end() - 1);
+    for (size_t v = 0; v < n; ++v) first[v + 1] = first[v] + uses[v];
+    std::copy(first, first + n, fill);
     for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
         if (parts[i].Shorted()) continue;
         for (int t : parts[i].terminal) partsAt[fill[t]++] = i;
     }
 
-    std::vector<int> deadEnds;
-    for (int n = 0; n < nodeCount; ++n) {
-        if (uses[n] == 1) deadEnds.push_back(n);
+    int waiting = 0;
+    for (int v = 0; v < nodeCount; ++v) {
+        if (uses[v] == 1) deadEnds[waiting++] = v;
     }
-    int survivors = static_cast<int>(first.back()) / 2;
-    while (!deadEnds.empty()) {
-        const int n = deadEnds.back();
-        deadEnds.pop_back();
-        for (int s = first[n]; s < first[n + 1]; ++s) {
-            Part& p = parts[partsAt[s]];
+    int survivors = first[n] / 2;
+    while (waiting > 0) {
+        const int v = deadEnds[--waiting];
+        for (int s = first[v]; s < first[v + 1]; ++s) {
+            Part& p = parts[static_cast<size_t>(partsAt[s])];
             if (p.pruned) continue;
             p.pruned = true;
             --survivors;
             for (int t : p.terminal) {
-                if (--uses[t] == 1) deadEnds.push_back(t);
+                if (--uses[t] == 1) deadEnds[waiting++] = t;
             }
         }
     }

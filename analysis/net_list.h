@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <numeric>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -49,45 +48,49 @@ struct NetList {
     int numbers = 0;  // the board's last ComponentNumber
 };
 
+// Sets of 0..n-1 joined by union by size with path halving, in one array: a root holds minus
+// its set's size, any other element its parent.
 class DisjointSets {
   public:
-    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n)), rank_(static_cast<size_t>(n)) {
-        std::iota(parent_.begin(), parent_.end(), 0);
-    }
+    explicit DisjointSets(int n) : parent_(static_cast<size_t>(n), -1) {}
     int Find(int x) {
-        while (parent_[x] != x) x = parent_[x] = parent_[parent_[x]];
+        while (parent_[x] >= 0) {
+            const int up = parent_[x];
+            if (parent_[up] >= 0) parent_[x] = parent_[up];
+            x = up;
+        }
         return x;
     }
-    // The lower tree goes under the higher, so no path grows long.
+    // The smaller set goes under the larger, so no path grows long.
     void Unite(int a, int b) {
         a = Find(a), b = Find(b);
         if (a == b) return;
-        if (rank_[a] > rank_[b]) std::swap(a, b);
+        if (parent_[a] < parent_[b]) std::swap(a, b);  // b is the larger
+        parent_[b] += parent_[a];
         parent_[a] = b;
-        if (rank_[a] == rank_[b]) ++rank_[b];
     }
     // Find without shortening paths, for sets that are shared and only read.
     int Root(int x) const {
-        while (parent_[x] != x) x = parent_[x];
+        while (parent_[x] >= 0) x = parent_[x];
         return x;
     }
 
   private:
     std::vector<int> parent_;
-    std::vector<uint8_t> rank_;
 };
 
 // How many placed components carry each number. On a sound board every placed component carries
 // a number of its own in 1..16383 that ValueTable holds: a number then names one component's
 // entry and its two terminals, and nothing else.
 struct Numbering {
+    // Per number: how many carry it (1, or 2 for more) and whether a part other than a bulb does.
+    static constexpr uint8_t kCount = 3, kNotBulb = 4;
     std::vector<uint8_t> carriers;
-    std::vector<bool> carriedByOtherThanBulb;
     bool sound = true;
 
     // The entry of k is a bulb's, however many bulbs carry it, and no other kind's.
     bool BulbEntry(int k) const {
-        return k >= 1 && k < static_cast<int>(carriers.size()) && !carriedByOtherThanBulb[k];
+        return k >= 1 && k < static_cast<int>(carriers.size()) && !(carriers[k] & kNotBulb);
     }
 };
 Numbering ReadNumbers(const Board& board);

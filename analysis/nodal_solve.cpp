@@ -3,6 +3,7 @@
 #include <Eigen/SparseCholesky>
 #include <Eigen/SparseCore>
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <limits>
@@ -47,14 +48,16 @@ struct Branch {
 // normal range. The cells' voltage is in M: when a cell carries almost nothing, x_a - x_b is near
 // E and its rounding is not small beside the drop that is left.
 struct NodeSum {
-    long double sum, allowance;
+    long double sum = 0, allowance = 0;
 };
 using NodeSums = std::vector<NodeSum>;
 template <typename Real, typename Volts>
 NodeSums SumCurrents(const std::vector<Branch>& branches, const std::vector<Volts>& x,
                      bool withCells) {
+    // Each unknown's sum of terms, the allowance for their own roundings, the sum of their
+    // magnitudes and their count.
     struct Node {
-        Real sum = 0, allowance = 0, magnitude = 0;  // magnitude: the sum of |term|
+        Real sum = 0, spread = 0, magnitude = 0;
         int terms = 0;
     };
     std::vector<Node> at(x.size());
@@ -70,14 +73,14 @@ NodeSums SumCurrents(const std::vector<Branch>& branches, const std::vector<Volt
             if (end < 0) continue;
             Node& n = at[static_cast<size_t>(end)];
             n.sum += end == br.a ? flow : -flow;
-            n.allowance += spread, n.magnitude += std::fabs(flow), ++n.terms;
+            n.spread += spread, n.magnitude += std::fabs(flow), ++n.terms;
         }
     }
     NodeSums s(x.size());
     for (size_t i = 0; i < x.size(); ++i) {
         const Node& n = at[i];
         const Real n1 = static_cast<Real>(n.terms + 1);
-        s[i] = {n.sum, n.allowance + 2 * n1 * u * n.magnitude + 8 * n1 * kTiny<Real>};
+        s[i] = {n.sum, n.spread + 2 * n1 * u * n.magnitude + 8 * n1 * kTiny<Real>};
     }
     return s;
 }
@@ -90,7 +93,7 @@ long double Up(long double bound, int rounds) {
 // The unknowns up to which a factorisation in dense working storage beats a sparse one: a
 // class's boards have a few dozen, where a sparse factorisation's ordering and bookkeeping cost
 // more than the arithmetic.
-constexpr int kLargestDense = 64;
+constexpr int kLargestDense = 128;
 
 // LDL^T of a conductance matrix of at most kLargestDense unknowns, in dense working storage
 // with the unknowns in their own order. Entries that stay 0 are passed over, so a chain costs
@@ -108,47 +111,51 @@ class SmallLdlt {
             if (br.b >= 0) at(br.b, br.b) += g;
             if (br.a >= 0 && br.b >= 0) at(std::max(br.a, br.b), std::min(br.a, br.b)) -= g;
         }
-        d_.assign(static_cast<size_t>(n), 0.0);
-        start_.assign(1, 0);
-        start_.reserve(static_cast<size_t>(n) + 1);
-        rows_.reserve(2 * branches.size());
-        values_.reserve(2 * branches.size());
-        std::vector<int> below;
-        below.reserve(static_cast<size_t>(n));
+        const size_t first = static_cast<size_t>(n) + 1;
+        index_.assign(first, 0);
+        index_.reserve(first + 2 * branches.size());
+        values_.assign(static_cast<size_t>(n), 0.0);
+        values_.reserve(static_cast<size_t>(n) + 2 * branches.size());
+        std::array<int, kLargestDense> below;  // the rows below the pivot with an entry
         for (int k = 0; k < n; ++k) {
             const double pivot = at(k, k);
             if (!(pivot > 0) || !std::isfinite(pivot)) return false;
-            d_[k] = pivot;
-            below.clear();
+            values_[k] = pivot;
+            size_t entries = 0;
             for (int i = k + 1; i < n; ++i) {
-                if (at(i, k) != 0) below.push_back(i);
+                if (at(i, k) != 0) below[entries++] = i;
             }
-            const size_t first = values_.size();
-            for (const int i : below) rows_.push_back(i), values_.push_back(at(i, k) / pivot);
-            for (size_t p = 0; p < below.size(); ++p) {
-                const double scaled = values_[first + p] * pivot;
+            const size_t column = values_.size();
+            for (size_t p = 0; p < entries; ++p)
+                index_.push_back(below[p]), values_.push_back(at(below[p], k) / pivot);
+            for (size_t p = 0; p < entries; ++p) {
+                const double scaled = values_[column + p] * pivot;
                 for (size_t q = 0; q <= p; ++q)
-                    at(below[p], below[q]) -= scaled * values_[first + q];
+                    at(below[p], below[q]) -= scaled * values_[column + q];
             }
-            start_.push_back(static_cast<int>(values_.size()));
+            index_[k + 1] = static_cast<int>(values_.size()) - n;
         }
         return true;
     }
 
     void Solve(std::vector<double>& x) const {
+        const int* const start = index_.data();
+        const int* const row = start + n_ + 1;
+        const double* const l = values_.data() + n_;
         for (int k = 0; k < n_; ++k) {
-            for (int p = start_[k]; p < start_[k + 1]; ++p) x[rows_[p]] -= values_[p] * x[k];
+            for (int p = start[k]; p < start[k + 1]; ++p) x[row[p]] -= l[p] * x[k];
         }
-        for (int k = 0; k < n_; ++k) x[k] /= d_[k];
+        for (int k = 0; k < n_; ++k) x[k] /= values_[k];
         for (int k = n_ - 1; k >= 0; --k) {
-            for (int p = start_[k]; p < start_[k + 1]; ++p) x[k] -= values_[p] * x[rows_[p]];
+            for (int p = start[k]; p < start[k + 1]; ++p) x[k] -= l[p] * x[row[p]];
         }
     }
 
   private:
     int n_ = 0;
-    std::vector<double> d_;
-    std::vector<int> start_, rows_;
+    // L by column, its entries below the diagonal only: where each column starts (n + 1), then
+    // each entry's row; D's diagonal (n), then each entry's value.
+    std::vector<int> index_;
     std::vector<double> values_;
 };
 
@@ -227,16 +234,11 @@ NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
 
     // A part from a to b carries g (V(a) - V(b) - E): conductances in G, a cell's g E driven
     // into its positive terminal.
-    std::vector<double> drive(static_cast<size_t>(count), 0.0);
     eq.branches.reserve(parts.size());
     for (const Part& p : parts) {
         const int a = eq.unknown[p.terminal[0]], b = eq.unknown[p.terminal[1]];
         if (!p.Carries() || (a < 0 && b < 0)) continue;
-        const bool cell = p.role == Role::Source;
-        eq.branches.push_back({a, b, p.ohms, cell});
-        const double ge = cell ? kCellVolts / p.ohms : 0.0;
-        if (a >= 0) drive[a] += ge;
-        if (b >= 0) drive[b] -= ge;
+        eq.branches.push_back({a, b, p.ohms, p.role == Role::Source});
     }
     eq.count = count;
     if (!eq.Factor()) {
@@ -260,6 +262,14 @@ NodalSolve::NodalSolve(const std::vector<Part>& parts, int nodeCount)
     lowest *= 1 - 4 * kUnit<long double>;
     if (lowest > 0 && std::isfinite(largest)) eq.inverseNorm = Up(largest / lowest, 2);
 
+    std::vector<double>& drive = w;  // w's room is not needed again
+    std::fill(drive.begin(), drive.end(), 0.0);
+    for (const Branch& br : eq.branches) {
+        if (!br.cell) continue;
+        const double ge = kCellVolts / br.ohms;
+        if (br.a >= 0) drive[br.a] += ge;
+        if (br.b >= 0) drive[br.b] -= ge;
+    }
     eq.Solve(drive);
     eq.x.assign(drive.begin(), drive.end());
     for (const long double v : eq.x) {

@@ -74,19 +74,33 @@ Board HalfNodes(int n) {
     return HalfNodeMesh(n);
 }
 
-// Up to 16,000 parts: the largest size of each shape whose wires and parts still fit the 16-bit
-// tables.
+// A class's boards (50 and 100 parts), larger ones, and up to 16,000 parts: the largest size of
+// each shape whose wires and parts still fit the 16-bit tables.
 BENCHMARK(SolveBoard<SeriesChain>)
     ->Name("Solve/SeriesChain")
     ->Arg(50)
+    ->Arg(100)
     ->Arg(500)
     ->Arg(2000)
     ->Arg(16000);
-BENCHMARK(SolveBoard<Ladder>)->Name("Solve/Ladder")->Arg(50)->Arg(500)->Arg(2000)->Arg(14000);
-BENCHMARK(SolveBoard<Mesh>)->Name("Solve/RandomMesh")->Arg(50)->Arg(500)->Arg(2000)->Arg(10000);
+BENCHMARK(SolveBoard<Ladder>)
+    ->Name("Solve/Ladder")
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(500)
+    ->Arg(2000)
+    ->Arg(14000);
+BENCHMARK(SolveBoard<Mesh>)
+    ->Name("Solve/RandomMesh")
+    ->Arg(50)
+    ->Arg(100)
+    ->Arg(500)
+    ->Arg(2000)
+    ->Arg(10000);
 BENCHMARK(SolveBoard<HalfNodes>)
     ->Name("Solve/HalfNodeMesh")
     ->Arg(50)
+    ->Arg(100)
     ->Arg(500)
     ->Arg(2000)
     ->Arg(10000);
