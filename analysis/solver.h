@@ -8,10 +8,11 @@
 // resistor its ValueTable entry, a bulb 10 ohms; wires and closed switches join points into
 // nodes, an open switch is absent. Parts no loop passes through carry nothing, and neither does
 // a part whose two terminals lie on one node. The potentials come from nodal analysis in double
-// precision (one reference node per connected piece, cells as their Norton equivalents, a sparse
-// Cholesky factorisation), refined in extended precision, with a rigorous bound on their error;
-// a bulb whose bound does not settle its whole hundredths is solved again in exact rational
-// arithmetic, for the block of the circuit it lies in.
+// precision (one reference node per connected piece, cells as their Norton equivalents, an LDLT
+// factorisation) with a bound on their error that is a proof (analysis/nodal_solve.h); a bulb
+// whose bound does not settle its whole hundredths has the potentials refined in extended
+// precision, its sign read from the circuit's structure, or its block of the circuit solved again
+// in exact rational arithmetic (analysis/certified_values.h).
 #pragma once
 
 #include <cstdint>
