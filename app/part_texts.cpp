@@ -13,10 +13,10 @@ namespace cw {
 namespace {
 // Each kind's name, in the order of the table of kinds.
 constexpr std::array<const char*, 4> kKindNames = {
-    QT_TRANSLATE_NOOP("cw::PartTexts", "Battery cell"),
-    QT_TRANSLATE_NOOP("cw::PartTexts", "Switch"),
-    QT_TRANSLATE_NOOP("cw::PartTexts", "Resistor"),
-    QT_TRANSLATE_NOOP("cw::PartTexts", "Bulb"),
+    QT_TRANSLATE_NOOP("PartTexts", "Battery cell"),
+    QT_TRANSLATE_NOOP("PartTexts", "Switch"),
+    QT_TRANSLATE_NOOP("PartTexts", "Resistor"),
+    QT_TRANSLATE_NOOP("PartTexts", "Bulb"),
 };
 static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name");
 }  // namespace
