@@ -51,11 +51,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     Circuit(const Circuit&) = delete;
     Circuit& operator=(const Circuit&) = delete;
 
-    // Start-up: fresh tables, the first palette copies, the pencil chosen.
-    void Form_Load();
-    // Lays out board, overlay, strip and palette row from the window's current size.
-    void Form_Resize();
-
     void PencilPic_Click();
     void LinePic_Click();
     void DelPic_Click();
@@ -64,14 +59,12 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
 
     const Board& Model() const { return board_; }
     Platform& Windows() { return platform_; }
-    int32_t Handle() const { return handle_; }
     PictureControl& MenuPic() { return *menuPic_; }
-    PictureControl& LinePic() { return *linePic_; }
-    PictureControl& PencilPic() { return *pencilPic_; }
-    PictureControl& DelPic() { return *delPic_; }
+    // The button of a tool (kToolLine, kToolPencil, kToolDelete).
+    PictureControl& ToolButton(int16_t tool) {
+        return tool == kToolLine ? *linePic_ : tool == kToolPencil ? *pencilPic_ : *delPic_;
+    }
     FreehandOverlay& Glasso1() { return *glasso_; }
-    // Which widget is which control, and the order Tab visits them in.
-    const ControlMap& Controls() const { return controls_; }
 
     // KeyboardHost (and for the accessibility and the tests)
     Board& Model() override { return board_; }
@@ -82,7 +75,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
         return controls_.Identify(control);
     }
     std::vector<QWidget*> FocusOrder() const override { return controls_.FocusOrder(); }
-    QWidget* FocusedControl() const override { return focusWidget(); }
     void ChooseTool(int16_t tool) override;
     // Ends a gesture still running when the tool changes: a part drag as its release would end
     // it, a rubber band erased without a wire, a delete-tool press on the board forgotten.
@@ -94,10 +86,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void ActivateControl(QWidget* control);
     KeyboardEditing& Keyboard() { return *keyboard_; }
     bool PointerBusy() const override;
-    // Every part's current and voltage and every wire's current as the last solve left the
-    // circuit; worked out when first asked for after a solve (the bulbs' own solve does not
-    // need them).
-    const CircuitReadings& Readings();
     // The current's view: dots moving along the wires and through the parts, over the parts and
     // under the notes; the conventional direction or the electrons' way.
     void ShowCurrent(bool on);
@@ -111,28 +99,9 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     // Drawn again as shapes, at any scale the painter sets: for SVG, PDF, print and large
     // pictures.
     void PaintBoard(QPainter& painter) const;
-    void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
-    void UpdateFocusMarker() override;
-    void AnnounceControl(QWidget* control) override;
     // Opens the help, at one of its sections ("keys", "about") when one is named.
     void ShowHelp(const QString& section = {});
     CircuitCommands& Commands() { return *commands_; }
-    // Every edit runs as one: the mouse handlers of the board and the parts, the overlay's
-    // messages and notes, keys, commands, accessibility actions, tool changes. Edits inside an
-    // edit are part of it; when the outermost returns and no gesture holds the board or the
-    // pointer, EditEnded is sent.
-    class EditScope {
-      public:
-        explicit EditScope(Circuit& window, bool arrowMove = false) : window_(window) {
-            window_.EnterEdit(arrowMove);
-        }
-        ~EditScope() { window_.LeaveEdit(); }
-        EditScope(const EditScope&) = delete;
-        EditScope& operator=(const EditScope&) = delete;
-
-      private:
-        Circuit& window_;
-    };
     // The board as a file keeps it (parts bottom of the stack first, wires, junctions, notes,
     // this window's size), and back: Restore ends a running gesture, puts every part where the
     // document says (clamped to this window as a drag clamps it) and solves.
@@ -157,6 +126,22 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     bool focusNextPrevChild(bool next) override;
 
   private:
+    friend class EditScope;
+    // Start-up: fresh tables, the first palette copies, the pencil chosen.
+    void Form_Load();
+    // Lays out board, overlay, strip and palette row from the window's current size.
+    void Form_Resize();
+    // Which widget is which control, and the order Tab visits them in.
+    const ControlMap& Controls() const { return controls_; }
+    QWidget* FocusedControl() const override { return focusWidget(); }
+    // Every part's current and voltage and every wire's current as the last solve left the
+    // circuit; worked out when first asked for after a solve (the bulbs' own solve does not
+    // need them).
+    const CircuitReadings& Readings();
+    void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
+    void UpdateFocusMarker() override;
+    void AnnounceControl(QWidget* control) override;
+
     // EditHost: what the gesture handlers ask of the window.
     float WindowScaleWidth() const override { return static_cast<float>(width()); }
     float WindowScaleHeight() const override { return static_cast<float>(height()); }
@@ -243,6 +228,23 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     std::unique_ptr<KeyboardEditing> keyboard_;
     QPointer<HelpWindow> help_;
     CircuitCommands* commands_ = nullptr;
+};
+
+// Every edit runs as one: the mouse events the window's grab routes, the handlers of the board and
+// the parts, the overlay's notes, keys, commands, accessibility actions, tool changes. Edits inside
+// an edit are part of it; when the outermost returns and no gesture holds the board or the
+// pointer, the window sends EditEnded.
+class EditScope {
+  public:
+    explicit EditScope(Circuit& window, bool arrowMove = false) : window_(window) {
+        window_.EnterEdit(arrowMove);
+    }
+    ~EditScope() { window_.LeaveEdit(); }
+    EditScope(const EditScope&) = delete;
+    EditScope& operator=(const EditScope&) = delete;
+
+  private:
+    Circuit& window_;
 };
 
 }  // namespace cw

@@ -170,7 +170,7 @@ TEST(Translation, GermanComesFromTheSystemLanguage) {
     WindowDriver d;
     Circuit& w = d.window();
     EXPECT_EQ(Child(w, 0)->text(QAccessible::Name), "Batteriezelle");
-    EXPECT_TRUE(w.LinePic().toolTip().startsWith("Leitungswerkzeug (L)"));
+    EXPECT_TRUE(w.ToolButton(kToolLine).toolTip().startsWith("Leitungswerkzeug (L)"));
     QCoreApplication::removeTranslator(german);
 }
 

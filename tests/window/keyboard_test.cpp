@@ -37,17 +37,11 @@ TEST(Keyboard, TabVisitsTheStripTheToolsThePartsByNumberAndTheBoard) {
         d.Key(Qt::Key_Tab);
         visited.push_back(w.focusWidget());
     }
-    const std::vector<QWidget*> order = {w.Element(Kind::Cell, 2),
-                                         w.Element(Kind::Swit, 1),
-                                         w.Element(Kind::Resi, 1),
-                                         w.Element(Kind::Light, 2),
-                                         &w.LinePic(),
-                                         &w.PencilPic(),
-                                         &w.DelPic(),
-                                         w.Element(Kind::Light, 1),
-                                         w.Element(Kind::Cell, 1),
-                                         &w.MainPicture(),
-                                         w.Element(Kind::Cell, 2)};
+    const std::vector<QWidget*> order = {
+        w.Element(Kind::Cell, 2),   w.Element(Kind::Swit, 1),  w.Element(Kind::Resi, 1),
+        w.Element(Kind::Light, 2),  &w.ToolButton(kToolLine),  &w.ToolButton(kToolPencil),
+        &w.ToolButton(kToolDelete), w.Element(Kind::Light, 1), w.Element(Kind::Cell, 1),
+        &w.MainPicture(),           w.Element(Kind::Cell, 2)};
     EXPECT_EQ(visited, order);
     d.Key(Qt::Key_Backtab);
     EXPECT_EQ(w.focusWidget(), &w.MainPicture());

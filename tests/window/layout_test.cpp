@@ -43,13 +43,10 @@ TEST(Layout, DesignSize) {
     EXPECT_EQ(Geometry(w.MainPicture()), QRect(0, 0, 582, 509));
     EXPECT_EQ(Geometry(w.Glasso1()), QRect(2, 2, 578, 505));
     EXPECT_EQ(Geometry(w.MenuPic()), QRect(0, 509, 582, 41));
-    const QWidget* row[7] = {w.Element(Kind::Cell, 1),
-                             w.Element(Kind::Swit, 1),
-                             w.Element(Kind::Resi, 1),
-                             w.Element(Kind::Light, 1),
-                             &w.LinePic(),
-                             &w.PencilPic(),
-                             &w.DelPic()};
+    const QWidget* row[7] = {w.Element(Kind::Cell, 1),  w.Element(Kind::Swit, 1),
+                             w.Element(Kind::Resi, 1),  w.Element(Kind::Light, 1),
+                             &w.ToolButton(kToolLine),  &w.ToolButton(kToolPencil),
+                             &w.ToolButton(kToolDelete)};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(Geometry(*row[i]), QRect(41 * i, 511, 39, 39)) << i;
     const ComponentElement& cell = d.board().Array(Kind::Cell)[1];
     EXPECT_EQ(cell.Left, 0);
@@ -72,8 +69,8 @@ TEST(Layout, PressesSlideTheRowAlongTheStrip) {
     auto cellLeft = [&] { return d.board().Array(Kind::Cell)[1].Left; };
     w.MenuPic_MouseDown(1, 0, 300, 0);
     EXPECT_EQ(cellLeft(), 160);
-    EXPECT_EQ(w.DelPic().x(), 400);
-    EXPECT_EQ(w.DelPic().width(), 38);
+    EXPECT_EQ(w.ToolButton(kToolDelete).x(), 400);
+    EXPECT_EQ(w.ToolButton(kToolDelete).width(), 38);
     w.MenuPic_MouseDown(2, 1, 10, 7);
     EXPECT_EQ(cellLeft(), 0);
     w.MenuPic_MouseDown(1, 0, 590, 0);
@@ -118,17 +115,18 @@ TEST(ToolSelection, ExactlyOneHighlightAndThePenMode) {
         PictureControl* lit;
         bool pen;
     };
-    const Case cases[] = {{&Circuit::LinePic_Click, 1, &w.LinePic(), false},
-                          {&Circuit::DelPic_Click, 2, &w.DelPic(), false},
-                          {&Circuit::DelPic_Click, 2, &w.DelPic(), false},
-                          {&Circuit::PencilPic_Click, 0, &w.PencilPic(), true}};
+    const Case cases[] = {{&Circuit::LinePic_Click, 1, &w.ToolButton(kToolLine), false},
+                          {&Circuit::DelPic_Click, 2, &w.ToolButton(kToolDelete), false},
+                          {&Circuit::DelPic_Click, 2, &w.ToolButton(kToolDelete), false},
+                          {&Circuit::PencilPic_Click, 0, &w.ToolButton(kToolPencil), true}};
     for (const Case& c : cases) {
         d.board().MouseMode = 1;  // a gesture in progress is left alone
         (w.*c.click)();
         EXPECT_EQ(d.board().ToolMode, c.mode);
         EXPECT_EQ(d.board().MouseMode, 1);
         EXPECT_EQ(w.Glasso1().PenMode(), c.pen);
-        for (PictureControl* b : {&w.LinePic(), &w.PencilPic(), &w.DelPic()}) {
+        for (PictureControl* b :
+             {&w.ToolButton(kToolLine), &w.ToolButton(kToolPencil), &w.ToolButton(kToolDelete)}) {
             const Rgb expected = b == c.lit ? kToolHighlight : kWindowBackground;
             EXPECT_EQ(b->BackColor().g, expected.g);
             EXPECT_EQ(b->BackColor().r, expected.r);
@@ -142,11 +140,11 @@ TEST(WindowPixels, ColoursAfterStartUpAndAClickOnTheLineButton) {
     Circuit& w = d.window();
     EXPECT_EQ(d.PixelAt({300, 300}), qRgb(0, 128, 0));
     EXPECT_EQ(d.PixelAt({500, 530}), qRgb(255, 255, 128));
-    const QPoint pencil = w.PencilPic().geometry().topLeft() + QPoint(4, 4);
-    const QPoint line = w.LinePic().geometry().topLeft() + QPoint(4, 4);
+    const QPoint pencil = w.ToolButton(kToolPencil).geometry().topLeft() + QPoint(4, 4);
+    const QPoint line = w.ToolButton(kToolLine).geometry().topLeft() + QPoint(4, 4);
     EXPECT_EQ(d.PixelAt(pencil), qRgb(128, 255, 128));
     EXPECT_EQ(d.PixelAt(line), qRgb(0, 128, 0));
-    d.Click(w.LinePic().geometry().center());
+    d.Click(w.ToolButton(kToolLine).geometry().center());
     EXPECT_EQ(d.board().ToolMode, 1);
     EXPECT_EQ(d.PixelAt(line), qRgb(128, 255, 128));
     EXPECT_EQ(d.PixelAt(pencil), qRgb(0, 128, 0));

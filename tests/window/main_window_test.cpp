@@ -52,8 +52,9 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
 
     CircuitCommands& c = w.Commands();
-    const std::pair<int16_t, PictureControl*> tools[] = {
-        {kToolLine, &w.LinePic()}, {kToolPencil, &w.PencilPic()}, {kToolDelete, &w.DelPic()}};
+    const std::pair<int16_t, PictureControl*> tools[] = {{kToolLine, &w.ToolButton(kToolLine)},
+                                                         {kToolPencil, &w.ToolButton(kToolPencil)},
+                                                         {kToolDelete, &w.ToolButton(kToolDelete)}};
     // The status bar says what the chosen tool does, however it was chosen.
     auto* hint = main.findChild<QLabel*>(QStringLiteral("toolHint"));
     ASSERT_NE(hint, nullptr);
@@ -84,7 +85,7 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     agree(kToolLine, "key L");
     QTest::keyClick(w.focusWidget(), Qt::Key_D);
     agree(kToolDelete, "key D");
-    QTest::mouseClick(&w.PencilPic(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(&w.ToolButton(kToolPencil), Qt::LeftButton, {}, QPoint(10, 10));
     agree(kToolPencil, "button");
 
     c.KeyboardHelp()->trigger();  // the help, at its keys; Escape closes it
