@@ -60,7 +60,8 @@ namespace kinds {
 constexpr int16_t ToggleSwitch(int16_t value) {
     return value == kSwitchClosed ? kSwitchOpen : kSwitchClosed;
 }
-// Each click doubles it; past the largest it goes back to the smallest.
+// Each click doubles it; past the largest it goes back to the smallest. A negative entry, which
+// no click makes, stays within 16 bits.
 constexpr int16_t StepResistor(int16_t value) {
     const int doubled = 2 * value;
     return doubled > kLargestResistorOhms
