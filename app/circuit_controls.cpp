@@ -55,20 +55,10 @@ QString Circuit::ControlDescription(const QWidget* control) {
     const BulbState bulb = c.kind == LampKind() ? BulbStateOf(c.index) : BulbState::Unsolved;
     // While the circuit is being solved again the readings are a step behind.
     const PartReading* reading = nullptr;
-    if (!solving_ && tag < static_cast<int>(Readings().parts.size())) {
-        reading = &readings_.parts[static_cast<size_t>(tag)];
+    if (!solving_ && tag < static_cast<int>(model_.Readings().parts.size())) {
+        reading = &model_.Readings().parts[static_cast<size_t>(tag)];
     }
     return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb, reading);
-}
-
-const CircuitReadings& Circuit::Readings() {
-    // A part placed since is not in them yet (placing solves nothing).
-    const size_t numbers = static_cast<size_t>(board_.LastValue()) + 1;
-    if (!readingsFresh_ || (!readings_.parts.empty() && readings_.parts.size() < numbers)) {
-        readings_ = ReadCircuit(board_, lastSolve_);
-        readingsFresh_ = true;
-    }
-    return readings_;
 }
 
 bool Circuit::PointerBusy() const {
@@ -76,7 +66,7 @@ bool Circuit::PointerBusy() const {
 }
 
 void Circuit::ActivateControl(QWidget* control) {
-    const EditScope edit(*this);
+    const EditScope edit(model_);
     keyboard_->Activate(control);
 }
 
@@ -200,7 +190,7 @@ void Circuit::keyPressEvent(QKeyEvent* event) {
     keyboardInUse_ = true;
     UpdateFocusMarker();
     const int key = event->key();
-    const EditScope edit(*this, IsArrowKey(key));
+    const EditScope edit(model_, IsArrowKey(key));
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     // A held key acts once; only the arrows repeat, as holding one moves a part on.
     if (event->isAutoRepeat() && !IsArrowKey(key)) {

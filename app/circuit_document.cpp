@@ -1,4 +1,5 @@
-// The board to and from its document: what a file keeps, and how a window takes it back.
+// How a window takes a document back: built whole (a file, a new board) or changed where it
+// differs (an undo or redo step).
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
@@ -11,38 +12,6 @@
 #include "model/part_kinds.h"
 
 namespace cw {
-
-BoardDocument Circuit::Document() const {
-    BoardDocument d;
-    d.width = width();
-    d.height = height();
-    d.nextNumber = board_.LastValue() + 1;
-    for (const ElementRef& at : board_.Stack) {
-        const ComponentElement& e = board_.At(at.kind, at.index);
-        // The palette copies, and a new part still being dragged out of the palette, carry no
-        // number.
-        if (e.Tag <= 0 || at.index >= board_.UBound(at.kind)) continue;
-        SavedPart p;
-        p.kind = at.kind;
-        p.number = e.Tag;
-        p.left = Nearest16(e.Left);
-        p.top = Nearest16(e.Top);
-        p.deleted = !e.Visible;
-        if (Info(at.kind).fileValue != FileValue::None) p.value = board_.ValueOf(e.Tag);
-        d.parts.push_back(p);
-    }
-    // A board drawn larger than the window is now (it was made smaller since) keeps the size
-    // that holds every part, so opening puts none of them elsewhere.
-    for (const SavedPart& p : d.parts) {
-        d.width = std::max(d.width, static_cast<int>(std::ceil(p.left + kBoardSize + kEdgeMargin)));
-        d.height = std::max(d.height, static_cast<int>(std::ceil(p.top + kBoardSize + kEdgeMargin +
-                                                                 MenuScaleHeight())));
-    }
-    d.junctions.assign(board_.JunctionTable.begin() + 1, board_.JunctionTable.end());
-    d.wires.assign(board_.WireTable.begin() + 1, board_.WireTable.end());
-    d.notes = glasso_->Strokes();
-    return d;
-}
 
 void Circuit::Restore(const BoardDocument& d) {
     if (board_.MouseMode != kMouseIdle) EndRunningGesture();
@@ -86,7 +55,8 @@ void Circuit::Restore(const BoardDocument& d) {
     for (const SavedPart& p : d.parts)
         ZOrderElement(p.kind, indexOf[static_cast<size_t>(p.number)]);
     for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
-    glasso_->SetStrokes(d.notes);
+    model_.notes = d.notes;
+    glasso_->StrokesReplaced();
     glasso_->ForgetGesture();
     Form_Resize();
     SolveAndRepaint(board_, *this);
@@ -137,10 +107,8 @@ void Circuit::Apply(const BoardDocument& d) {
     }
     // The stacking order: from the first part out of place up, each raised in turn.
     std::vector<int> now;
-    for (const QObject* child : children()) {
-        const ControlInfo info = Identify(qobject_cast<const QWidget*>(child));
-        if (info.type != ControlType::Part) continue;
-        const int number = board_.At(info.kind, info.index).Tag;
+    for (const ElementRef& at : board_.Stack) {
+        const int number = board_.At(at.kind, at.index).Tag;
         if (inTarget.count(number)) now.push_back(number);
     }
     size_t first = 0;
@@ -158,7 +126,10 @@ void Circuit::Apply(const BoardDocument& d) {
     board_.JunctionTable.insert(board_.JunctionTable.end(), d.junctions.begin(), d.junctions.end());
     board_.WireTable.assign(1, WireRow{});
     board_.WireTable.insert(board_.WireTable.end(), d.wires.begin(), d.wires.end());
-    if (glasso_->Strokes() != d.notes) glasso_->SetStrokes(d.notes);
+    if (model_.notes != d.notes) {
+        model_.notes = d.notes;
+        glasso_->StrokesReplaced();
+    }
     // Solved again; only the bulbs whose glass changes are painted anew.
     const std::vector<int16_t> before = board_.ValueTable;
     CircuitSolving();

@@ -39,7 +39,11 @@ constexpr std::array<DesignRect, 4> kTemplateRects = {{
 
 }  // namespace
 
-Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(this)) {
+Circuit::Circuit(QWidget* parent, CircuitModel* model)
+    : QWidget(parent),
+      handle_(platform_.Register(this)),
+      model_(model ? *model : *new CircuitModel(this)),
+      board_(model_.board) {
     setWindowTitle(tr("Circuit Workbench"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
@@ -72,25 +76,25 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     pencilPic_ = makeTool(208, kToolPencil, &PencilPic_Paint);
     delPic_ = makeTool(248, kToolDelete, &DelPic_Paint);
 
-    glasso_ = new FreehandOverlay(platform_, this);
+    glasso_ = new FreehandOverlay(platform_, this, model_.notes);
     glasso_->setGeometry(296, 400, 81, 73);
     glasso_->SetEventSink(this);
     glasso_->CursorAt = [this](QPoint p) { return CursorAt(p); };
     glasso_->ToolTipAt = [this](QPoint p) { return ToolTipAt(p); };
-    glasso_->NotesEdited = [this] { const EditScope edit(*this); };
+    glasso_->NotesEdited = [this] { const EditScope edit(model_); };
 
     mainPicture_ = new PictureControl(platform_, this);
     mainPicture_->setGeometry(8, 408, 33, 33);
     mainPicture_->SetPaintHandler([this](Surface& s) { MainPicture_Paint(s, board_, glasso_); });
     mainPicture_->MouseDown = [this](int b, int sh, float x, float y) {
-        const EditScope edit(*this);
+        const EditScope edit(model_);
         MainPicture_MouseDown(board_, *this, b, sh, x, y);
     };
     mainPicture_->MouseMove = [this](int b, int sh, float x, float y) {
         MainPicture_MouseMove(board_, *this, b, sh, x, y);
     };
     mainPicture_->MouseUp = [this](int b, int sh, float x, float y) {
-        const EditScope edit(*this);
+        const EditScope edit(model_);
         MainPicture_MouseUp(board_, *this, b, sh, x, y);
     };
 
@@ -116,7 +120,7 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
         // The desktop took the gesture: it ends as a tool change ends it, and nothing of it is
         // left to steer the next one.
         [this] {
-            const EditScope edit(*this);  // what the lost gesture did, a stroke too, is an edit
+            const EditScope edit(model_);  // what the lost gesture did, a stroke too, is an edit
             if (board_.MouseMode != kMouseIdle) EndRunningGesture();
             platform_.ReleaseCapture();
             glasso_->ForgetGesture();
@@ -124,9 +128,18 @@ Circuit::Circuit(QWidget* parent) : QWidget(parent), handle_(platform_.Register(
     // A mouse event the grab routes is one edit with all it causes: a gesture it ends, a press.
     grab_->SetAroundEvent([this](bool begin) {
         if (begin) {
-            EnterEdit(false);
+            model_.EnterEdit(false);
         } else {
-            LeaveEdit();
+            model_.LeaveEdit();
+        }
+    });
+    model_.SetPointerHeld([this] { return PointerBusy(); });
+    connect(&model_, &CircuitModel::Solved, this, [this] {
+        FeedCurrentView();
+        if (!QAccessible::isActive()) return;
+        // Every part's reading may have changed, not only the bulbs'.
+        for (Kind kind : kKinds) {
+            for (int l = 1; l <= board_.PlacedCount(kind); ++l) AnnounceControl(Element(kind, l));
         }
     });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
@@ -152,16 +165,8 @@ Circuit::~Circuit() {
     grab_ = nullptr;
     // Qt takes the focus from the controls as it destroys them, after this window is gone.
     for (PictureControl* c : findChildren<PictureControl*>()) c->FocusChanged = nullptr;
-}
-
-void Circuit::EnterEdit(bool arrowMove) {
-    if (editDepth_++ == 0) arrowEdit_ = arrowMove;
-}
-
-void Circuit::LeaveEdit() {
-    if (--editDepth_ > 0) return;
-    if (board_.MouseMode != kMouseIdle || PointerBusy()) return;
-    emit EditEnded(arrowEdit_);
+    // A model given to this window outlives it.
+    model_.SetPointerHeld(nullptr);
 }
 
 void Circuit::Form_Load() {
@@ -193,6 +198,7 @@ void Circuit::Form_Resize() {
     menuPic_->Move(0, H - h, W, MenuHeight());
     MenuPic_MouseDown(1, 0, 0, 0);
     glasso_->ZOrder(0);
+    model_.SetDrawnIn(width(), height(), h);
     UpdateFocusMarker();
 }
 
@@ -205,7 +211,7 @@ void Circuit::EndRunningGesture() {
     // Hiding a cancelled copy while the window itself hides moves the focus, and that would end
     // the same gesture a second time.
     if (endingGesture_) return;
-    const EditScope edit(*this);
+    const EditScope edit(model_);
     endingGesture_ = true;
     if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
         ComponentMouseUp(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
@@ -288,7 +294,7 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
-        const EditScope edit(*this);
+        const EditScope edit(model_);
         const bool idle = board_.MouseMode == kMouseIdle;
         ComponentMouseDown(board_, *this, kind, i, b, sh, x, y);
         if (idle && board_.MouseMode != kMouseIdle) held_ = {kind, i, x, y};
@@ -298,7 +304,7 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
         if (held_.kind == kind && held_.index == i) held_.x = x, held_.y = y;
     };
     c->MouseUp = [this, kind, i](int b, int sh, float x, float y) {
-        const EditScope edit(*this);
+        const EditScope edit(model_);
         ComponentMouseUp(board_, *this, kind, i, b, sh, x, y);
     };
     return c;
@@ -409,14 +415,7 @@ void Circuit::ReleaseCapture() {
 void Circuit::CircuitSolved(const SolveResult& solved) {
     solving_ = false;
     bulbStates_ = solved.bulbs;
-    lastSolve_ = solved;
-    readingsFresh_ = false;
-    FeedCurrentView();
-    if (!QAccessible::isActive()) return;
-    // Every part's reading may have changed, not only the bulbs'.
-    for (Kind kind : kKinds) {
-        for (int l = 1; l <= board_.PlacedCount(kind); ++l) AnnounceControl(Element(kind, l));
-    }
+    model_.TakeSolve(solved);
 }
 
 void Circuit::ShowCurrent(bool on) {
@@ -431,7 +430,7 @@ void Circuit::SetElectronFlow(bool electrons) {
 
 void Circuit::FeedCurrentView() {
     if (current_->isHidden()) return;
-    const CircuitReadings& r = Readings();
+    const CircuitReadings& r = model_.Readings();
     std::vector<double> partAmps(r.parts.size());
     for (size_t k = 0; k < r.parts.size(); ++k) partAmps[k] = r.parts[k].amps;
     current_->SetCurrents(r.wireAmps, partAmps);
@@ -440,7 +439,7 @@ void Circuit::FeedCurrentView() {
 void Circuit::Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) {
     // A move changes the board only within a gesture, which its release ends: no edit ends here.
     if (message == kWmMouseMove) return relay_->MouseMessage(message, wParam, lParam);
-    const EditScope edit(*this);
+    const EditScope edit(model_);
     relay_->MouseMessage(message, wParam, lParam);
 }
 

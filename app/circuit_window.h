@@ -1,6 +1,7 @@
 // The main window: the board on top, the palette strip along the bottom with the four palette
-// copies and the three tool buttons, and the transparent overlay over the board. It owns the
-// board model and is the host the gesture handlers and the overlay's events run in.
+// copies and the three tool buttons, and the transparent overlay over the board. It is a view of
+// the circuit model (its own, or the one it is given): it builds its controls from the model,
+// and the gesture handlers and the overlay's events run in it and edit the model through it.
 #pragma once
 
 #include <QPointer>
@@ -16,6 +17,7 @@
 #include "app/keyboard_host.h"
 #include "edit/edit_host.h"
 #include "files/board_document.h"
+#include "files/circuit_model.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"
 #include "overlay/glasso.h"
@@ -46,7 +48,7 @@ class KeyboardEditing;
 class Circuit final : public QWidget, private EditHost, private GlassoEvents, public KeyboardHost {
     Q_OBJECT
   public:
-    explicit Circuit(QWidget* parent = nullptr);
+    explicit Circuit(QWidget* parent = nullptr, CircuitModel* model = nullptr);
     ~Circuit() override;
     Circuit(const Circuit&) = delete;
     Circuit& operator=(const Circuit&) = delete;
@@ -58,6 +60,7 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void MenuPic_MouseDown(int button, int shift, float x, float y);
 
     const Board& Model() const { return board_; }
+    CircuitModel& Doc() { return model_; }
     Platform& Windows() { return platform_; }
     PictureControl& MenuPic() { return *menuPic_; }
     // The button of a tool (kToolLine, kToolPencil, kToolDelete).
@@ -102,10 +105,10 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     // Opens the help, at one of its sections ("keys", "about") when one is named.
     void ShowHelp(const QString& section = {});
     CircuitCommands& Commands() { return *commands_; }
-    // The board as a file keeps it (parts bottom of the stack first, wires, junctions, notes,
-    // this window's size), and back: Restore ends a running gesture, puts every part where the
-    // document says (clamped to this window as a drag clamps it) and solves.
-    BoardDocument Document() const;
+    // The board as a file keeps it (the model's snapshot), and back: Restore ends a running
+    // gesture, builds every part where the document says (clamped to this window as a drag
+    // clamps it) and solves.
+    BoardDocument Document() const { return model_.Snapshot(); }
     void Restore(const BoardDocument& document);
     // Brings this board to the document by changing only what differs (an undo or redo): parts
     // this window holds are moved, shown, hidden, restacked; the tables and notes replaced.
@@ -114,19 +117,12 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     // The overlay's two events, as the overlay raises them (tests raise them too).
     GlassoEvents& OverlayEvents() { return *this; }
 
-  signals:
-    // An edit has ended (a gesture's last button came up, a key, command or accessibility
-    // action did its work, a running gesture was ended), whether or not it changed the board:
-    // the file session judges that. arrowMove: it was an arrow key's.
-    void EditEnded(bool arrowMove);
-
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
   private:
-    friend class EditScope;
     // Start-up: fresh tables, the first palette copies, the pencil chosen.
     void Form_Load();
     // Lays out board, overlay, strip and palette row from the window's current size.
@@ -134,10 +130,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     // Which widget is which control, and the order Tab visits them in.
     const ControlMap& Controls() const { return controls_; }
     QWidget* FocusedControl() const override { return focusWidget(); }
-    // Every part's current and voltage and every wire's current as the last solve left the
-    // circuit; worked out when first asked for after a solve (the bulbs' own solve does not
-    // need them).
-    const CircuitReadings& Readings();
     void FocusAfterRemoval(const QWidget* removed, const std::vector<QWidget*>& before) override;
     void UpdateFocusMarker() override;
     void AnnounceControl(QWidget* control) override;
@@ -165,8 +157,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
     void Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
 
-    void EnterEdit(bool arrowMove);
-    void LeaveEdit();
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
     void PaintElement(Surface& s, Kind kind, int i) const;
@@ -190,7 +180,8 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
 
     Platform platform_;
     int32_t handle_;
-    Board board_;
+    CircuitModel& model_;
+    Board& board_;
     PictureControl* mainPicture_;
     CurrentView* current_ = nullptr;
     FreehandOverlay* glasso_;
@@ -208,16 +199,11 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     };
     HeldPart held_;
     bool endingGesture_ = false;
-    int editDepth_ = 0;        // edits running, one inside another
-    bool arrowEdit_ = false;   // the outermost is an arrow key's
     bool rebuilding_ = false;  // Restore is putting every part back
 
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
     bool solving_ = false;
-    SolveResult lastSolve_;  // the readings come from the solve that lit the bulbs
-    CircuitReadings readings_;
-    bool readingsFresh_ = false;
     // The name and description the screen reader last heard of each control.
     std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
     PointerGrab* grab_ = nullptr;
@@ -228,23 +214,6 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     std::unique_ptr<KeyboardEditing> keyboard_;
     QPointer<HelpWindow> help_;
     CircuitCommands* commands_ = nullptr;
-};
-
-// Every edit runs as one: the mouse events the window's grab routes, the handlers of the board and
-// the parts, the overlay's notes, keys, commands, accessibility actions, tool changes. Edits inside
-// an edit are part of it; when the outermost returns and no gesture holds the board or the
-// pointer, the window sends EditEnded.
-class EditScope {
-  public:
-    explicit EditScope(Circuit& window, bool arrowMove = false) : window_(window) {
-        window_.EnterEdit(arrowMove);
-    }
-    ~EditScope() { window_.LeaveEdit(); }
-    EditScope(const EditScope&) = delete;
-    EditScope& operator=(const EditScope&) = delete;
-
-  private:
-    Circuit& window_;
 };
 
 }  // namespace cw

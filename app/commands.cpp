@@ -50,7 +50,7 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
         tools_->addAction(a);
         const int16_t tool = t.tool;
         connect(a, &QAction::triggered, this, [this, tool] {
-            const EditScope edit(window_);  // a gesture it ends is an edit
+            const EditScope edit(window_.Doc());  // a gesture it ends is an edit
             window_.ChooseTool(tool);
         });
         *t.action = a;
@@ -60,7 +60,7 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
     deletePart_->setShortcuts(
         {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
     connect(deletePart_, &QAction::triggered, this, [this] {
-        const EditScope edit(window_);
+        const EditScope edit(window_.Doc());
         window_.Keyboard().DeleteFocusedPart();
     });
 

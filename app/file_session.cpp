@@ -86,7 +86,11 @@ QString FileFilter() {
 }  // namespace
 
 FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(QSize)> grow)
-    : QObject(&window), window_(window), circuit_(circuit), grow_(std::move(grow)) {
+    : QObject(&window),
+      window_(window),
+      circuit_(circuit),
+      model_(circuit.Doc()),
+      grow_(std::move(grow)) {
     auto make = [this](const QString& text, QKeySequence::StandardKey key, const QString& tip) {
         auto* a = new QAction(text, this);
         a->setShortcuts(key);
@@ -191,9 +195,9 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     recoveryLock_->setStaleLockTime(0);
     recoveryLock_->tryLock(0);
 
-    current_ = circuit_.Document();
+    current_ = model_.Snapshot();
     // Every edit ends here, however it was made: one look, and a change is one step.
-    connect(&circuit_, &Circuit::EditEnded, this, [this](bool arrowMove) {
+    connect(&model_, &CircuitModel::EditEnded, this, [this](bool arrowMove) {
         if (applying_) return;  // the board is being put to a file or a step: not an edit
         lookAfterArrow_ = arrowMove;
         Look();
@@ -211,9 +215,9 @@ QString FileSession::RecoveryFolder() {
 void FileSession::Look(bool evenMidGesture) {
     // A gesture still running (a part held by the keyboard, a band, a stroke) is looked at when
     // it ends, unless what asks has just ended it.
-    if (circuit_.Model().MouseMode != kMouseIdle) return;
-    if (circuit_.PointerBusy() && !evenMidGesture) return;
-    BoardDocument now = circuit_.Document();
+    if (model_.board.MouseMode != kMouseIdle) return;
+    if (!model_.Idle() && !evenMidGesture) return;
+    BoardDocument now = model_.Snapshot();
     if (now.SameContent(current_)) return;
     BoardStep step(current_, now);
     current_ = std::move(now);
@@ -225,9 +229,10 @@ void FileSession::Look(bool evenMidGesture) {
 void FileSession::ApplyStep(const BoardStep& step, bool forward) {
     {
         const QScopedValueRollback<bool> applying(applying_, true);
+        const EditScope edit(model_);
         circuit_.Apply(step.Apply(current_, forward));
     }
-    current_ = circuit_.Document();
+    current_ = model_.Snapshot();
     UpdateTitle();
     KeepRecovery();
 }
@@ -274,10 +279,11 @@ void FileSession::Show(const BoardDocument& document, const QString& path, bool 
     if (grow_) grow_(QSize(document.width, document.height));
     {
         const QScopedValueRollback<bool> applying(applying_, true);
+        const EditScope edit(model_);
         circuit_.Restore(document);
     }
     path_ = path;
-    current_ = circuit_.Document();
+    current_ = model_.Snapshot();
     history_.clear();
     if (modified) history_.resetClean();  // changes no file holds
     UpdateTitle();
@@ -338,7 +344,7 @@ bool FileSession::SaveBoardAs() {
 
 bool FileSession::WriteTo(const QString& path) {
     Look();
-    const BoardDocument document = circuit_.Document();
+    const BoardDocument document = model_.Snapshot();
     // Written beside the old file and swapped in whole: a failed save leaves the old one.
     QSaveFile file(path);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(WriteBoardFile(document)) >= 0 &&

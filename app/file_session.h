@@ -24,6 +24,7 @@ class QWidget;
 namespace cw {
 
 class Circuit;
+class CircuitModel;
 
 // The questions the session asks, through dialogs unless a test answers them.
 struct FileQuestions {
@@ -98,6 +99,7 @@ class FileSession final : public QObject {
 
     QWidget& window_;
     Circuit& circuit_;
+    CircuitModel& model_;
     std::function<void(QSize)> grow_;
     FileQuestions questions_;
     QAction* new_;

@@ -21,9 +21,15 @@
 
 namespace cw {
 
+MainWindow::~MainWindow() {
+    delete circuit_;  // the view goes before the model it shows
+}
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(tr("Circuit Workbench"));
-    circuit_ = new Circuit;
+    // The window owns the circuit model; the circuit window is a view of it.
+    model_ = new CircuitModel(this);
+    circuit_ = new Circuit(nullptr, model_);
     setCentralWidget(circuit_);
     CircuitCommands& commands = circuit_->Commands();
 

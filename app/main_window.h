@@ -13,6 +13,7 @@ class QLabel;
 namespace cw {
 
 class Circuit;
+class CircuitModel;
 class BoardExport;
 class FileSession;
 
@@ -20,6 +21,9 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
 
     Circuit& CircuitWindow() { return *circuit_; }
     QAction* Quit() const { return quit_; }
@@ -38,6 +42,7 @@ class MainWindow final : public QMainWindow {
     // Says in the status bar what the chosen tool does and how to get going.
     void ShowToolHint(int16_t tool);
 
+    CircuitModel* model_;
     Circuit* circuit_;
     FileSession* files_;
     BoardExport* exports_;

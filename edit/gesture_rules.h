@@ -19,8 +19,4 @@ inline constexpr int kShortestWire = 7;
 // The delete tool takes the nearest wire within this many pixels of its click.
 inline constexpr int kWireReach = 7;
 
-// A part dragged on the board stops this many pixels short of the window's right edge and of
-// the strip (or the window's bottom, for a new part still over the strip).
-inline constexpr int kEdgeMargin = 3;
-
 }  // namespace cw

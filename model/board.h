@@ -41,6 +41,10 @@ struct WireRow {
 // Side of a component placed on the board.
 inline constexpr float kBoardSize = 90.0f;
 
+// A part dragged on the board stops this many pixels short of the window's right edge and of
+// the strip (or the window's bottom, for a new part still over the strip).
+inline constexpr int kEdgeMargin = 3;
+
 // Limits of the 16-bit numbering: the second terminal 2k of the highest number must fit, and the
 // row counters of the two tables must be able to step one past their last row.
 inline constexpr int kMaxComponentNumber = 16383;

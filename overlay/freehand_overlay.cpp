@@ -59,8 +59,11 @@ uint32_t WParamOf(const QMouseEvent* event) {
 }
 }  // namespace
 
-FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform), handle_(platform.Register(this, true)) {
+FreehandOverlay::FreehandOverlay(Platform& platform, QWidget* parent, std::vector<QPolygonF>& notes)
+    : QWidget(parent),
+      platform_(platform),
+      handle_(platform.Register(this, true)),
+      strokes_(notes) {
     setMouseTracking(true);
 }
 

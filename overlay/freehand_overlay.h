@@ -1,7 +1,8 @@
-// Our own overlay: a transparent widget over the board that keeps the learner's freehand
-// strokes as polylines for the life of the window. With the pencil a left drag draws (dark pen,
-// 2 pixels) and a right drag erases the strokes it touches and asks the host to repaint what
-// lay under them; otherwise every message is reported to the host in the platform's encoding.
+// Our own overlay: a transparent widget over the board that draws and edits the learner's
+// freehand strokes, polylines kept in the notes it is given (the circuit model's). With the pencil
+// a left drag draws (dark pen, 2 pixels) and a right drag erases the strokes it touches and asks
+// the host to repaint what lay under them; otherwise every message is reported to the host in the
+// platform's encoding.
 #pragma once
 
 #include <QPolygonF>
@@ -20,7 +21,7 @@ class Platform;
 class FreehandOverlay final : public QWidget, public Glasso {
     Q_OBJECT
   public:
-    FreehandOverlay(Platform& platform, QWidget* parent);
+    FreehandOverlay(Platform& platform, QWidget* parent, std::vector<QPolygonF>& notes);
 
     bool PenMode() const override { return penMode_; }
     void SetPenMode(bool on) override { penMode_ = on; }
@@ -36,9 +37,8 @@ class FreehandOverlay final : public QWidget, public Glasso {
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
     // Draws the notes lying in the area (this overlay's coordinates) with the pen they show in.
     void PaintStrokes(QPainter& painter, const QRectF& within) const;
-    // The learner's notes from a file (or none, for a new board).
-    void SetStrokes(std::vector<QPolygonF> strokes) {
-        strokes_ = std::move(strokes);
+    // The notes were replaced (a file, a new board, an undo): no stroke is being drawn.
+    void StrokesReplaced() {
         drawing_ = false;
         update();
     }
@@ -79,7 +79,7 @@ class FreehandOverlay final : public QWidget, public Glasso {
     bool penMode_ = false;
     bool drawing_ = false;
     bool reporting_ = true;  // the running gesture's messages go to the host
-    std::vector<QPolygonF> strokes_;
+    std::vector<QPolygonF>& strokes_;
 };
 
 }  // namespace cw

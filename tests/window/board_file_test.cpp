@@ -161,7 +161,7 @@ TEST(FileSession, AsksBeforeChangesAreLost) {
     EXPECT_TRUE(QFile::exists(s.savePath));
     EXPECT_EQ(s.w().Model().LastValue(), 0);
     // A note alone is a change as well.
-    s.w().Glasso1().SetStrokes({QPolygonF{QPointF(5, 5), QPointF(50, 50)}});
+    s.w().Doc().notes = {QPolygonF{QPointF(5, 5), QPointF(50, 50)}};
     s.main.Files().Look();
     EXPECT_TRUE(s.main.Files().Modified());
     s.answer = FileQuestions::Keep::Discard;

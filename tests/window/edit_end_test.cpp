@@ -7,6 +7,7 @@
 #include <QAccessibleActionInterface>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 #include <functional>
@@ -92,6 +93,31 @@ TEST(EditEnds, UndoAndRedo) {
     EXPECT_FALSE(s.d.board().At(Kind::Light, s.bulb).Visible);  // its placing undone
     s.ExpectOneEdit([&] { s.files.Redo()->trigger(); }, 1);
     EXPECT_TRUE(s.d.board().At(Kind::Light, s.bulb).Visible);
+}
+
+// The model announces once, for the outermost edit, and not while a drag still holds the board;
+// it outlives a view that is gone.
+TEST(EditEnds, OnceWhenTheOutermostEditEndsAndTheBoardIsFree) {
+    CircuitModel model;
+    QSignalSpy ended(&model, &CircuitModel::EditEnded);
+    {
+        const EditScope outer(model, true);
+        const EditScope inner(model);
+    }
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_TRUE(ended.takeFirst().at(0).toBool());  // the outermost says it was an arrow's
+
+    auto view = std::make_unique<Circuit>(nullptr, &model);
+    EXPECT_EQ(&view->Model(), &model.board);
+    ended.clear();                         // choosing the pencil at start-up
+    model.board.MouseMode = kMouseMoving;  // a part still held
+    { const EditScope edit(model); }
+    EXPECT_EQ(ended.count(), 0);
+    model.board.MouseMode = kMouseIdle;
+    view.reset();
+    { const EditScope edit(model); }
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_EQ(model.board.UBound(Kind::Cell), 1);  // the palette copy the view made stays
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+// The circuit the learner has open, with no widget in it: the board (parts in stacking order
+// with their values, junctions, wires), the notes, the size of the window it is drawn in, and
+// what the last solve found. Views show it and tell it of their edits; save, undo, recovery and
+// the screen reader read it.
+//
+// Every edit enters and leaves it (EditScope): mouse events, keys, commands, accessibility
+// actions, undo and redo. Edits inside an edit are part of it; when the outermost one leaves and
+// no gesture still holds the board, EditEnded says so once. That is the one gate every change
+// passes.
+#pragma once
+
+#include <QObject>
+#include <QPolygonF>
+#include <functional>
+#include <vector>
+
+#include "analysis/solver.h"
+#include "files/board_document.h"
+#include "model/board.h"
+
+namespace cw {
+
+class CircuitModel final : public QObject {
+    Q_OBJECT
+  public:
+    explicit CircuitModel(QObject* parent = nullptr) : QObject(parent) {}
+
+    Board board;
+    std::vector<QPolygonF> notes;
+
+    // The view's inner size and its strip's height: a file keeps the size the board was drawn
+    // in.
+    void SetDrawnIn(int width, int height, float stripHeight) {
+        width_ = width;
+        height_ = height;
+        stripHeight_ = stripHeight;
+    }
+    // The board as a file keeps it: placed parts bottom of the stack first with their numbers,
+    // places and values, junctions, wires, notes, and a size that holds every part.
+    BoardDocument Snapshot() const;
+
+    // Whether a gesture still holds the board beyond its button events (the pointer is grabbed):
+    // the view that grabs it says.
+    void SetPointerHeld(std::function<bool()> held) { pointerHeld_ = std::move(held); }
+    bool Idle() const { return board.MouseMode == kMouseIdle && !(pointerHeld_ && pointerHeld_()); }
+    // An edit begins and ends; they pair, and nest. EditScope pairs them for a block.
+    void EnterEdit(bool arrowMove);
+    void LeaveEdit();
+
+    // The solve that lit the bulbs; Solved follows each one.
+    void TakeSolve(const SolveResult& solved);
+    // Every part's current and voltage and every wire's current from that solve, worked out
+    // when first asked for (the bulbs' own solve does not need them).
+    const CircuitReadings& Readings();
+
+  signals:
+    // An edit has ended, whether or not it changed the board: the file session judges that.
+    // arrowMove: it was an arrow key's.
+    void EditEnded(bool arrowMove);
+    void Solved();
+
+  private:
+    int width_ = 0, height_ = 0;
+    float stripHeight_ = 0;
+    std::function<bool()> pointerHeld_;
+    int depth_ = 0;           // edits running, one inside another
+    bool arrowEdit_ = false;  // the outermost is an arrow key's
+    SolveResult lastSolve_;
+    CircuitReadings readings_;
+    bool readingsFresh_ = false;
+};
+
+// One edit, from construction to destruction.
+class EditScope {
+  public:
+    explicit EditScope(CircuitModel& model, bool arrowMove = false) : model_(model) {
+        model_.EnterEdit(arrowMove);
+    }
+    ~EditScope() { model_.LeaveEdit(); }
+    EditScope(const EditScope&) = delete;
+    EditScope& operator=(const EditScope&) = delete;
+
+  private:
+    CircuitModel& model_;
+};
+
+}  // namespace cw
