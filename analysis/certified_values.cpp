@@ -210,10 +210,14 @@ class BulbValues {
 };
 
 // Why a bulb of the circuit's graph no loop passes through stays dark, from the graph with every
-// switch closed: the nodes as they are, further joined across each open switch.
+// switch closed (and with acrossVoltmeters, every voltmeter a wire): the nodes as they are,
+// further joined across each open switch.
 class ClosedSwitches {
   public:
-    explicit ClosedSwitches(const Solution& s) {
+    ClosedSwitches(const Solution& s, bool acrossVoltmeters) {
+        std::vector<int> gaps = s.net.openSwitches;
+        if (acrossVoltmeters)
+            gaps.insert(gaps.end(), s.net.voltmeters.begin(), s.net.voltmeters.end());
         // A switch terminal no part meets is a node of its own here.
         int nodeCount = s.nodeCount;
         std::vector<int> fresh;
@@ -225,10 +229,9 @@ class ClosedSwitches {
             int& f = fresh[static_cast<size_t>(root)];
             return f >= 0 ? f : f = nodeCount++;
         };
-        for (const int k : s.net.openSwitches) node(FirstTerminal(k)), node(SecondTerminal(k));
+        for (const int k : gaps) node(FirstTerminal(k)), node(SecondTerminal(k));
         DisjointSets nodes(nodeCount);  // joined across each open switch
-        for (const int k : s.net.openSwitches)
-            nodes.Unite(node(FirstTerminal(k)), node(SecondTerminal(k)));
+        for (const int k : gaps) nodes.Unite(node(FirstTerminal(k)), node(SecondTerminal(k)));
         net_.parts = s.net.parts;
         for (Part& p : net_.parts) {
             for (int& t : p.terminal) t = nodes.Find(t);
@@ -260,7 +263,7 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
     for (size_t i = 0; i < s.net.parts.size(); ++i)
         partOf[s.net.parts[i].number] = static_cast<int>(i);
     BulbValues values(s);
-    std::optional<ClosedSwitches> closed;
+    std::optional<ClosedSwitches> closed, closedAndMeters;
     for (int l = 1; l <= bulbs; ++l) {
         const int k = board.At(LampKind(), l).Tag;
         const int index = partOf[k];
@@ -274,8 +277,13 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
         } else if (s.net.parts[part].Shorted()) {
             state = BulbState::Shorted;
         } else if (s.net.parts[part].pruned || values.Structural().NoLoop(part)) {
-            if (!closed) closed.emplace(s);
+            if (!closed) closed.emplace(s, false);
             state = closed->Reason(part);
+            if (state != BulbState::SwitchOpen && !s.net.voltmeters.empty()) {
+                if (!closedAndMeters) closedAndMeters.emplace(s, true);
+                if (closedAndMeters->Reason(part) == BulbState::SwitchOpen)
+                    state = BulbState::VoltmeterInLoop;
+            }
         } else if (!values.Structural().Driven(part)) {
             state = BulbState::NoCell;
         } else {

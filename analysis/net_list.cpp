@@ -47,9 +47,11 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
     }
     net.wires = board.LastWire();
     net.numbers = board.LastValue();
-    // Each kind as its role makes it: switches join or are absent, the others are parts (a
-    // resistance of 0 a join); switches first, then sources, resistances and lamps.
-    for (const Role role : {Role::Switch, Role::Source, Role::Resistance, Role::Lamp}) {
+    // Each kind as its role makes it: switches join or are absent, ammeters join, voltmeters are
+    // absent, the others are parts (a resistance of 0 a join); switches first, then ammeters,
+    // voltmeters, sources, resistances and lamps.
+    for (const Role role : {Role::Switch, Role::Ammeter, Role::Voltmeter, Role::Source,
+                            Role::Resistance, Role::Lamp}) {
         for (const KindInfo& info : kKindTable) {
             if (info.role != role) continue;
             for (int l = 1; l <= board.PlacedCount(info.kind); ++l) {
@@ -61,6 +63,14 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
                     } else {
                         net.openSwitches.push_back(k);
                     }
+                    continue;
+                }
+                if (role == Role::Ammeter) {
+                    net.joins.push_back(join);
+                    continue;
+                }
+                if (role == Role::Voltmeter) {
+                    net.voltmeters.push_back(k);
                     continue;
                 }
                 const int ohms = role == Role::Source       ? kCellOhms

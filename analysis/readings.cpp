@@ -1,13 +1,19 @@
+#include <algorithm>
 #include <array>
+#include <cfloat>
+#include <cmath>
 #include <vector>
 
 #include "analysis/nodal_solve.h"
 #include "analysis/solver.h"
 #include "analysis/wire_currents.h"
 #include "model/board.h"
+#include "model/part_kinds.h"
 
 namespace cw {
 namespace {
+
+constexpr long double kUnit = LDBL_EPSILON / 2;
 
 // The point's root among the joined points; the solution is shared and read only, so the
 // search does not shorten paths.
@@ -15,19 +21,34 @@ int Root(const Solution& s, int point) {
     return s.joined.points.Root(point);
 }
 
+int64_t HalfAway(long double y) {
+    const long double r = std::floor(std::fabs(y) + 0.5L);
+    return static_cast<int64_t>(y < 0 ? -r : r);
+}
+
+// The node a terminal lies on, -1 where no part meets it.
+int NodeOf(const Solution& s, int terminal) {
+    return s.joined.nodeOfRoot[static_cast<size_t>(Root(s, terminal - 1))];
+}
+
 // The readings of every part and the currents in the wires, from the solved potentials. Nodes
 // the solve left out (dead ends, pieces without a cell) carry no current, so their potentials
 // follow from a solved neighbour through each part that joins them: equal across a resistor or
-// bulb, a cell's voltage across a cell; a piece reached from nowhere starts at 0.
+// bulb, a cell's voltage across a cell; a piece reached from nowhere starts at 0. Each potential
+// keeps a bound of its error, and each reading one from them.
 CircuitReadings ReadSolution(const Solution& s) {
     CircuitReadings result;
     const std::vector<Part>& parts = s.net.parts;
     std::vector<long double> v = s.potentials().volts;
+    std::vector<long double> err(static_cast<size_t>(s.nodeCount), s.potentials().error);
     std::vector<bool> known(static_cast<size_t>(s.nodeCount), false);
+    std::vector<int> piece(static_cast<size_t>(s.nodeCount), -1);  // joined by parts
+    DisjointSets pieces(std::max(s.nodeCount, 1));
     std::vector<std::vector<int>> partsAt(static_cast<size_t>(s.nodeCount));
     for (size_t i = 0; i < parts.size(); ++i) {
         const Part& p = parts[i];
         if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+        pieces.Unite(p.terminal[0], p.terminal[1]);
         if (!p.Shorted()) {
             partsAt[p.terminal[0]].push_back(static_cast<int>(i));
             partsAt[p.terminal[1]].push_back(static_cast<int>(i));
@@ -44,6 +65,7 @@ CircuitReadings ReadSolution(const Solution& s) {
                 if (known[other]) continue;
                 const long double rise = p.terminal[0] == n ? -p.Emf() : p.Emf();
                 v[other] = v[n] + rise;
+                err[other] = err[n] + kUnit * (std::fabs(v[n]) + std::fabs(rise)) * 2;
                 known[other] = true;
                 queue.push_back(other);
             }
@@ -56,20 +78,35 @@ CircuitReadings ReadSolution(const Solution& s) {
     for (int n = 0; n < s.nodeCount; ++n) {
         if (known[n] || partsAt[n].empty()) continue;
         v[n] = 0;
+        err[n] = 0;
         known[n] = true;
         queue.push_back(n);
         spread();
     }
 
     result.parts.assign(static_cast<size_t>(s.net.numbers) + 1, PartReading{});
+    // Bounds of each part's current and voltage, by number.
+    std::vector<long double> ampsError(result.parts.size(), 0), voltsError(result.parts.size(), 0);
     std::vector<double> outflow(static_cast<size_t>(s.net.pointCount), 0.0);
+    long double partErrors = 0, flowSize = 0;
     for (const Part& p : parts) {
-        PartReading& r = result.parts[static_cast<size_t>(p.number)];
-        r.volts = static_cast<double>(v[p.terminal[0]] - v[p.terminal[1]]);
-        if (!p.Carries()) continue;
-        r.amps = static_cast<double>((v[p.terminal[0]] - v[p.terminal[1]] - p.Emf()) / p.ohms);
+        const auto k = static_cast<size_t>(p.number);
+        PartReading& r = result.parts[k];
+        const int a = p.terminal[0], b = p.terminal[1];
+        const long double drop = v[a] - v[b];
+        r.volts = static_cast<double>(drop);
+        voltsError[k] = err[a] + err[b] + 2 * kUnit * (std::fabs(v[a]) + std::fabs(v[b]));
+        // A cell shorted by a wire drives its current round that wire, a loop of its own.
+        const bool shortedCell = p.Shorted() && p.role == Role::Source;
+        if (!p.Carries() && !shortedCell) continue;
+        const long double amps = (drop - p.Emf()) / p.ohms;
+        r.amps = static_cast<double>(amps);
+        ampsError[k] = (voltsError[k] + 4 * kUnit * (std::fabs(drop) + p.Emf())) / p.ohms +
+                       2 * kUnit * std::fabs(amps);
         outflow[static_cast<size_t>(FirstTerminal(p.number) - 1)] += r.amps;
         outflow[static_cast<size_t>(SecondTerminal(p.number) - 1)] -= r.amps;
+        partErrors += ampsError[k] + kUnit * std::fabs(amps);
+        flowSize += std::fabs(amps);
     }
     std::vector<std::array<int, 2>> edges;
     edges.reserve(s.net.joins.size());
@@ -77,20 +114,51 @@ CircuitReadings ReadSolution(const Solution& s) {
     const std::vector<double> amps = LeastEnergyFlow(s.net.pointCount, edges, outflow);
     result.wireAmps.assign(static_cast<size_t>(s.net.wires) + 1, 0.0);
     for (int l = 1; l <= s.net.wires; ++l) result.wireAmps[l] = amps[static_cast<size_t>(l - 1)];
-    // Closed switches and resistors of 0 ohms are joins of their own; an open switch reads the
-    // voltage of its gap.
-    for (size_t j = static_cast<size_t>(s.net.wires); j < s.net.joins.size(); ++j)
-        result.parts[static_cast<size_t>(s.net.joins[j].number)].amps = amps[j];
-    for (const int k : s.net.openSwitches) {
-        const int a = s.joined.nodeOfRoot[static_cast<size_t>(Root(s, FirstTerminal(k) - 1))];
-        const int b = s.joined.nodeOfRoot[static_cast<size_t>(Root(s, SecondTerminal(k) - 1))];
-        if (a >= 0 && b >= 0 && known[a] && known[b])
-            result.parts[static_cast<size_t>(k)].volts = static_cast<double>(v[a] - v[b]);
+    // A join's current is a least-energy flow of what the parts draw: each part's error moves at
+    // most its own size through any join, and the flow's own arithmetic adds roundings of the
+    // order of the whole flow.
+    const long double joinError =
+        partErrors + 64 * DBL_EPSILON * (flowSize + 1) * static_cast<long double>(edges.size() + 1);
+    // Closed switches, ammeters and resistors of 0 ohms are joins of their own.
+    for (size_t j = static_cast<size_t>(s.net.wires); j < s.net.joins.size(); ++j) {
+        const auto k = static_cast<size_t>(s.net.joins[j].number);
+        result.parts[k].amps = amps[j];
+        ampsError[k] = joinError;
+    }
+    // An open switch reads the voltage of its gap, a voltmeter of its terminals: where the two
+    // lie in one piece of the circuit, and nothing elsewhere.
+    auto gap = [&](int k) {
+        PartReading& r = result.parts[static_cast<size_t>(k)];
+        const int a = NodeOf(s, FirstTerminal(k)), b = NodeOf(s, SecondTerminal(k));
+        r.voltsKnown = a >= 0 && b >= 0 && known[a] && known[b] && pieces.Find(a) == pieces.Find(b);
+        if (!r.voltsKnown) return;
+        r.volts = static_cast<double>(v[a] - v[b]);
+        voltsError[static_cast<size_t>(k)] =
+            err[a] + err[b] + 2 * kUnit * (std::fabs(v[a]) + std::fabs(v[b]));
+    };
+    for (const int k : s.net.openSwitches) gap(k);
+    for (const int k : s.net.voltmeters) gap(k);
+
+    for (size_t k = 1; k < result.parts.size(); ++k) {
+        PartReading& r = result.parts[k];
+        const std::optional<int64_t> mA = RoundedReading(r.amps, ampsError[k], 1000);
+        const std::optional<int64_t> cV = RoundedReading(r.volts, voltsError[k], 100);
+        r.milliamps = mA ? *mA : HalfAway(static_cast<long double>(r.amps) * 1000);
+        r.centivolts = cV ? *cV : HalfAway(static_cast<long double>(r.volts) * 100);
+        r.proved = mA && cV;
     }
     return result;
 }
 
 }  // namespace
+
+std::optional<int64_t> RoundedReading(long double x, long double error, int scale) {
+    const long double y = x * scale;
+    const long double e = error * scale + 4 * kUnit * std::fabs(y) + LDBL_MIN;
+    const int64_t low = HalfAway(y - e), high = HalfAway(y + e);
+    if (low != high) return std::nullopt;
+    return low;
+}
 
 CircuitReadings ReadCircuit(const Board& board) {
     if (!ReadNumbers(board).sound) return {};
@@ -99,6 +167,12 @@ CircuitReadings ReadCircuit(const Board& board) {
 }
 
 CircuitReadings ReadCircuit(const Board& board, const SolveResult& solved) {
+    if (solved.readings) {
+        CircuitReadings readings = *solved.readings;
+        if (readings.parts.size() < static_cast<size_t>(board.LastValue()) + 1)
+            readings.parts.resize(static_cast<size_t>(board.LastValue()) + 1);
+        return readings;
+    }
     if (!solved.solution) return ReadCircuit(board);
     CircuitReadings readings = ReadSolution(*solved.solution);
     // Parts placed since carry nothing: placing wires nothing.

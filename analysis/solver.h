@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace cw {
@@ -38,6 +39,8 @@ enum class BulbState : uint8_t {
     NotInClosedLoop,   // no loop passes through it (a bridge), switches as they are or all closed
     SwitchOpen,        // no loop passes through it, but with every switch closed it would lie in
                        // a loop with a cell and not be shorted
+    VoltmeterInLoop,   // as SwitchOpen, but only a voltmeter joined in its loop, which lets no
+                       // current through, keeps it dark
     NoCell,            // loops pass through it but its block holds no cell (or, closing every
                        // switch would put it in a loop, but none with a cell)
     CellsCancel,       // its block holds cells, yet its exact current is 0
@@ -50,7 +53,22 @@ enum class BulbState : uint8_t {
 struct PartReading {
     double amps = 0;
     double volts = 0;
+    // As a learner reads them, everywhere: milliamperes and hundredths of a volt, rounded half
+    // away from zero from the exact values. proved: the error bound of the solve settles both
+    // roundings (else they are the nearest the arithmetic gives, which happens only within about
+    // 1e-12 of a rounding boundary).
+    int64_t milliamps = 0;
+    int64_t centivolts = 0;
+    bool proved = true;
+    // A voltmeter or open switch whose terminals no circuit joins has no voltage to read.
+    bool voltsKnown = true;
 };
+
+// Rounds x (amperes or volts) times scale (1000 or 100) half away from zero; nullopt when some
+// value within `error` of x would round otherwise.
+std::optional<int64_t> RoundedReading(long double x, long double error, int scale);
+
+struct CircuitReadings;
 
 struct SolveResult {
     // The state of every placed bulb, indexed like the bulb array (entry 0 unused); a bulb is
@@ -64,6 +82,8 @@ struct SolveResult {
     int refinements = 0;
     // The solved circuit, for the readings of the same solve; empty when nothing was solved.
     std::shared_ptr<const Solution> solution;
+    // The readings of that solve, when it worked them out (a board with meters needs them).
+    std::shared_ptr<const CircuitReadings> readings;
 };
 
 // Every component's reading, by number (entry 0 unused), and every wire's current from its first

@@ -47,7 +47,7 @@ void Circuit::Restore(const BoardDocument& d) {
             board_.At(kind, i).Tag = p->number;
             MoveElement(kind, i, MaxInt(0, MinInt(leftLimit, p->left)),
                         MaxInt(0, MinInt(topLimit, p->top)), kBoardSize, kBoardSize);
-            if (p->deleted) SetElementVisible(kind, i, false);
+            if (p->deleted || !OnStrip(kind)) SetElementVisible(kind, i, !p->deleted);
             board_.ValueTable[static_cast<size_t>(p->number)] = p->value;
         }
         LoadElement(kind);  // the palette copy
@@ -139,6 +139,7 @@ void Circuit::Apply(const BoardDocument& d) {
         if (k > 0 && (k >= before.size() || before[k] != board_.ValueTable[k]))
             RefreshElement(LampKind(), i);
     }
+    RepaintChangedMeters(board_, *this, before);
     CircuitSolved(solved);
     RefreshBoard();
     UpdateFocusMarker();

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
 
@@ -30,11 +31,13 @@ struct DesignRect {
 };
 
 // Where the templates sit in the window's stored layout; only they keep it at run time.
-constexpr std::array<DesignRect, 4> kTemplateRects = {{
+constexpr std::array<DesignRect, kKinds.size()> kTemplateRects = {{
     {8, 448, 33, 31},    // Cell
     {48, 448, 33, 31},   // Swit
     {88, 448, 33, 31},   // Resi
     {128, 448, 33, 31},  // Light
+    {8, 448, 33, 31},    // the meters: their copies wait, hidden, in the strip
+    {8, 448, 33, 31},
 }};
 
 }  // namespace
@@ -45,6 +48,8 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
       model_(model ? *model : *new CircuitModel(this)),
       board_(model_.board) {
     setWindowTitle(tr("Circuit Workbench"));
+    // Meters write their decimals as the learner's language does.
+    SetMeterDecimalSeparator(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
     setPalette(pal);
@@ -278,6 +283,9 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
         c->Move(L + slot * h, top, side, side);
         ++slot;
     }
+    // The bar's copies wait hidden beside the strip, out of reach of the pointer: a new part put
+    // back goes there, and a drop there is no drop.
+    for (Kind kind : kBarKinds) MoveElement(kind, board_.UBound(kind), -2 * h, top, side, side);
     UpdateFocusMarker();
 }
 
@@ -324,7 +332,12 @@ void Circuit::LoadElement(Kind kind) {
     if (i >= 2 && focusWidget() && focusWidget() == Element(kind, i - 1))
         c->setFocus(Qt::OtherFocusReason);
     c->Move(e.Left, e.Top, e.Width, e.Height);
-    c->show();
+    if (OnStrip(kind)) {
+        c->show();
+    } else {
+        board_.At(kind, i).Visible = false;  // the bar offers it
+        c->hide();
+    }
     c->raise();
     StackOnTop(board_, kind, i);
     if (!rebuilding_) c->Refresh();  // a board being rebuilt paints each part once, at the end
@@ -345,6 +358,50 @@ void Circuit::UnloadLastElement(Kind kind) {
     // The release that unloads it may still be running in its own handler.
     c->hide();
     c->deleteLater();
+    if (!OnStrip(kind) && back) SetElementVisible(kind, board_.UBound(kind), false);
+}
+
+bool Circuit::BeginPlacing(Kind kind, QPoint globalPos) {
+    const EditScope edit(model_);
+    if (board_.MouseMode != kMouseIdle || PointerBusy() || keyboard_->GestureRunning())
+        return false;
+    const int U = board_.UBound(kind);
+    const float side = MenuScaleHeight() - 2;
+    const QPoint p = mapFromGlobal(globalPos);
+    MoveElement(kind, U, p.x() - side / 2, p.y() - side / 2, side, side);
+    SetElementVisible(kind, U, true);
+    held_ = {kind, U, side / 2, side / 2};
+    ComponentMouseDown(board_, *this, kind, U, kLeftButton, 0, held_.x, held_.y);
+    return board_.MouseMode == kMousePlacing;
+}
+
+void Circuit::PlacingMove(QPoint globalPos) {
+    if (board_.MouseMode != kMousePlacing) return;
+    const QPoint p = mapFromGlobal(globalPos);
+    const ComponentElement& e = board_.At(held_.kind, held_.index);
+    held_.x = static_cast<float>(p.x()) - e.Left;
+    held_.y = static_cast<float>(p.y()) - e.Top;
+    ComponentMouseMove(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
+}
+
+void Circuit::EndPlacing(QPoint globalPos) {
+    const EditScope edit(model_);
+    if (board_.MouseMode != kMousePlacing) return;
+    // Let go anywhere but over the board, it goes back to the bar.
+    if (!mainPicture_->geometry().contains(mapFromGlobal(globalPos))) {
+        const ComponentElement& slot = board_.At(held_.kind, board_.UBound(held_.kind));
+        MoveElement(held_.kind, held_.index, slot.Left, slot.Top, slot.Width, slot.Height);
+    }
+    ComponentMouseUp(board_, *this, held_.kind, held_.index, kLeftButton, 0, held_.x, held_.y);
+}
+
+void Circuit::PickUpFromBar(Kind kind) {
+    const EditScope edit(model_);
+    if (board_.MouseMode != kMouseIdle || PointerBusy() || keyboard_->GestureRunning()) return;
+    PictureControl* copy = Element(kind, board_.UBound(kind));
+    SetElementVisible(kind, board_.UBound(kind), true);
+    keyboard_->Activate(copy);
+    if (board_.MouseMode != kMousePlacing) SetElementVisible(kind, board_.UBound(kind), false);
 }
 
 void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, float height) {

@@ -58,6 +58,12 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void DelPic_Click();
     // Slides the row of palette copies and tool buttons along the strip, centred on x.
     void MenuPic_MouseDown(int button, int shift, float x, float y);
+    // A new part of a kind the bar of extra parts offers, dragged from the bar (the pointer in
+    // screen coordinates) as a strip copy is dragged, or picked up by the keyboard there.
+    bool BeginPlacing(Kind kind, QPoint globalPos);
+    void PlacingMove(QPoint globalPos);
+    void EndPlacing(QPoint globalPos);
+    void PickUpFromBar(Kind kind);
 
     const Board& Model() const { return board_; }
     CircuitModel& Doc() { return model_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/part_kinds.h"
 #include "toolkit/picture_control.h"
 
 namespace cw {
@@ -54,7 +55,8 @@ ControlInfo ControlMap::Identify(const QWidget* control) const {
 
 std::vector<QWidget*> ControlMap::FocusOrder() const {
     std::vector<QWidget*> order;
-    for (Kind kind : kKinds) order.push_back(Element(kind, board_.UBound(kind)));
+    // The strip's copies; the bar's wait hidden, its buttons take the focus for them.
+    for (Kind kind : kStripKinds) order.push_back(Element(kind, board_.UBound(kind)));
     order.insert(order.end(), tools_.begin(), tools_.end());
     // The parts on the board by number; one being dragged out of the palette has none yet.
     std::vector<std::pair<int, QWidget*>> parts;

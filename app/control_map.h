@@ -48,7 +48,7 @@ class ControlMap {
     PictureControl* board_control_ = nullptr;
     std::array<PictureControl*, 3> tools_{};  // line, pencil, delete
     // Controls of elements 1..U of each array; slot 0 (the template) has none.
-    std::array<std::vector<PictureControl*>, 4> elements_;
+    std::array<std::vector<PictureControl*>, kKinds.size()> elements_;
     std::unordered_map<const QWidget*, std::pair<Kind, int>> elementOf_;
 };
 

@@ -18,6 +18,7 @@
 #include "app/circuit_window.h"
 #include "app/commands.h"
 #include "app/file_session.h"
+#include "app/part_bar.h"
 
 namespace cw {
 
@@ -115,9 +116,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     }
     ShowToolHint(circuit_->Model().ToolMode);
 
-    // The circuit window keeps its designed size; the window grows by the menu and status bars.
-    resize(kDesignClientWidth,
-           kDesignClientHeight + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    auto* bar = new PartBar(*circuit_, this);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    // The circuit window keeps its designed size; the window grows by the menu, part and status
+    // bars.
+    resize(kDesignClientWidth, kDesignClientHeight + menuBar()->sizeHint().height() +
+                                   bar->sizeHint().height() + statusBar()->sizeHint().height());
     // The keyboard starts on the first palette copy, as in the circuit window alone.
     circuit_->FocusOrder().front()->setFocus(Qt::OtherFocusReason);
     setAcceptDrops(true);

@@ -12,11 +12,10 @@ namespace cw {
 
 namespace {
 // Each kind's name, in the order of the table of kinds.
-constexpr std::array<const char*, 4> kKindNames = {
-    QT_TRANSLATE_NOOP("PartTexts", "Battery cell"),
-    QT_TRANSLATE_NOOP("PartTexts", "Switch"),
-    QT_TRANSLATE_NOOP("PartTexts", "Resistor"),
-    QT_TRANSLATE_NOOP("PartTexts", "Bulb"),
+constexpr std::array<const char*, kKinds.size()> kKindNames = {
+    QT_TRANSLATE_NOOP("PartTexts", "Battery cell"), QT_TRANSLATE_NOOP("PartTexts", "Switch"),
+    QT_TRANSLATE_NOOP("PartTexts", "Resistor"),     QT_TRANSLATE_NOOP("PartTexts", "Bulb"),
+    QT_TRANSLATE_NOOP("PartTexts", "Ammeter"),      QT_TRANSLATE_NOOP("PartTexts", "Voltmeter"),
 };
 static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name");
 }  // namespace
@@ -45,6 +44,8 @@ QString DarkReason(BulbState state) {
             return PartTexts::tr("the cells cancel out");
         case BulbState::TooLittleCurrent:
             return PartTexts::tr("too little current");
+        case BulbState::VoltmeterInLoop:
+            return PartTexts::tr("a voltmeter in its loop lets no current through");
         case BulbState::Lit:
         case BulbState::Unsolved:
             break;
@@ -53,23 +54,35 @@ QString DarkReason(BulbState state) {
 }
 }  // namespace
 
-namespace {
-// Readings are truncated to hundredths, as a bulb's stored value is, so a resistor in series
-// with a bulb reads what the bulb does; a hair is added so a current of exactly 0.13 A that the
-// arithmetic gives as 0.12999… still reads 0.13.
-QString Hundredths(double magnitude) {
-    return QLocale().toString(std::floor(std::fabs(magnitude) * 100 + 1e-9) / 100, 'f', 2);
+QString PartTexts::Amps(int64_t milliamps) {
+    return QLocale().toString(static_cast<double>(milliamps) / 1000, 'f', 3);
 }
-}  // namespace
+QString PartTexts::Volts(int64_t centivolts) {
+    return QLocale().toString(static_cast<double>(centivolts) / 100, 'f', 2);
+}
+
+QString PartTexts::Reading(Kind kind, int16_t value) {
+    if (value == kNoReading) {
+        //: A voltmeter whose terminals no circuit joins: it has nothing to measure.
+        return tr("no reading: its terminals are not joined by a circuit");
+    }
+    //: A meter's reading, as in "0.136 A" or "1.50 V".
+    return Info(kind).role == Role::Ammeter ? tr("%1 A").arg(Amps(value))
+                                            : tr("%1 V").arg(Volts(value));
+}
 
 QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
                                const PartReading* reading) {
-    // A bulb's current is its stored value, the very number its glass shows.
-    const QString amps = Info(kind).role == Role::Lamp ? QLocale().toString(value / 100.0, 'f', 2)
-                         : reading                     ? Hundredths(reading->amps)
-                                                       : QString();
-    const QString volts = reading ? Hundredths(reading->volts) : QString();
+    // One rule for every part: a series loop reads one current all round. A part says how much
+    // (a meter, which way too). Between a solve and its readings a bulb says its stored value.
+    const QString amps = reading                         ? Amps(std::abs(reading->milliamps))
+                         : Info(kind).role == Role::Lamp ? Amps(int64_t{value} * 10)
+                                                         : QString();
+    const QString volts = reading ? Volts(std::abs(reading->centivolts)) : QString();
     switch (Info(kind).role) {
+        case Role::Ammeter:
+        case Role::Voltmeter:
+            return Reading(kind, value);
         case Role::Source:
             if (reading) {
                 //: A cell's voltage, the current through it and the voltage between its

@@ -25,6 +25,11 @@ class PartTexts {
     // the last solve, when there is one, its current and the voltage across it.
     static QString Description(Kind kind, int16_t value, BulbState bulb,
                                const PartReading* reading = nullptr);
+    // A meter's face in words (value: its stored reading), as in "0.136 A".
+    static QString Reading(Kind kind, int16_t value);
+    // Currents to the milliampere and voltages to the hundredth, in the language's numbers.
+    static QString Amps(int64_t milliamps);
+    static QString Volts(int64_t centivolts);
     static QString PaletteHint(Kind kind);
     static QString ToolName(int16_t tool);  // "Line tool", "Pencil tool", "Delete tool"
     // What the tool does, with the key that chooses it.

@@ -31,9 +31,23 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
 
 void SolveAndRepaint(Board& board, EditHost& host) {
     host.CircuitSolving();
+    const std::vector<int16_t> before = board.ValueTable;
     const SolveResult solved =
         SolveCircuit(board, [&host](int l) { host.RefreshElement(LampKind(), l); });
+    RepaintChangedMeters(board, host, before);
     host.CircuitSolved(solved);
+}
+
+void RepaintChangedMeters(const Board& board, EditHost& host, const std::vector<int16_t>& before) {
+    for (Kind kind : kKinds) {
+        if (!IsMeter(kind)) continue;
+        for (int l = 1; l <= board.PlacedCount(kind); ++l) {
+            const int k = board.At(kind, l).Tag;
+            if (k < 1 || k > board.LastValue()) continue;
+            if (k >= static_cast<int>(before.size()) || before[k] != board.ValueTable[k])
+                host.RefreshElement(kind, l);
+        }
+    }
 }
 
 void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int button, int, float x,

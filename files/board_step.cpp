@@ -64,11 +64,10 @@ std::optional<SavedPart> OnBoard(const SavedPart* p) {
 }
 
 // Each kind's name in a step's text, in the order of the table of kinds.
-constexpr std::array<const char*, 4> kKindNames = {
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Cell"),
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Switch"),
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor"),
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb"),
+constexpr std::array<const char*, kKinds.size()> kKindNames = {
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Cell"),     QT_TRANSLATE_NOOP("cw::BoardStep", "Switch"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor"), QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Ammeter"),  QT_TRANSLATE_NOOP("cw::BoardStep", "Voltmeter"),
 };
 static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name in a step");
 const char* KindName(Kind kind) {

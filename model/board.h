@@ -12,9 +12,11 @@
 
 namespace cw {
 
-// The four component arrays, in the order every search visits them.
-enum class Kind : int { Cell = 0, Swit = 1, Resi = 2, Light = 3 };
-inline constexpr std::array<Kind, 4> kKinds = {Kind::Cell, Kind::Swit, Kind::Resi, Kind::Light};
+// The component arrays, in the order every search visits them: the strip's four, then the
+// meters, which a board without them never visits.
+enum class Kind : int { Cell = 0, Swit = 1, Resi = 2, Light = 3, Ammeter = 4, Voltmeter = 5 };
+inline constexpr std::array<Kind, 6> kKinds = {Kind::Cell,  Kind::Swit,    Kind::Resi,
+                                               Kind::Light, Kind::Ammeter, Kind::Voltmeter};
 inline constexpr int KindIndex(Kind k) {
     return static_cast<int>(k);
 }
@@ -99,7 +101,7 @@ struct Board {
     std::vector<JunctionRow> JunctionTable{JunctionRow{}};
     std::vector<WireRow> WireTable{WireRow{}};
 
-    std::array<ComponentArray, 4> arrays{};
+    std::array<ComponentArray, kKinds.size()> arrays{};
     // The elements on the window, bottom of the stack first: each loaded one goes on top, and so
     // does a raised one. The parts' order in a file; the window stacks its controls by it.
     std::vector<ElementRef> Stack;

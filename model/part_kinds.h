@@ -23,6 +23,8 @@ enum class Role : uint8_t {
     Resistance,  // its ValueTable entry in ohms (0 joins its terminals)
     Switch,      // closed (kSwitchClosed) joins its terminals; open, it is not there
     Lamp,        // kBulbOhms; the solver stores |floor(100 I)| in its ValueTable entry
+    Ammeter,     // an ideal ammeter: joins its terminals, reads the current entering at +
+    Voltmeter,   // an ideal voltmeter: draws nothing, reads V(+) - V(-)
 };
 
 // Where its two terminals sit, on its left and right sides.
@@ -75,7 +77,7 @@ inline constexpr std::array<int16_t, 3> kResistorSteps = {kNewResistorOhms, kLar
 }  // namespace kinds
 
 // In the order of Kind, which is the order every search visits the arrays.
-inline constexpr std::array<KindInfo, 4> kKindTable = {{
+inline constexpr std::array<KindInfo, kKinds.size()> kKindTable = {{
     {Kind::Cell,
      "cell",
      Role::Source,
@@ -93,6 +95,24 @@ inline constexpr std::array<KindInfo, 4> kKindTable = {{
      "bulb",
      Role::Lamp,
      TerminalHeight::NearBottom,
+     FileValue::None,
+     0,
+     false,
+     nullptr,
+     {}},
+    {Kind::Ammeter,
+     "ammeter",
+     Role::Ammeter,
+     TerminalHeight::Middle,
+     FileValue::None,
+     0,
+     false,
+     nullptr,
+     {}},
+    {Kind::Voltmeter,
+     "voltmeter",
+     Role::Voltmeter,
+     TerminalHeight::Middle,
      FileValue::None,
      0,
      false,
@@ -131,5 +151,19 @@ static_assert(Info(LampKind()).role == Role::Lamp, "one kind is the bulbs");
 // The kinds the palette strip offers, left to right.
 inline constexpr std::array<Kind, 4> kStripKinds = {Kind::Cell, Kind::Swit, Kind::Resi,
                                                     Kind::Light};
+// The kinds the bar of extra parts offers, left to right.
+inline constexpr std::array<Kind, 2> kBarKinds = {Kind::Ammeter, Kind::Voltmeter};
+
+constexpr bool OnStrip(Kind kind) {
+    for (Kind k : kStripKinds) {
+        if (k == kind) return true;
+    }
+    return false;
+}
+
+// Meters show a reading on their face; the circuit solved anew, they are painted anew.
+constexpr bool IsMeter(Kind kind) {
+    return Info(kind).role == Role::Ammeter || Info(kind).role == Role::Voltmeter;
+}
 
 }  // namespace cw

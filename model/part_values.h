@@ -24,4 +24,10 @@ inline constexpr int16_t kNewResistorOhms = 10;
 inline constexpr int16_t kLargestResistorOhms = 20;
 inline constexpr int16_t kSmallestResistorOhms = 5;
 
+// A meter's ValueTable entry is its reading as its face shows it, stored by the solver: an
+// ammeter's in milliamperes, a voltmeter's in hundredths of a volt, each rounded half away from
+// zero and held within 16 bits; kNoReading where there is none (a voltmeter whose terminals no
+// circuit joins).
+inline constexpr int16_t kNoReading = -32768;
+
 }  // namespace cw

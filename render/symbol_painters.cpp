@@ -132,11 +132,13 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag) {
 namespace {
 using PartPainter = void (*)(Surface&, const Board&, int32_t);
 // One painter a kind, in the order of the table of kinds.
-constexpr std::array<PartPainter, 4> kPainters = {
+constexpr std::array<PartPainter, kKinds.size()> kPainters = {
     [](Surface& s, const Board&, int32_t) { Cell_Paint(s); },
     &Swit_Paint,
     &Resi_Paint,
     &Light_Paint,
+    [](Surface& s, const Board& b, int32_t tag) { Meter_Paint(s, b, Kind::Ammeter, tag); },
+    [](Surface& s, const Board& b, int32_t tag) { Meter_Paint(s, b, Kind::Voltmeter, tag); },
 };
 static_assert(kPainters.size() == kKindTable.size(), "every kind has its painter");
 }  // namespace

@@ -1,4 +1,4 @@
-// The four component symbols, each scaled to its element's own surface: the battery cell (no
+// The component symbols, each scaled to its element's own surface: the battery cell (no
 // state), the switch (open or closed), the bulb (its glass shows the solver's value) and the
 // resistor (its value in four colour bands). They read the board at paint time and write
 // nothing.
@@ -25,6 +25,11 @@ void Cell_Paint(Surface& s);
 void Swit_Paint(Surface& s, const Board& board, int32_t tag);
 void Light_Paint(Surface& s, const Board& board, int32_t tag);
 void Resi_Paint(Surface& s, const Board& board, int32_t tag);
+
+// An ammeter or a voltmeter with the reading stored for it; the face writes decimals with the
+// separator set (the learner's language's).
+void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag);
+void SetMeterDecimalSeparator(char separator);
 
 // Draws an element of the kind carrying tag with the kind's own painter.
 void PaintPart(Surface& s, const Board& board, Kind kind, int32_t tag);

@@ -105,7 +105,7 @@ check("line tool checked", window[4].getState().contains(pyatspi.STATE_CHECKED),
 drag(297, 174, 97, 145)    # bulb's first terminal to the cell's first
 drag(393, 174, 193, 145)   # bulb's second to the cell's second
 check("parts", [c.name for c in window][7:9], ["Battery cell 1", "Bulb 2"])
-wait_for_description(window, "Bulb 2", "lit, 0.13 A, 1.36 V")
+wait_for_description(window, "Bulb 2", "lit, 0.136 A, 1.36 V")
 
 heard = []
 listener = lambda event: heard.append(event.source.name)
@@ -113,7 +113,7 @@ pyatspi.Registry.registerEventListener(listener, "object:property-change:accessi
 pump(0.5)
 click(265, 530)            # the delete tool, on the first wire
 click(250, 167)
-wait_for_description(window, "Bulb 2", "dark: not in a closed loop, 0.00 A, 0.00 V")
+wait_for_description(window, "Bulb 2", "dark: not in a closed loop, 0.000 A, 0.00 V")
 pump(0.5)
 check("the reader was told", "Bulb 2" in heard, True)
 pyatspi.Registry.deregisterEventListener(listener, "object:property-change:accessible-description")
@@ -139,7 +139,7 @@ actions = switch.queryAction()
 press = [i for i in range(actions.nActions) if actions.getName(i).lower() == "press"]
 check("the switch can be pressed", len(press), 1)
 actions.doAction(press[0])
-wait_for_description(window, "Switch 3", "closed, 0.00 A")
+wait_for_description(window, "Switch 3", "closed, 0.000 A")
 pump(0.5)
 check("the press is a step to undo", menu_item(window.parent, "Edit", "Undo"),
       "Undo Close Switch 3")

@@ -56,7 +56,7 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
     d.Place(Kind::Cell, 100, 100);
     d.Place(Kind::Light, 300, 100);
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
-              "dark: not in a closed loop, 0.00 A, 0.00 V");
+              "dark: not in a closed loop, 0.000 A, 0.00 V");
     w.LinePic_Click();
     d.Drag(d.BesideTerminal(3), d.BesideTerminal(1));
     d.Drag(d.BesideTerminal(2), d.BesideTerminal(4));
@@ -64,15 +64,15 @@ TEST(Accessibility, TheTreeNamesEveryControlAndFollowsTheBoard) {
     EXPECT_TRUE(Child(w, 4)->state().checked);  // the line tool now
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Battery cell 1");
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Description),
-              "1.5 volts, 0.13 A, 1.36 V across its terminals");
+              "1.5 volts, 0.136 A, 1.36 V across its terminals");
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Name), "Bulb 2");
-    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "lit, 0.13 A, 1.36 V");
+    EXPECT_EQ(Child(w, 8)->text(QAccessible::Description), "lit, 0.136 A, 1.36 V");
 
     // A wire gone: the bulb is dark and says why. A deleted part leaves the tree.
     w.DelPic_Click();
     d.Click((d.BesideTerminal(2) + d.BesideTerminal(4)) / 2);
     EXPECT_EQ(Child(w, 8)->text(QAccessible::Description),
-              "dark: not in a closed loop, 0.00 A, 0.00 V");
+              "dark: not in a closed loop, 0.000 A, 0.00 V");
     d.Click({145, 145});
     EXPECT_EQ(window->childCount(), 9);
     EXPECT_EQ(Child(w, 7)->text(QAccessible::Name), "Bulb 2");
@@ -101,7 +101,7 @@ TEST(Accessibility, PointerShapesAndTooltipsSayWhatAPressWouldDo) {
     const QPoint onBulb = overlay.mapFrom(&w, QPoint(345, 145));
     QHelpEvent hover(QEvent::ToolTip, onBulb, overlay.mapToGlobal(onBulb));
     QApplication::sendEvent(&overlay, &hover);
-    EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.13 A, 1.36 V");
+    EXPECT_EQ(QToolTip::text(), "Bulb 2: lit, 0.136 A, 1.36 V");
     EXPECT_EQ(w.Element(Kind::Cell, 2)->toolTip(),
               "Battery cell: drag it onto the board, or press Space to pick one up");
 }
@@ -113,14 +113,14 @@ TEST(Accessibility, ALitBulbStaysLitWhileANewPartIsDraggedOut) {
     Circuit& w = d.window();
     LitLoop(d);
     QWidget* bulb = w.Element(Kind::Light, 1);
-    ASSERT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
+    ASSERT_EQ(w.ControlDescription(bulb), "lit, 0.136 A, 1.36 V");
     d.Press(d.SlotCentre(KindIndex(Kind::Light)));
     d.MoveTo(QPoint(250, 300));
-    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.136 A, 1.36 V");
     d.Release(QPoint(250, 300));
-    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.13 A, 1.36 V");
+    EXPECT_EQ(w.ControlDescription(bulb), "lit, 0.136 A, 1.36 V");
     EXPECT_EQ(w.ControlDescription(w.Element(Kind::Light, 2)),
-              "dark: not in a closed loop, 0.00 A, 0.00 V");
+              "dark: not in a closed loop, 0.000 A, 0.00 V");
 }
 
 // Round a series loop every part carries the bulb's current, truncated as its glass is; an open
@@ -136,13 +136,13 @@ TEST(Accessibility, ReadingsAgreeRoundASeriesLoop) {
     for (auto [a, b] : {std::pair{1, 3}, {4, 5}, {6, 7}, {8, 2}})
         d.Drag(d.BesideTerminal(a), d.BesideTerminal(b));
     auto said = [&](Kind kind) { return w.ControlDescription(w.Element(kind, 1)); };
-    EXPECT_EQ(said(Kind::Swit), "open, 0.00 A");
-    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.00 A, 1.50 V across its terminals");
+    EXPECT_EQ(said(Kind::Swit), "open, 0.000 A");
+    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.000 A, 1.50 V across its terminals");
     d.Click({345, 145});  // 1.5 V over 21 ohms: 0.0714 A
-    EXPECT_EQ(said(Kind::Swit), "closed, 0.07 A");
-    EXPECT_EQ(said(Kind::Resi), "10 ohms, 0.07 A, 0.71 V");
-    EXPECT_EQ(said(Kind::Light), "lit, 0.07 A, 0.71 V");
-    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.07 A, 1.42 V across its terminals");
+    EXPECT_EQ(said(Kind::Swit), "closed, 0.071 A");
+    EXPECT_EQ(said(Kind::Resi), "10 ohms, 0.071 A, 0.71 V");
+    EXPECT_EQ(said(Kind::Light), "lit, 0.071 A, 0.71 V");
+    EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.071 A, 1.43 V across its terminals");
 }
 
 TEST(Help, F1OpensItBesideTheBoardWithAnAboutPart) {
@@ -181,9 +181,9 @@ TEST(Translation, NumbersFollowTheLanguageShown) {
     WindowDriver d;
     LitLoop(d);
     EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Light, 1)),
-              "encendida, 0,13 A, 1,36 V");
+              "encendida, 0,136 A, 1,36 V");
     EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Cell, 1)),
-              "1,5 voltios, 0,13 A, 1,36 V entre sus terminales");
+              "1,5 voltios, 0,136 A, 1,36 V entre sus terminales");
     QCoreApplication::removeTranslator(spanish);
 }
 
