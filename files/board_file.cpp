@@ -36,7 +36,9 @@ QByteArray WriteBoardFile(const BoardDocument& d) {
                                        16 * d.junctions.size()));
     out += "{\n  \"format\": \"";
     out += kFormatName;
-    out += "\",\n  \"version\": " + QByteArray::number(kFileFormatVersion);
+    int version = 1;
+    for (const SavedPart& p : d.parts) version = std::max(version, Info(p.kind).fileVersion);
+    out += "\",\n  \"version\": " + QByteArray::number(version);
     out += ",\n  \"board\": {\"width\": " + QByteArray::number(d.width) +
            ", \"height\": " + QByteArray::number(d.height) + "}";
     out += ",\n  \"nextNumber\": " + QByteArray::number(d.nextNumber);
@@ -156,6 +158,7 @@ class Reader {
                Whole(pair[1], where, Tr(QT_TRANSLATE_NOOP("BoardFile", "the second number")), low,
                      high, b);
     }
+    int version_ = 1;  // the file's
     bool ReadPart(const QJsonValue& v, int index, BoardDocument& d);
     bool ReadNote(const QJsonValue& v, int index, BoardDocument& d);
 };
@@ -174,10 +177,18 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
     const QByteArray utf8 = name.toUtf8();
     const std::optional<Kind> named = KindNamed(std::string_view(utf8.constData(), utf8.size()));
     if (!kind.isString() || !named) {
-        return Fail(
-            Tr(QT_TRANSLATE_NOOP("BoardFile",
-                                 "In %1, the kind “%2” is not a cell, switch, resistor or bulb."))
-                .arg(where, name));
+        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                         "In %1, the kind “%2” is not a cell, switch, resistor, "
+                                         "bulb, ammeter or voltmeter."))
+                        .arg(where, name));
+    }
+    if (Info(*named).fileVersion > version_) {
+        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                         "In %1, the kind “%2” needs file version %3, but the file "
+                                         "says version %4."))
+                        .arg(where, name)
+                        .arg(Info(*named).fileVersion)
+                        .arg(version_));
     }
     p.kind = *named;
     int number = 0, left = 0, top = 0;
@@ -288,6 +299,7 @@ std::optional<BoardDocument> Reader::Read(const QByteArray& bytes) {
                 .arg(kFileFormatVersion));
         return std::nullopt;
     }
+    version_ = version;
     BoardDocument d;
     QJsonValue board;
     if (!Field(root, Tr(QT_TRANSLATE_NOOP("BoardFile", "the circuit")), "board", board))

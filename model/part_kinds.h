@@ -55,6 +55,8 @@ struct KindInfo {
     // The values a click steps it through, from a new part's on (a file may hold only these
     // where it keeps a value).
     std::span<const int16_t> steps;
+    // The first circuit file version that holds it.
+    int fileVersion = 1;
 };
 
 namespace kinds {
@@ -108,7 +110,8 @@ inline constexpr std::array<KindInfo, kKinds.size()> kKindTable = {{
      0,
      false,
      nullptr,
-     {}},
+     {},
+     2},
     {Kind::Voltmeter,
      "voltmeter",
      Role::Voltmeter,
@@ -117,7 +120,8 @@ inline constexpr std::array<KindInfo, kKinds.size()> kKindTable = {{
      0,
      false,
      nullptr,
-     {}},
+     {},
+     2},
 }};
 static_assert(kKindTable.size() == kKinds.size());
 

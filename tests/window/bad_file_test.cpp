@@ -107,7 +107,18 @@ TEST(BadFiles, WrongTypesAndNumbersOutOfRange) {
                                  key);
         }
     }
-    EXPECT_TRUE(ProblemOf(Changed([](QJsonObject& r) { r["version"] = 2; })).contains("newer"));
+    EXPECT_TRUE(ProblemOf(Changed([](QJsonObject& r) {
+                    r["version"] = kFileFormatVersion + 1;
+                })).contains("newer"));
+    // A meter needs version 2: a file that says 1 and names one is refused, as a reader of
+    // version 1 refuses it.
+    EXPECT_TRUE(ProblemOf(Changed([](QJsonObject& r) {
+                    QJsonArray parts = r["parts"].toArray();
+                    QJsonObject p = parts[1].toObject();
+                    p["kind"] = "ammeter";
+                    parts[1] = p;
+                    r["parts"] = parts;
+                })).contains("needs file version 2"));
     EXPECT_TRUE(ProblemOf(Changed([](QJsonObject& r) {
                     r["format"] = "other";
                 })).contains("not a Circuit Workbench"));

@@ -2,6 +2,9 @@
 // its texts, its value as a click steps it, and a file that keeps it, so no layer can miss a kind.
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <set>
 
 #include "app/part_texts.h"
@@ -76,6 +79,14 @@ TEST(Kinds, EveryKindThroughEveryLayer) {
     const ReadOutcome read = ReadBoardFile(WriteBoardFile(document));
     ASSERT_TRUE(read.document) << read.problem.toStdString();
     EXPECT_EQ(*read.document, document);
+
+    // The oldest version that holds the board: 2 with a meter on it, 1 without.
+    auto version = [](const BoardDocument& d) {
+        return QJsonDocument::fromJson(WriteBoardFile(d)).object()["version"].toInt();
+    };
+    EXPECT_EQ(version(document), 2);
+    std::erase_if(document.parts, [](const SavedPart& p) { return Info(p.kind).fileVersion > 1; });
+    EXPECT_EQ(version(document), 1);
 }
 
 }  // namespace
