@@ -79,9 +79,12 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Seeing the current"));
     html += QStringLiteral("<p>%1</p><p>%2</p>")
                 .arg(tr("Point at a part to read the current through it and the voltage across "
-                        "it, as in \"Resistor 3: 10 ohms, 0.12 A, 1.22 V\". Readings are cut "
-                        "to hundredths, as the bulb's glass is, so a bulb and the parts in "
-                        "series with it read the same."),
+                        "it, as in \"Resistor 3: 10 ohms, 0.071 A, 0.71 V\". Currents are read "
+                        "to the milliampere and voltages to the hundredth of a volt, rounded, "
+                        "so every part of a series loop reads the same current. For a lab's "
+                        "view, drag an ammeter (wired into the loop) or a voltmeter (wired "
+                        "across a part) from the Meters bar under the menus: its face shows "
+                        "the reading, signed from its red + terminal to its black one."),
                      tr("View ▸ Show Current (%1) sets dots moving along every wire and through "
                         "every part that carries current: out of a cell's positive terminal, "
                         "round the circuit and back into its negative one. The more current, "

@@ -72,10 +72,6 @@
         <translation>%1 sollte ein Bauteil mit Art und Ort sein.</translation>
     </message>
     <message>
-        <source>In %1, the kind “%2” is not a cell, switch, resistor or bulb.</source>
-        <translation>In %1 ist die Art „%2“ weder Zelle, Schalter, Widerstand noch Lampe.</translation>
-    </message>
-    <message>
         <source>In %1, “deleted” should be true or false.</source>
         <translation>In %1 sollte „deleted“ true oder false sein.</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>The file cannot be read: %1.</source>
         <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter or voltmeter.</source>
+        <translation>In %1 ist die Art „%2“ weder Zelle, Schalter, Widerstand, Lampe, Strommessgerät noch Spannungsmessgerät.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
+        <translation>In %1 braucht die Art „%2“ die Dateiversion %3, die Datei hat aber Version %4.</translation>
     </message>
 </context>
 <context>
@@ -316,6 +320,32 @@
         <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
         <translation>dunkel: %1, %2 A, %3 V</translation>
     </message>
+    <message>
+        <source>Ammeter</source>
+        <translation>Strommessgerät</translation>
+    </message>
+    <message>
+        <source>Voltmeter</source>
+        <translation>Spannungsmessgerät</translation>
+    </message>
+    <message>
+        <source>a voltmeter in its loop lets no current through</source>
+        <translation>ein Spannungsmessgerät in ihrem Stromkreis lässt keinen Strom durch</translation>
+    </message>
+    <message>
+        <source>no reading: its terminals are not joined by a circuit</source>
+        <extracomment>A voltmeter whose terminals no circuit joins: it has nothing to measure.</extracomment>
+        <translation>keine Anzeige: seine Anschlüsse liegen an keinem gemeinsamen Stromkreis</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <extracomment>A meter&apos;s reading, as in &quot;0.136 A&quot; or &quot;1.50 V&quot;.</extracomment>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -445,6 +475,14 @@
     <message>
         <source>Edit</source>
         <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Ammeter</source>
+        <translation>Strommessgerät</translation>
+    </message>
+    <message>
+        <source>Voltmeter</source>
+        <translation>Spannungsmessgerät</translation>
     </message>
 </context>
 <context>
@@ -815,16 +853,16 @@
         <translation>Den Strom sehen</translation>
     </message>
     <message>
-        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.12 A, 1.22 V&quot;. Readings are cut to hundredths, as the bulb&apos;s glass is, so a bulb and the parts in series with it read the same.</source>
-        <translation>Zeige auf ein Bauteil, um die Stromstärke durch das Bauteil und die Spannung daran abzulesen, etwa „Widerstand 3: 10 Ohm, 0,12 A, 1,22 V“. Die Werte werden nach der zweiten Nachkommastelle abgeschnitten, wie beim Glas der Lampe; eine Lampe und die Bauteile in Reihe mit ihr zeigen deshalb denselben Wert.</translation>
-    </message>
-    <message>
         <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
         <translation>Ansicht ▸ Strom zeigen (%1) lässt Punkte an jeder Leitung entlang und durch jedes Bauteil wandern, durch das Strom fließt: aus dem Pluspol einer Batteriezelle heraus, durch den Stromkreis und in ihren Minuspol zurück. Je größer die Stromstärke, desto schneller: Bei 0,1 A wandert ein Punkt %2 Pixel pro Sekunde, und kein Punkt ist schneller als %3 Pixel pro Sekunde. Wo kein Strom fließt, bewegt sich nichts. Ansicht ▸ Elektronenfluss lässt die Punkte andersherum wandern, so wie sich die Elektronen selbst bewegen.</translation>
     </message>
     <message>
         <source>For worksheets: File ▸ Export… (%1) saves a picture of the board as PNG (as on screen, or twice as fine for print), SVG or PDF; File ▸ Print… (%2) prints it on one page with its name and the date; Edit ▸ Copy Board Image (%3) puts it on the clipboard. The pictures show the parts, wires, glowing bulbs, moving dots and notes, not the strip.</source>
         <translation>Für Arbeitsblätter: Datei ▸ Exportieren … (%1) speichert ein Bild des Bretts als PNG (wie auf dem Bildschirm oder doppelt so fein für den Druck), SVG oder PDF; Datei ▸ Drucken … (%2) druckt es auf eine Seite, mit seinem Namen und dem Datum; Bearbeiten ▸ Bild des Bretts kopieren (%3) legt es in die Zwischenablage. Die Bilder zeigen die Bauteile, Leitungen, leuchtenden Lampen, wandernden Punkte und Notizen, nicht die Leiste.</translation>
+    </message>
+    <message>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
+        <translation>Zeige auf ein Bauteil, um den Strom durch es und die Spannung an ihm abzulesen, etwa „Widerstand 3: 10 Ohm, 0,071 A, 0,71 V“. Ströme werden auf Milliampere und Spannungen auf Hundertstel Volt gerundet angezeigt, sodass jedes Bauteil einer Reihenschaltung denselben Strom anzeigt. Wie im Labor: Ziehe ein Strommessgerät (in den Stromkreis geschaltet) oder ein Spannungsmessgerät (parallel zu einem Bauteil) aus der Leiste „Messgeräte“ unter den Menüs; seine Anzeige zeigt den Messwert mit Vorzeichen, vom roten Pluspol zum schwarzen Anschluss.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +918,13 @@
     <message>
         <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
         <translation>Stift: Notizen zeichnen. Um Bauteile mit Leitungen zu verbinden, wähle das Leitungswerkzeug (%1). %2: Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>cw::PartBar</name>
+    <message>
+        <source>Meters</source>
+        <translation>Messgeräte</translation>
     </message>
 </context>
 </TS>

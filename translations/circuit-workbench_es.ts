@@ -72,10 +72,6 @@
         <translation>%1 debería ser un componente con su tipo y su lugar.</translation>
     </message>
     <message>
-        <source>In %1, the kind “%2” is not a cell, switch, resistor or bulb.</source>
-        <translation>En %1, el tipo «%2» no es una pila, un interruptor, una resistencia ni una bombilla.</translation>
-    </message>
-    <message>
         <source>In %1, “deleted” should be true or false.</source>
         <translation>En %1, «deleted» debería ser true o false.</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>The file cannot be read: %1.</source>
         <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter or voltmeter.</source>
+        <translation>En %1, el tipo «%2» no es una pila, un interruptor, una resistencia, una bombilla, un amperímetro ni un voltímetro.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
+        <translation>En %1, el tipo «%2» necesita la versión %3 del archivo, pero el archivo indica la versión %4.</translation>
     </message>
 </context>
 <context>
@@ -316,6 +320,32 @@
         <extracomment>A dark bulb, why, and its current and voltage, as in &quot;dark: too little current, 0.00 A, 0.04 V&quot;.</extracomment>
         <translation>apagada: %1, %2 A, %3 V</translation>
     </message>
+    <message>
+        <source>Ammeter</source>
+        <translation>Amperímetro</translation>
+    </message>
+    <message>
+        <source>Voltmeter</source>
+        <translation>Voltímetro</translation>
+    </message>
+    <message>
+        <source>a voltmeter in its loop lets no current through</source>
+        <translation>un voltímetro en su circuito no deja pasar la corriente</translation>
+    </message>
+    <message>
+        <source>no reading: its terminals are not joined by a circuit</source>
+        <extracomment>A voltmeter whose terminals no circuit joins: it has nothing to measure.</extracomment>
+        <translation>sin lectura: sus terminales no están unidos por ningún circuito</translation>
+    </message>
+    <message>
+        <source>%1 A</source>
+        <extracomment>A meter&apos;s reading, as in &quot;0.136 A&quot; or &quot;1.50 V&quot;.</extracomment>
+        <translation>%1 A</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -445,6 +475,14 @@
     <message>
         <source>Edit</source>
         <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Ammeter</source>
+        <translation>Amperímetro</translation>
+    </message>
+    <message>
+        <source>Voltmeter</source>
+        <translation>Voltímetro</translation>
     </message>
 </context>
 <context>
@@ -815,16 +853,16 @@
         <translation>Ver la corriente</translation>
     </message>
     <message>
-        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.12 A, 1.22 V&quot;. Readings are cut to hundredths, as the bulb&apos;s glass is, so a bulb and the parts in series with it read the same.</source>
-        <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,12 A, 1,22 V». Las lecturas se truncan a centésimas, igual que el cristal de la bombilla, así que una bombilla y los componentes en serie con ella marcan lo mismo.</translation>
-    </message>
-    <message>
         <source>View ▸ Show Current (%1) sets dots moving along every wire and through every part that carries current: out of a cell&apos;s positive terminal, round the circuit and back into its negative one. The more current, the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes faster than %3 pixels a second. Where no current flows, nothing moves. View ▸ Electron Flow runs the dots the other way, as the electrons themselves move.</source>
         <translation>Ver ▸ Mostrar la corriente (%1) pone puntos en movimiento por cada cable y por cada componente por el que pasa corriente: salen del polo positivo de una pila, recorren el circuito y vuelven a su polo negativo. Cuanta más corriente, más rápido: con 0,1 A un punto avanza %2 píxeles por segundo, y ningún punto va más rápido que %3 píxeles por segundo. Donde no pasa corriente, nada se mueve. Ver ▸ Flujo de electrones hace que los puntos vayan al revés, como se mueven los propios electrones.</translation>
     </message>
     <message>
         <source>For worksheets: File ▸ Export… (%1) saves a picture of the board as PNG (as on screen, or twice as fine for print), SVG or PDF; File ▸ Print… (%2) prints it on one page with its name and the date; Edit ▸ Copy Board Image (%3) puts it on the clipboard. The pictures show the parts, wires, glowing bulbs, moving dots and notes, not the strip.</source>
         <translation>Para fichas de trabajo: Archivo ▸ Exportar… (%1) guarda una imagen del tablero en PNG (como en pantalla, o el doble de fina para imprimir), SVG o PDF; Archivo ▸ Imprimir… (%2) la imprime en una página con su nombre y la fecha; Editar ▸ Copiar imagen del tablero (%3) la copia al portapapeles. Las imágenes muestran los componentes, los cables, las bombillas encendidas, los puntos en movimiento y las notas, no la barra.</translation>
+    </message>
+    <message>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
+        <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,071 A, 0,71 V». Las corrientes se leen redondeadas al miliamperio y las tensiones a la centésima de voltio, así que todos los componentes de un circuito en serie marcan la misma corriente. Como en el laboratorio: arrastra un amperímetro (conectado en el circuito) o un voltímetro (conectado en paralelo a un componente) desde la barra «Medidores» bajo los menús; su pantalla muestra la lectura con signo, del terminal + rojo al terminal negro.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +918,13 @@
     <message>
         <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
         <translation>Lápiz: dibuja notas. Para unir componentes con cables, elige la herramienta de cable (%1). %2: ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>cw::PartBar</name>
+    <message>
+        <source>Meters</source>
+        <translation>Medidores</translation>
     </message>
 </context>
 </TS>
