@@ -12,7 +12,6 @@
 namespace cw {
 namespace {
 
-using Rational = boost::multiprecision::cpp_rational;
 using Integer = boost::multiprecision::cpp_int;
 
 // Fill-in updates, weighed by the 64-bit words of the numbers they touch, that the elimination
@@ -35,12 +34,17 @@ int64_t Floor(const Rational& q) {
 
 }  // namespace
 
-std::optional<std::vector<ExactHundredths>> SolveExactly(int nodeCount,
-                                                         const std::vector<ExactPart>& parts,
-                                                         const std::vector<int>& asked) {
-    // Unknowns are nodes 1..count-1; node 0 is the reference and leaves the equations.
+std::optional<std::vector<Rational>> ExactPotentials(int nodeCount,
+                                                     const std::vector<ExactPart>& parts,
+                                                     const std::vector<Rational>& inject,
+                                                     const std::vector<bool>& reference) {
+    // Reference nodes are held at 0 and leave the equations; the others are unknowns.
     const size_t n = static_cast<size_t>(std::max(nodeCount, 1));
     std::vector<Rational> diagonal(n), drive(n);
+    for (size_t i = 0; i < inject.size() && i < n; ++i) drive[i] = inject[i];
+    auto fixed = [&](int node) {
+        return node < static_cast<int>(reference.size()) && reference[node];
+    };
     std::vector<std::unordered_map<int, Rational>> off(n);
     const Rational cellVolts(kCellVolts);  // a binary fraction, taken exactly
     for (const ExactPart& p : parts) {
@@ -48,9 +52,9 @@ std::optional<std::vector<ExactHundredths>> SolveExactly(int nodeCount,
         const Rational g(1, p.ohms);
         for (int side = 0; side < 2; ++side) {
             const int at = side == 0 ? p.a : p.b, other = side == 0 ? p.b : p.a;
-            if (at == 0) continue;
+            if (fixed(at)) continue;
             diagonal[at] += g;
-            if (other != 0) off[at][other] -= g;
+            if (!fixed(other)) off[at][other] -= g;
             if (p.cell) {
                 const Rational into = g * cellVolts;  // the positive terminal drives it in
                 if (side == 0) {
@@ -65,7 +69,9 @@ std::optional<std::vector<ExactHundredths>> SolveExactly(int nodeCount,
     // Elimination, fewest neighbours first (a heap with stale entries skipped).
     using Entry = std::pair<size_t, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<>> next;
-    for (int i = 1; i < nodeCount; ++i) next.emplace(off[i].size(), i);
+    for (int i = 0; i < nodeCount; ++i) {
+        if (!fixed(i)) next.emplace(off[i].size(), i);
+    }
     std::vector<bool> gone(n, false);
     std::vector<int> order;
     long long work = 0;
@@ -98,7 +104,18 @@ std::optional<std::vector<ExactHundredths>> SolveExactly(int nodeCount,
         for (const auto& [j, akj] : off[*it]) sum -= akj * potential[j];
         potential[*it] = sum / diagonal[*it];
     }
+    return potential;
+}
 
+std::optional<std::vector<ExactHundredths>> SolveExactly(int nodeCount,
+                                                         const std::vector<ExactPart>& parts,
+                                                         const std::vector<int>& asked) {
+    // Node 0 is the reference.
+    const std::optional<std::vector<Rational>> solved =
+        ExactPotentials(nodeCount, parts, {}, std::vector<bool>{true});
+    if (!solved) return std::nullopt;
+    const std::vector<Rational>& potential = *solved;
+    const Rational cellVolts(kCellVolts);
     std::vector<ExactHundredths> values;
     for (int index : asked) {
         const ExactPart& p = parts[index];

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "analysis/exact_currents.h"
 #include "analysis/nodal_solve.h"
 #include "analysis/solver.h"
 #include "analysis/wire_currents.h"
 #include "model/board.h"
 #include "model/part_kinds.h"
+#include "model/part_values.h"
 
 namespace cw {
 namespace {
@@ -29,6 +31,123 @@ int64_t HalfAway(long double y) {
 // The node a terminal lies on, -1 where no part meets it.
 int NodeOf(const Solution& s, int terminal) {
     return s.joined.nodeOfRoot[static_cast<size_t>(Root(s, terminal - 1))];
+}
+
+using Integer = boost::multiprecision::cpp_int;
+
+int64_t HalfAway(const Rational& q) {
+    const Rational m = abs(q) + Rational(1, 2);
+    const Integer whole =
+        boost::multiprecision::numerator(m) / boost::multiprecision::denominator(m);
+    const auto r = static_cast<int64_t>(whole);
+    return q < 0 ? -r : r;
+}
+
+// The readings the error bound left open, settled in exact rational arithmetic: the potentials
+// of the parts that carry current (one reference in each piece), the others spread from them
+// as before, each part's current and voltage, and the joins' least-energy flow solved again as
+// a network of equal resistances. Gives false, leaving the readings as they are, past the
+// exact path's bounded work.
+bool SettleExactly(const Solution& s, CircuitReadings& result) {
+    const std::vector<Part>& parts = s.net.parts;
+    const int n = std::max(s.nodeCount, 1);
+    DisjointSets pieces(n);
+    std::vector<ExactPart> network;
+    for (const Part& p : parts) {
+        if (!p.Carries()) continue;
+        network.push_back({p.terminal[0], p.terminal[1], p.ohms, p.role == Role::Source});
+        pieces.Unite(p.terminal[0], p.terminal[1]);
+    }
+    std::vector<bool> reference(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) reference[static_cast<size_t>(i)] = pieces.Find(i) == i;
+    std::optional<std::vector<Rational>> solved = ExactPotentials(n, network, {}, reference);
+    if (!solved) return false;
+    std::vector<Rational>& v = *solved;
+    const Rational cellVolts(kCellVolts);
+
+    std::vector<bool> known(static_cast<size_t>(n), false);
+    std::vector<std::vector<int>> partsAt(static_cast<size_t>(n));
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Part& p = parts[i];
+        if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+        if (!p.Shorted()) {
+            partsAt[p.terminal[0]].push_back(static_cast<int>(i));
+            partsAt[p.terminal[1]].push_back(static_cast<int>(i));
+        }
+    }
+    std::vector<int> queue;
+    for (int node = 0; node < n; ++node) {
+        if (known[node]) queue.push_back(node);
+    }
+    for (int start = -1; start < n; ++start) {
+        if (start >= 0) {
+            if (known[start] || partsAt[start].empty()) continue;
+            v[start] = 0;
+            known[start] = true;
+            queue.push_back(start);
+        }
+        while (!queue.empty()) {
+            const int at = queue.back();
+            queue.pop_back();
+            for (int i : partsAt[at]) {
+                const Part& p = parts[static_cast<size_t>(i)];
+                const int other = p.terminal[0] == at ? p.terminal[1] : p.terminal[0];
+                if (known[other]) continue;
+                const bool cell = p.role == Role::Source;
+                v[other] = v[at] + (!cell                 ? Rational(0)
+                                    : p.terminal[0] == at ? -cellVolts
+                                                          : cellVolts);
+                known[other] = true;
+                queue.push_back(other);
+            }
+        }
+    }
+
+    std::vector<Rational> outflow(static_cast<size_t>(s.net.pointCount));
+    for (const Part& p : parts) {
+        const auto k = static_cast<size_t>(p.number);
+        const Rational drop = v[p.terminal[0]] - v[p.terminal[1]];
+        result.parts[k].centivolts = HalfAway(drop * 100);
+        const bool shortedCell = p.Shorted() && p.role == Role::Source;
+        if (!p.Carries() && !shortedCell) continue;
+        const Rational amps = (drop - (p.role == Role::Source ? cellVolts : Rational(0))) / p.ohms;
+        result.parts[k].milliamps = HalfAway(amps * 1000);
+        outflow[static_cast<size_t>(FirstTerminal(p.number) - 1)] += amps;
+        outflow[static_cast<size_t>(SecondTerminal(p.number) - 1)] -= amps;
+    }
+    auto gap = [&](int k) {
+        PartReading& r = result.parts[static_cast<size_t>(k)];
+        if (!r.voltsKnown) return;
+        const int a = NodeOf(s, FirstTerminal(k)), b = NodeOf(s, SecondTerminal(k));
+        r.centivolts = HalfAway((v[a] - v[b]) * 100);
+    };
+    for (const int k : s.net.openSwitches) gap(k);
+    for (const int k : s.net.voltmeters) gap(k);
+
+    // The joins' own currents: closed switches, ammeters and resistors of 0 ohms.
+    if (s.net.joins.size() > static_cast<size_t>(s.net.wires)) {
+        DisjointSets groups(std::max(s.net.pointCount, 1));
+        std::vector<ExactPart> wires;
+        for (const Join& j : s.net.joins) {
+            wires.push_back({j.point[0], j.point[1], 1, false});
+            groups.Unite(j.point[0], j.point[1]);
+        }
+        std::vector<bool> fixed(static_cast<size_t>(std::max(s.net.pointCount, 1)));
+        std::vector<Rational> inject(outflow.size());
+        for (size_t p = 0; p < fixed.size(); ++p)
+            fixed[p] = groups.Find(static_cast<int>(p)) == static_cast<int>(p);
+        for (size_t p = 0; p < outflow.size(); ++p) inject[p] = -outflow[p];
+        const std::optional<std::vector<Rational>> flow =
+            ExactPotentials(s.net.pointCount, wires, inject, fixed);
+        if (!flow) return false;
+        for (size_t j = static_cast<size_t>(s.net.wires); j < s.net.joins.size(); ++j) {
+            const Join& join = s.net.joins[j];
+            result.parts[static_cast<size_t>(join.number)].milliamps =
+                HalfAway(((*flow)[join.point[0]] - (*flow)[join.point[1]]) * 1000);
+        }
+    }
+    for (PartReading& r : result.parts) r.proved = true;
+    return true;
 }
 
 // The readings of every part and the currents in the wires, from the solved potentials. Nodes
@@ -139,6 +258,7 @@ CircuitReadings ReadSolution(const Solution& s) {
     for (const int k : s.net.openSwitches) gap(k);
     for (const int k : s.net.voltmeters) gap(k);
 
+    bool unsettled = false;
     for (size_t k = 1; k < result.parts.size(); ++k) {
         PartReading& r = result.parts[k];
         const std::optional<int64_t> mA = RoundedReading(r.amps, ampsError[k], 1000);
@@ -146,7 +266,9 @@ CircuitReadings ReadSolution(const Solution& s) {
         r.milliamps = mA ? *mA : HalfAway(static_cast<long double>(r.amps) * 1000);
         r.centivolts = cV ? *cV : HalfAway(static_cast<long double>(r.volts) * 100);
         r.proved = mA && cV;
+        unsettled = unsettled || !r.proved;
     }
+    if (unsettled) SettleExactly(s, result);
     return result;
 }
 

@@ -40,6 +40,10 @@ constexpr Example kExamples[] = {
     {"cells-aiding-and-opposing",
      QT_TRANSLATE_NOOP("cw::FileSession", "Two Cells Aiding and Opposing")},
     {"resistor-dims-a-bulb", QT_TRANSLATE_NOOP("cw::FileSession", "A Resistor Dims a Bulb")},
+    {"ammeters-round-a-series-loop",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Ammeters Round a Series Loop")},
+    {"voltmeters-across-a-series-loop",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Voltmeters Across a Series Loop")},
 };
 
 // Recovery copies are written at most this often; an edit in between waits for the rest.

@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/part_texts.h"
 #include "files/board_file.h"
+#include "files/readings_report.h"
 
 namespace {
 
@@ -71,13 +72,23 @@ QCommandLineOption ExportOption() {
         QStringLiteral("OUT"));
 }
 
-// The command line: [FILE], --export OUT FILE, --help and --version.
+QCommandLineOption ReadingsOption() {
+    return QCommandLineOption(
+        QStringLiteral("readings"),
+        QCoreApplication::translate(
+            "main",
+            "Print every part of the circuit FILE with its state, current, voltage and meter "
+            "display, one tab-separated line each, and quit, without a window."));
+}
+
+// The command line: [FILE], --export OUT FILE, --readings FILE, --help and --version.
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "A teaching tool for simple direct-current circuits."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(ExportOption());
+    parser.addOption(ReadingsOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "A circuit to open."),
                                  QStringLiteral("[file]"));
@@ -110,6 +121,27 @@ int ExportFromCommandLine(const QString& out, const QStringList& files) {
     return problem.isEmpty() ? 0 : fail(1, problem);
 }
 
+// --readings FILE: the readings on stdout; exit codes as --export's.
+int ReadingsFromCommandLine(const QStringList& files) {
+    if (files.size() != 1) {
+        std::fprintf(stderr, "circuit-workbench: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "main", "--readings needs exactly one circuit file to read.")));
+        return 2;
+    }
+    const cw::ReadOutcome read = cw::ReadBoardFileAt(files.front());
+    if (!read.document) {
+        std::fprintf(stderr, "circuit-workbench: %s: %s\n", qUtf8Printable(files.front()),
+                     qUtf8Printable(read.problem));
+        return 1;
+    }
+    const QByteArray report = cw::ReadingsReport(*read.document);
+    return std::fwrite(report.constData(), 1, static_cast<size_t>(report.size()), stdout) ==
+                   static_cast<size_t>(report.size())
+               ? 0
+               : 1;
+}
+
 void Name() {
     QCoreApplication::setApplicationName(QStringLiteral("Circuit Workbench"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CW_VERSION));
@@ -137,10 +169,12 @@ int main(int argc, char** argv) {
         const QByteArray arg(argv[i]);
         if (arg == "-platform" || arg == "--platform") platformAsked = argv[i + 1];
     }
-    // An export needs no display: it draws offscreen unless a platform was asked for.
+    // An export or the readings need no display: offscreen unless a platform was asked for.
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if ((arg == "--export" || arg.startsWith("--export=")) && platformAsked.isEmpty()) {
+        const bool windowless =
+            arg == "--export" || arg.startsWith("--export=") || arg == "--readings";
+        if (windowless && platformAsked.isEmpty()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             platformAsked = "offscreen";
         }
@@ -162,6 +196,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     Describe(parser);
     parser.process(application);
+    if (parser.isSet(QStringLiteral("readings")))
+        return ReadingsFromCommandLine(parser.positionalArguments());
     if (parser.isSet(QStringLiteral("export")))
         return ExportFromCommandLine(parser.value(QStringLiteral("export")),
                                      parser.positionalArguments());

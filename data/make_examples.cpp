@@ -177,12 +177,54 @@ bool ResistorDimsABulb() {
     return m.Write("resistor-dims-a-bulb");
 }
 
+bool AmmetersRoundASeriesLoop() {
+    Maker m;
+    // Along the bottom, each part's + on the left, where the current comes in.
+    const int c = m.Part(Kind::Cell, 240, 40);
+    const int a1 = m.Part(Kind::Ammeter, 20, 300), b1 = m.Part(Kind::Light, 130, 270);
+    const int a2 = m.Part(Kind::Ammeter, 240, 300), b2 = m.Part(Kind::Light, 350, 270);
+    const int a3 = m.Part(Kind::Ammeter, 460, 300);
+    m.Path({Maker::Plus(c), m.At(8, 85), m.At(8, 345), Maker::Plus(a1)});
+    m.Path({Maker::Minus(a1), Maker::Plus(b1)});
+    m.Path({Maker::Minus(b1), Maker::Plus(a2)});
+    m.Path({Maker::Minus(a2), Maker::Plus(b2)});
+    m.Path({Maker::Minus(b2), Maker::Plus(a3)});
+    m.Path({Maker::Minus(a3), m.At(572, 345), m.At(572, 85), Maker::Minus(c)});
+    m.Note(QStringLiteral("Every ammeter reads the same current:"), 40, 180);
+    m.Note(QStringLiteral("none of it is used up on the way round."), 40, 202);
+    return m.Write("ammeters-round-a-series-loop");
+}
+
+bool VoltmetersAcrossASeriesLoop() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 20);
+    const int b1 = m.Part(Kind::Light, 110, 300), b2 = m.Part(Kind::Light, 340, 300);
+    const int v1 = m.Part(Kind::Voltmeter, 110, 170), v2 = m.Part(Kind::Voltmeter, 340, 170);
+    const int v3 = m.Part(Kind::Voltmeter, 240, 115);
+    // The loop: the cell, then both bulbs, each voltmeter's leads meeting it at a junction.
+    m.Path({Maker::Plus(c), m.At(225, 65), m.At(60, 65), m.At(60, 375), m.At(95, 375),
+            Maker::Plus(b1)});
+    m.Path({Maker::Minus(b1), m.At(215, 375), m.At(325, 375), Maker::Plus(b2)});
+    m.Path({Maker::Minus(b2), m.At(445, 375), m.At(540, 375), m.At(540, 65), m.At(345, 65),
+            Maker::Minus(c)});
+    m.Path({Maker::Plus(v1), m.At(95, 215), m.At(95, 375)});
+    m.Path({Maker::Minus(v1), m.At(215, 215), m.At(215, 375)});
+    m.Path({Maker::Plus(v2), m.At(325, 215), m.At(325, 375)});
+    m.Path({Maker::Minus(v2), m.At(445, 215), m.At(445, 375)});
+    m.Path({Maker::Plus(v3), m.At(225, 160), m.At(225, 65)});
+    m.Path({Maker::Minus(v3), m.At(345, 160), m.At(345, 65)});
+    m.Note(QStringLiteral("Each bulb takes its share of the cell's voltage;"), 40, 430);
+    m.Note(QStringLiteral("the two shares add up to it."), 40, 452);
+    return m.Write("voltmeters-across-a-series-loop");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const bool ok = OneBulb() && SeriesAndParallel() && SwitchControlsABulb() && ShortCircuit() &&
-                    CellsAidingAndOpposing() && ResistorDimsABulb();
+                    CellsAidingAndOpposing() && ResistorDimsABulb() && AmmetersRoundASeriesLoop() &&
+                    VoltmetersAcrossASeriesLoop();
     if (!ok) std::fprintf(stderr, "an example could not be written\n");
     return ok ? 0 : 1;
 }

@@ -91,16 +91,19 @@ void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag) {
     s.Box(faceLeft, faceTop, faceRight, faceBottom);
     const bool placed = tag >= 1 && tag <= board.LastValue();
     const std::string text = FaceText(placed ? board.ValueOf(tag) : kNoReading, ammeter ? 3 : 2);
-    const double pitch = (faceRight - faceLeft - 4) / 6.0;  // room for "-0.000" and a bit
+    const double pitch = (faceRight - faceLeft - 4) / 6.0;  // room for "-10.000"
     const double glyphW = pitch * 0.6, glyphH = (faceBottom - faceTop) * 0.6;
     const double glyphTop = faceTop + (faceBottom - faceTop - glyphH) / 2;
-    double x = faceRight - 2 - pitch * static_cast<double>(text.size()) + (pitch - glyphW);
+    double width = 0;
+    for (char c : text) width += c == '.' || c == ',' ? pitch * 0.5 : pitch;
+    double x = faceRight - 2 - width + (pitch - glyphW);
     s.SetForeColor({140, 255, 140});
     s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 45))));
     for (char c : text) {
         if (c == '.' || c == ',') {
-            s.Line(x - pitch * 0.25, glyphTop + glyphH, x - pitch * 0.25,
-                   glyphTop + glyphH + (c == ',' ? glyphH / 5 : 0.5));
+            // In a half cell of its own, on the baseline; a comma hangs below it.
+            const double at = x - (pitch - glyphW) / 2 + pitch * 0.25;
+            s.Line(at, glyphTop + glyphH, at, glyphTop + glyphH + (c == ',' ? glyphH / 5 : 0.5));
             x += pitch * 0.5;
             continue;
         }

@@ -705,6 +705,14 @@
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
+    <message>
+        <source>Ammeters Round a Series Loop</source>
+        <translation>Strommessgeräte rund um einen Reihenstromkreis</translation>
+    </message>
+    <message>
+        <source>Voltmeters Across a Series Loop</source>
+        <translation>Spannungsmessgeräte an einem Reihenstromkreis</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>

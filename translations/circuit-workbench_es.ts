@@ -705,6 +705,14 @@
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer %1</translation>
     </message>
+    <message>
+        <source>Ammeters Round a Series Loop</source>
+        <translation>Amperímetros a lo largo de un circuito en serie</translation>
+    </message>
+    <message>
+        <source>Voltmeters Across a Series Loop</source>
+        <translation>Voltímetros en un circuito en serie</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>

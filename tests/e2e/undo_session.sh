@@ -23,9 +23,10 @@ expect_same "the undone board equals the one before the delete" before-delete un
 keys ctrl+shift+z
 expect_glass redone "$grey"
 
-# The Undo button: the first of the two at the right end of the menu bar, above the board.
+# The Undo button: the first of the two at the right end of the menu bar, at the window's top
+# (the bar of meters lies between it and the board).
 menu_y=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^Y=//p')
-xdotool mousemove $((X + 582 - 40)) $(((menu_y + Y) / 2))
+xdotool mousemove $((X + 582 - 40)) $((menu_y + 11))
 sleep 0.2
 xdotool click 1
 sleep 0.5

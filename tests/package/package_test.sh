@@ -48,8 +48,9 @@ expected="./usr/bin/circuit-workbench
 for size in 16 22 32 48 64 128 256; do
     expected+=$'\n'"./usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
-for example in cells-aiding-and-opposing one-bulb resistor-dims-a-bulb series-and-parallel \
-    short-circuit switch-controls-a-bulb; do
+for example in ammeters-round-a-series-loop cells-aiding-and-opposing one-bulb \
+    resistor-dims-a-bulb series-and-parallel short-circuit switch-controls-a-bulb \
+    voltmeters-across-a-series-loop; do
     expected+=$'\n'"./usr/share/circuit-workbench/examples/$example.cwb"
 done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
@@ -91,6 +92,7 @@ MANWIDTH=80 man -l "$root/usr/share/man/man1/circuit-workbench.1.gz" >"$work/man
     fail "the manual page does not render"
 [ ! -s "$work/man.err" ] || { cat "$work/man.err"; fail "the manual page renders with warnings"; }
 grep -q -- '--export' "$work/man.txt" || fail "the manual page does not list --export"
+grep -q -- '--readings' "$work/man.txt" || fail "the manual page does not list --readings"
 entry="$root/usr/share/applications/$id.desktop"
 grep -q '^GenericName\[de\]=Schaltungssimulator$' "$entry" || fail "the entry has no German name"
 grep -q '^GenericName\[es\]=Simulador de circuitos$' "$entry" || fail "the entry has no Spanish name"
@@ -125,6 +127,25 @@ fi
 grep -q "damaged.cwb" "$work/export.err" || fail "--export of a damaged file said: $(cat "$work/export.err")"
 [ ! -e "$pictures/damaged.png" ] || fail "--export of a damaged file wrote a picture"
 echo "export: $(ls "$pictures" | wc -l) pictures"
+
+# Answer keys without a window: every example's readings, one line per part, six fields each.
+for example in "$root"/usr/share/circuit-workbench/examples/*.cwb; do
+    name=$(basename "$example" .cwb)
+    env -u DISPLAY "$root/usr/bin/circuit-workbench" --readings "$example" >"$work/$name.readings" ||
+        fail "--readings $name"
+    parts=$(python3 -c 'import json,sys; print(sum(not p.get("deleted") for p in json.load(open(sys.argv[1]))["parts"]))' "$example")
+    [ "$(wc -l <"$work/$name.readings")" -eq "$parts" ] || fail "--readings $name: not one line a part"
+    awk -F'\t' 'NF != 6 { exit 1 }' "$work/$name.readings" || fail "--readings $name: not six fields"
+done
+# Three ammeters round one loop read one current; voltmeters share out the cell's.
+[ "$(awk -F'\t' '$2 == "ammeter" { print $6 }' "$work/ammeters-round-a-series-loop.readings" | sort -u)" = "0.071 A" ] ||
+    fail "the ammeters of a series loop disagree: $(cat "$work/ammeters-round-a-series-loop.readings")"
+[ "$(awk -F'\t' '$2 == "voltmeter" { print $6 }' "$work/voltmeters-across-a-series-loop.readings" | tr '\n' ' ')" = "0.71 V 0.71 V 1.43 V " ] ||
+    fail "the voltmeters read: $(cat "$work/voltmeters-across-a-series-loop.readings")"
+if env -u DISPLAY "$root/usr/bin/circuit-workbench" --readings "$work/damaged.cwb" >/dev/null 2>&1; then
+    fail "--readings of a damaged file succeeded"
+fi
+echo "readings: every example"
 
 display=
 for n in $(seq 141 190); do

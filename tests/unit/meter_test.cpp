@@ -81,6 +81,34 @@ TEST(Meters, WrongWiringTeaches) {
     EXPECT_EQ(meter.ValueOf(vm), 136);
 }
 
+// 1.5 V over 1 + 5 + (10 || 5 || 5) = 8 ohms: 187.5 mA, and 0.375 V across the three in
+// parallel, exactly on rounding boundaries, where no floating-point bound can decide: the exact
+// path does, away from zero.
+TEST(Meters, ReadingsExactlyOnABoundaryAreSettledExactly) {
+    Board b = EmptyBoard();
+    const int c = AddPart(b, Kind::Cell), a = AddPart(b, Kind::Ammeter);
+    const int r1 = AddPart(b, Kind::Resi, 0, 0, 5), r2 = AddPart(b, Kind::Resi, 0, 0, 10);
+    const int r3 = AddPart(b, Kind::Resi, 0, 0, 5), r4 = AddPart(b, Kind::Resi, 0, 0, 5);
+    Wires(b, {{T1(c), T1(a)},
+              {T2(a), T1(r1)},
+              {T2(r1), T1(r2)},
+              {T2(r1), T1(r3)},
+              {T2(r1), T1(r4)},
+              {T2(r2), T2(c)},
+              {T2(r3), T2(c)},
+              {T2(r4), T2(c)}});
+    const CircuitReadings r = ReadCircuit(b, SolveCircuit(b));
+    EXPECT_EQ(b.ValueOf(a), 188);
+    EXPECT_EQ(r.parts[a].milliamps, 188);
+    EXPECT_EQ(r.parts[c].milliamps, -188);  // delivering
+    EXPECT_EQ(r.parts[c].centivolts, 131);  // 1.3125 V
+    EXPECT_EQ(r.parts[r1].centivolts, 94);  // 0.9375 V
+    EXPECT_EQ(r.parts[r2].centivolts, 38);  // 0.375 V
+    EXPECT_EQ(r.parts[r2].milliamps, 38);   // 37.5 mA
+    EXPECT_EQ(r.parts[r3].milliamps, 75);
+    for (int k : {c, a, r1, r2, r3, r4}) EXPECT_TRUE(r.parts[k].proved) << k;
+}
+
 TEST(Meters, AVoltmeterJoinedToNothingReadsNothing) {
     Board b = EmptyBoard();
     const int c = AddPart(b, Kind::Cell), l = AddPart(b, Kind::Light);
