@@ -48,6 +48,10 @@ click 265 530          # the delete tool, on the first wire away from the stroke
 click 250 167
 expect_glass wire-deleted "$grey"
 
+# An ammeter dragged from the bar of meters above the board, under the real X server's grab.
+drag 40 -15 420 330
+expect_pixel ammeter-from-the-bar 425 370 'srgb(200,200,200)'
+
 expect_running
 echo "screenshots in $shots"
 [ "$failures" -eq 0 ]
