@@ -150,7 +150,10 @@ void Circuit::UpdateFocusMarker() {
 }
 
 bool Circuit::focusNextPrevChild(bool next) {
-    QWidget* from = focusWidget();
+    return TabFrom(focusWidget(), next);
+}
+
+bool Circuit::TabFrom(QWidget* from, bool next) {
     // Qt also moves the focus on when the focused control is hidden (a part deleted, a palette
     // copy unloaded), from inside the handler that hides it: only Tab itself ends a gesture.
     if (from && from->isVisible()) {

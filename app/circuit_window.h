@@ -64,6 +64,10 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void PlacingMove(QPoint globalPos);
     void EndPlacing(QPoint globalPos);
     void PickUpFromBar(Kind kind);
+    // The bar's buttons join the keyboard's round after the strip's copies.
+    void SetBarButtons(std::vector<QWidget*> buttons) { controls_.SetBar(std::move(buttons)); }
+    // Tab or Shift+Tab from a control of the keyboard's round (a bar button sends its own).
+    bool TabFrom(QWidget* from, bool next);
 
     const Board& Model() const { return board_; }
     CircuitModel& Doc() { return model_; }

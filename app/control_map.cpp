@@ -57,6 +57,7 @@ std::vector<QWidget*> ControlMap::FocusOrder() const {
     std::vector<QWidget*> order;
     // The strip's copies; the bar's wait hidden, its buttons take the focus for them.
     for (Kind kind : kStripKinds) order.push_back(Element(kind, board_.UBound(kind)));
+    order.insert(order.end(), bar_.begin(), bar_.end());
     order.insert(order.end(), tools_.begin(), tools_.end());
     // The parts on the board by number; one being dragged out of the palette has none yet.
     std::vector<std::pair<int, QWidget*>> parts;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QToolButton>
+#include <vector>
 
 #include "app/circuit_window.h"
 #include "app/part_texts.h"
@@ -40,6 +41,8 @@ class PartSource final : public QToolButton {
     }
 
   protected:
+    // Tab goes on round the circuit window's controls, as from a strip copy.
+    bool focusNextPrevChild(bool next) override { return circuit_.TabFrom(this, next); }
     // The mouse's gesture is the drag, never a click.
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && !dragging_)
@@ -72,7 +75,12 @@ PartBar::PartBar(Circuit& circuit, QWidget* parent) : QToolBar(tr("Meters"), par
     setObjectName(QStringLiteral("partBar"));
     setMovable(false);
     setFloatable(false);
-    for (Kind kind : kBarKinds) addWidget(new PartSource(circuit, kind, this));
+    std::vector<QWidget*> buttons;
+    for (Kind kind : kBarKinds) {
+        buttons.push_back(new PartSource(circuit, kind, this));
+        addWidget(buttons.back());
+    }
+    circuit.SetBarButtons(buttons);
 }
 
 }  // namespace cw

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <random>
 #include <vector>
 
 #include "analysis/solver.h"
@@ -73,6 +74,20 @@ Board Mesh(int n) {
 Board HalfNodes(int n) {
     return HalfNodeMesh(n);
 }
+// A random mesh with one part in five a meter wired across two of its terminals, ammeters and
+// voltmeters in turn: every solve works out the readings their faces show.
+Board Metered(int n) {
+    const int meters = n / 5;
+    Board b = RandomMesh(n - meters);
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> terminal(1, 2 * b.LastValue());
+    for (int m = 0; m < meters; ++m) {
+        const int k = test::AddPart(b, m % 2 ? Kind::Voltmeter : Kind::Ammeter, 0, 0, 0);
+        test::AddWireRow(b, FirstTerminal(k), terminal(random));
+        test::AddWireRow(b, SecondTerminal(k), terminal(random));
+    }
+    return b;
+}
 
 // A class's boards (50 and 100 parts), larger ones, and up to 16,000 parts: the largest size of
 // each shape whose wires and parts still fit the 16-bit tables.
@@ -106,6 +121,8 @@ BENCHMARK(SolveBoard<HalfNodes>)
     ->Arg(10000);
 
 BENCHMARK(ReadBoard<Mesh>)->Name("Readings/RandomMesh")->Arg(500)->Arg(10000);
+// 100 meters among 500 parts: the solve that lights the bulbs also reads the meters.
+BENCHMARK(SolveBoard<Metered>)->Name("Solve/Metered")->Arg(500);
 
 }  // namespace
 }  // namespace cw::bench

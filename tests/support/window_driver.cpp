@@ -82,7 +82,10 @@ void WindowDriver::Click(QPoint p, Qt::MouseButton b) {
 }
 
 void WindowDriver::Key(int key, Qt::KeyboardModifiers modifiers) {
-    QWidget* to = window_->focusWidget();
+    // The application's focus where it lies in this window (a bar's button), else the circuit
+    // window's own.
+    QWidget* focused = QApplication::focusWidget();
+    QWidget* to = focused && top_->isAncestorOf(focused) ? focused : window_->focusWidget();
     QTest::keyClick(to ? to : window_, static_cast<Qt::Key>(key), modifiers);
 }
 

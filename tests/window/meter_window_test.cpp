@@ -70,8 +70,8 @@ TEST(MeterWindow, PlacedFromTheBarAndReadingOneCurrentAllRound) {
         const int bulbIn = reversed ? 4 : 3, bulbOut = reversed ? 3 : 4;
         // Cell + to ammeter +, ammeter - to the bulb, the bulb back to cell -; the voltmeter's
         // + where the current enters the bulb.
-        for (auto [from, to] : {std::pair{1, 5}, {6, bulbIn}, {bulbOut, 2}, {7, bulbIn},
-                                {8, bulbOut}})
+        for (auto [from, to] :
+             {std::pair{1, 5}, {6, bulbIn}, {bulbOut, 2}, {7, bulbIn}, {8, bulbOut}})
             d.Drag(d.BesideTerminal(from), d.BesideTerminal(to));
         auto said = [&](Kind kind) { return w.ControlDescription(w.Element(kind, 1)); };
         EXPECT_EQ(said(Kind::Cell), "1.5 volts, 0.136 A, 1.36 V across its terminals");
@@ -81,6 +81,21 @@ TEST(MeterWindow, PlacedFromTheBarAndReadingOneCurrentAllRound) {
         EXPECT_EQ(b.ValueOf(3), 136);
         EXPECT_EQ(b.ValueOf(4), 136);
     }
+}
+
+// Tab reaches the bar as it reaches the strip: after the strip's last copy, before the tools.
+TEST(MeterWindow, TabVisitsTheBarAfterTheStrip) {
+    WindowDriver d(true);
+    Circuit& w = d.window();
+    w.Element(kStripKinds.back(), w.Model().UBound(kStripKinds.back()))->setFocus();
+    d.Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), BarButton(d, Kind::Ammeter));
+    d.Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), BarButton(d, Kind::Voltmeter));
+    d.Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &w.ToolButton(kToolLine));
+    d.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), BarButton(d, Kind::Voltmeter));
 }
 
 }  // namespace
