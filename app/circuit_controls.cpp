@@ -117,18 +117,7 @@ QString Circuit::ToolTipAt(QPoint overlayPoint) {
 }
 
 void Circuit::AnnounceControl(QWidget* control) {
-    if (!control || !QAccessible::isActive()) return;
-    const std::pair<QString, QString> now{ControlName(control), ControlDescription(control)};
-    auto& heard = announced_[control];
-    if (heard.first != now.first) {
-        QAccessibleEvent event(control, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (heard.second != now.second) {
-        QAccessibleEvent event(control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    heard = now;
+    narrator_.Tell(control);
 }
 
 void Circuit::UpdateFocusMarker() {

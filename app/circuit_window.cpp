@@ -141,11 +141,12 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     model_.SetPointerHeld([this] { return PointerBusy(); });
     connect(&model_, &CircuitModel::Solved, this, [this] {
         FeedCurrentView();
-        if (!QAccessible::isActive()) return;
         // Every part's reading may have changed, not only the bulbs'.
+        std::vector<QWidget*> parts;
         for (Kind kind : kKinds) {
-            for (int l = 1; l <= board_.PlacedCount(kind); ++l) AnnounceControl(Element(kind, l));
+            for (int l = 1; l <= board_.PlacedCount(kind); ++l) parts.push_back(Element(kind, l));
         }
+        narrator_.TellAll(parts);
     });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
@@ -349,7 +350,7 @@ void Circuit::UnloadLastElement(Kind kind) {
     Unstack(board_, kind, board_.UBound(kind));
     array.pop_back();
     PictureControl* c = controls_.RemoveLastElement(kind);
-    announced_.erase(c);
+    narrator_.Forget(c);
     SetPaletteCopyHints(kind);
     // A cancelled drag unloads the copy that took the palette slot: the keyboard goes back to
     // the copy that returns there.

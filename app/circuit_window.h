@@ -15,6 +15,7 @@
 #include "analysis/solver.h"
 #include "app/control_map.h"
 #include "app/keyboard_host.h"
+#include "app/narrator.h"
 #include "edit/edit_host.h"
 #include "files/board_document.h"
 #include "files/circuit_model.h"
@@ -214,8 +215,9 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;
     bool solving_ = false;
-    // The name and description the screen reader last heard of each control.
-    std::unordered_map<const QWidget*, std::pair<QString, QString>> announced_;
+    // What the screen reader last heard of each control.
+    Narrator narrator_{[this](const QWidget* c) { return ControlName(c); },
+                       [this](const QWidget* c) { return ControlDescription(c); }};
     PointerGrab* grab_ = nullptr;
     FocusMarker* marker_ = nullptr;
     // The marker shows once the keyboard is used and hides again when the mouse is, so a
