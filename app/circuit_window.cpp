@@ -65,7 +65,11 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         MenuPic_MouseDown(b, sh, x, y);
     };
 
-    commands_ = new CircuitCommands(*this);
+    commands_ = new CircuitCommands(
+        *this, model_,
+        {[this](int16_t tool) { ChooseTool(tool); }, [this] { keyboard_->DeleteFocusedPart(); },
+         [this](bool on) { ShowCurrent(on); }, [this](bool e) { SetElectronFlow(e); },
+         [this](const QString& section) { ShowHelp(section); }});
     // A tool button is its action's button: a click chooses the tool as the menu and key do.
     auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&)) {
         auto* button = new PictureControl(platform_, this, kToolButtonBorder);

@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
+#include <QWidget>
 
-#include "app/circuit_window.h"
-#include "app/keyboard_editing.h"
 #include "app/part_texts.h"
+#include "files/circuit_model.h"
 
 namespace cw {
 
@@ -23,11 +23,12 @@ QAction* CircuitCommands::Make(const QString& text, const QString& tip) {
     action->setStatusTip(tip);
     // A held key acts once: a tool chosen, a part deleted, the help opened.
     action->setAutoRepeat(false);
-    window_.addAction(action);
+    keysIn_.addAction(action);
     return action;
 }
 
-CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(window) {
+CircuitCommands::CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTargets targets)
+    : QObject(&keysIn), keysIn_(keysIn), model_(model), do_(std::move(targets)) {
     tools_ = new QActionGroup(this);
     tools_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     const struct {
@@ -50,8 +51,8 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
         tools_->addAction(a);
         const int16_t tool = t.tool;
         connect(a, &QAction::triggered, this, [this, tool] {
-            const EditScope edit(window_.Doc());  // a gesture it ends is an edit
-            window_.ChooseTool(tool);
+            const EditScope edit(model_);  // a gesture it ends is an edit
+            do_.chooseTool(tool);
         });
         *t.action = a;
     }
@@ -60,33 +61,30 @@ CircuitCommands::CircuitCommands(Circuit& window) : QObject(&window), window_(wi
     deletePart_->setShortcuts(
         {QKeySequence(QKeySequence::Delete), QKeySequence(Qt::Key_Backspace)});
     connect(deletePart_, &QAction::triggered, this, [this] {
-        const EditScope edit(window_.Doc());
-        window_.Keyboard().DeleteFocusedPart();
+        const EditScope edit(model_);
+        do_.deletePart();
     });
 
     showCurrent_ =
         Make(tr("Show &Current"), tr("Show the current flowing round the circuit as moving dots"));
     showCurrent_->setShortcut(QKeySequence(Qt::Key_C));
     showCurrent_->setCheckable(true);
-    connect(showCurrent_, &QAction::toggled, this, [this](bool on) { window_.ShowCurrent(on); });
+    connect(showCurrent_, &QAction::toggled, this, [this](bool on) { do_.showCurrent(on); });
     electronFlow_ = Make(tr("&Electron Flow"),
                          tr("Move the dots the way electrons go, from the cell's negative "
                             "terminal round to its positive one"));
     electronFlow_->setCheckable(true);
-    connect(electronFlow_, &QAction::toggled, this,
-            [this](bool on) { window_.SetElectronFlow(on); });
+    connect(electronFlow_, &QAction::toggled, this, [this](bool on) { do_.electronFlow(on); });
 
     help_ =
         Make(tr("&Help"), tr("How to build circuits, the tools, the keys and why a bulb is dark"));
     help_->setShortcut(QKeySequence::HelpContents);
-    connect(help_, &QAction::triggered, this, [this] { window_.ShowHelp(); });
+    connect(help_, &QAction::triggered, this, [this] { do_.help(QString()); });
     keyboardHelp_ = Make(tr("&Keyboard"), tr("Every key, for working without a mouse"));
-    connect(keyboardHelp_, &QAction::triggered, this,
-            [this] { window_.ShowHelp(QStringLiteral("keys")); });
+    connect(keyboardHelp_, &QAction::triggered, this, [this] { do_.help(QStringLiteral("keys")); });
     about_ =
         Make(tr("&About Circuit Workbench"), tr("The version, the licence and the Qt version"));
-    connect(about_, &QAction::triggered, this,
-            [this] { window_.ShowHelp(QStringLiteral("about")); });
+    connect(about_, &QAction::triggered, this, [this] { do_.help(QStringLiteral("about")); });
 }
 
 QAction* CircuitCommands::Tool(int16_t tool) const {

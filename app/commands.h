@@ -8,20 +8,32 @@
 #include <QObject>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QAction;
 class QActionGroup;
+class QWidget;
 
 namespace cw {
 
-class Circuit;
+class CircuitModel;
+
+// What the commands do, given by the window they serve; they hold nothing else of it.
+struct CommandTargets {
+    std::function<void(int16_t tool)> chooseTool;
+    std::function<void()> deletePart;  // the one with the keyboard focus
+    std::function<void(bool on)> showCurrent;
+    std::function<void(bool electrons)> electronFlow;
+    std::function<void(const QString& section)> help;  // "", "keys" or "about"
+};
 
 class CircuitCommands final : public QObject {
     Q_OBJECT
   public:
-    explicit CircuitCommands(Circuit& window);
+    // The actions' keys work in `keysIn`; every command that edits is one edit of the model.
+    CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTargets targets);
 
     QAction* Tool(int16_t tool) const;
     QActionGroup* Tools() const { return tools_; }
@@ -38,7 +50,9 @@ class CircuitCommands final : public QObject {
   private:
     QAction* Make(const QString& text, const QString& tip);
 
-    Circuit& window_;
+    QWidget& keysIn_;
+    CircuitModel& model_;
+    CommandTargets do_;
     QActionGroup* tools_;
     QAction* line_;
     QAction* pencil_;
