@@ -16,6 +16,7 @@
 #include "app/control_map.h"
 #include "app/keyboard_host.h"
 #include "app/narrator.h"
+#include "app/part_bar.h"
 #include "edit/edit_host.h"
 #include "files/board_document.h"
 #include "files/circuit_model.h"
@@ -44,9 +45,13 @@ class PointerGrab;
 class HelpWindow;
 class KeyboardEditing;
 
-// The gestures see it as their EditHost and the overlay as its GlassoEvents; others reach those
-// through Edit() and OverlayEvents().
-class Circuit final : public QWidget, private EditHost, private GlassoEvents, public KeyboardHost {
+// The gestures see it as their EditHost, the overlay as its GlassoEvents and the bar of extra
+// parts as its PartBarHost; others reach those through Edit(), OverlayEvents() and BarHost().
+class Circuit final : public QWidget,
+                      private EditHost,
+                      private GlassoEvents,
+                      private PartBarHost,
+                      public KeyboardHost {
     Q_OBJECT
   public:
     explicit Circuit(QWidget* parent = nullptr, CircuitModel* model = nullptr);
@@ -59,16 +64,8 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void DelPic_Click();
     // Slides the row of palette copies and tool buttons along the strip, centred on x.
     void MenuPic_MouseDown(int button, int shift, float x, float y);
-    // A new part of a kind the bar of extra parts offers, dragged from the bar (the pointer in
-    // screen coordinates) as a strip copy is dragged, or picked up by the keyboard there.
-    bool BeginPlacing(Kind kind, QPoint globalPos);
-    void PlacingMove(QPoint globalPos);
-    void EndPlacing(QPoint globalPos);
-    void PickUpFromBar(Kind kind);
-    // The bar's buttons join the keyboard's round after the strip's copies.
-    void SetBarButtons(std::vector<QWidget*> buttons) { controls_.SetBar(std::move(buttons)); }
-    // Tab or Shift+Tab from a control of the keyboard's round (a bar button sends its own).
-    bool TabFrom(QWidget* from, bool next);
+    // What the bar of extra parts asks of this window.
+    PartBarHost& BarHost() { return *this; }
 
     const Board& Model() const { return board_; }
     CircuitModel& Doc() { return model_; }
@@ -163,6 +160,16 @@ class Circuit final : public QWidget, private EditHost, private GlassoEvents, pu
     void ReleaseCapture() override;
     void CircuitSolving() override { solving_ = true; }
     void CircuitSolved(const SolveResult& solved) override;
+
+    // PartBarHost
+    bool BeginPlacing(Kind kind, QPoint globalPos) override;
+    void PlacingMove(QPoint globalPos) override;
+    void EndPlacing(QPoint globalPos) override;
+    void PickUpFromBar(Kind kind) override;
+    void SetBarButtons(std::vector<QWidget*> buttons) override {
+        controls_.SetBar(std::move(buttons));
+    }
+    bool TabFrom(QWidget* from, bool next) override;
 
     // GlassoEvents
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;

@@ -116,7 +116,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     }
     ShowToolHint(circuit_->Model().ToolMode);
 
-    auto* bar = new PartBar(*circuit_, this);
+    auto* bar = new PartBar(circuit_->BarHost(), this);
     addToolBar(Qt::TopToolBarArea, bar);
 
     // The circuit window keeps its designed size; the window grows by the menu, part and status

@@ -4,7 +4,6 @@
 #include <QToolButton>
 #include <vector>
 
-#include "app/circuit_window.h"
 #include "app/part_texts.h"
 #include "model/part_kinds.h"
 #include "render/symbol_painters.h"
@@ -26,7 +25,7 @@ QIcon PartIcon(Kind kind) {
 // reader picks one up.
 class PartSource final : public QToolButton {
   public:
-    PartSource(Circuit& circuit, Kind kind, QWidget* parent)
+    PartSource(PartBarHost& circuit, Kind kind, QWidget* parent)
         : QToolButton(parent), circuit_(circuit), kind_(kind) {
         setIcon(PartIcon(kind));
         setIconSize(QSize(28, 28));
@@ -64,14 +63,14 @@ class PartSource final : public QToolButton {
         dragging_ = false;
         circuit_.EndPlacing(at);
     }
-    Circuit& circuit_;
+    PartBarHost& circuit_;
     Kind kind_;
     bool dragging_ = false;
 };
 
 }  // namespace
 
-PartBar::PartBar(Circuit& circuit, QWidget* parent) : QToolBar(tr("Meters"), parent) {
+PartBar::PartBar(PartBarHost& circuit, QWidget* parent) : QToolBar(tr("Meters"), parent) {
     setObjectName(QStringLiteral("partBar"));
     setMovable(false);
     setFloatable(false);
