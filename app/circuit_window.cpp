@@ -26,19 +26,15 @@
 namespace cw {
 namespace {
 
-struct DesignRect {
-    float left, top, width, height;
-};
-
-// Where the templates sit in the window's stored layout; only they keep it at run time.
-constexpr std::array<DesignRect, kKinds.size()> kTemplateRects = {{
-    {8, 448, 33, 31},    // Cell
-    {48, 448, 33, 31},   // Swit
-    {88, 448, 33, 31},   // Resi
-    {128, 448, 33, 31},  // Light
-    {8, 448, 33, 31},    // the meters: their copies wait, hidden, in the strip
-    {8, 448, 33, 31},
-}};
+// Where a kind's template sits in the window's stored layout (only the templates keep it at run
+// time): the strip's kinds side by side from its left, 40 apart; the bar's at the first place.
+ComponentElement TemplateOf(Kind kind) {
+    float left = 8;
+    for (size_t slot = 0; slot < kStripKinds.size(); ++slot) {
+        if (kStripKinds[slot] == kind) left = 8 + 40 * static_cast<float>(slot);
+    }
+    return ComponentElement{left, 448, 33, 31, false, 0};
+}
 
 }  // namespace
 
@@ -182,9 +178,7 @@ Circuit::~Circuit() {
 void Circuit::Form_Load() {
     ResetBoard(board_);
     for (Kind kind : kKinds) {
-        ComponentElement& t = board_.Array(kind)[0];
-        const DesignRect& r = kTemplateRects[static_cast<size_t>(KindIndex(kind))];
-        t = ComponentElement{r.left, r.top, r.width, r.height, false, 0};
+        board_.Array(kind)[0] = TemplateOf(kind);
     }
     for (PictureControl* c : {linePic_, delPic_, pencilPic_, mainPicture_}) {
         c->SetBackColor(kWindowBackground);
