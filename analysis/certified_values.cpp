@@ -210,13 +210,16 @@ class BulbValues {
 };
 
 // Why a bulb of the circuit's graph no loop passes through stays dark, from the graph with every
-// switch closed (and with acrossVoltmeters, every voltmeter a wire): the nodes as they are,
-// further joined across each open switch.
+// switch closed (then also every blown fuse mended, then also every voltmeter a wire): the nodes
+// as they are, further joined across each of those gaps.
+enum class Closing { Switches, AndFuses, AndVoltmeters };
 class ClosedSwitches {
   public:
-    ClosedSwitches(const Solution& s, bool acrossVoltmeters) {
+    ClosedSwitches(const Solution& s, Closing closing) {
         std::vector<int> gaps = s.net.openSwitches;
-        if (acrossVoltmeters)
+        if (closing != Closing::Switches)
+            gaps.insert(gaps.end(), s.net.blownFuses.begin(), s.net.blownFuses.end());
+        if (closing == Closing::AndVoltmeters)
             gaps.insert(gaps.end(), s.net.voltmeters.begin(), s.net.voltmeters.end());
         // A switch terminal no part meets is a node of its own here.
         int nodeCount = s.nodeCount;
@@ -263,7 +266,7 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
     for (size_t i = 0; i < s.net.parts.size(); ++i)
         partOf[s.net.parts[i].number] = static_cast<int>(i);
     BulbValues values(s);
-    std::optional<ClosedSwitches> closed, closedAndMeters;
+    std::optional<ClosedSwitches> closed, mended, closedAndMeters;
     for (int l = 1; l <= bulbs; ++l) {
         const int k = board.At(LampKind(), l).Tag;
         const int index = partOf[k];
@@ -277,15 +280,25 @@ void StoreBulbValues(Board& board, Solution& s, SolveResult& result) {
         } else if (s.net.parts[part].Shorted()) {
             state = BulbState::Shorted;
         } else if (s.net.parts[part].pruned || values.Structural().NoLoop(part)) {
-            if (!closed) closed.emplace(s, false);
+            if (!closed) closed.emplace(s, Closing::Switches);
             state = closed->Reason(part);
-            if (state != BulbState::SwitchOpen && !s.net.voltmeters.empty()) {
-                if (!closedAndMeters) closedAndMeters.emplace(s, true);
+            if (state != BulbState::SwitchOpen && !s.net.blownFuses.empty()) {
+                if (!mended) mended.emplace(s, Closing::AndFuses);
+                if (mended->Reason(part) == BulbState::SwitchOpen) state = BulbState::FuseBlown;
+            }
+            if (state != BulbState::SwitchOpen && state != BulbState::FuseBlown &&
+                !s.net.voltmeters.empty()) {
+                if (!closedAndMeters) closedAndMeters.emplace(s, Closing::AndVoltmeters);
                 if (closedAndMeters->Reason(part) == BulbState::SwitchOpen)
                     state = BulbState::VoltmeterInLoop;
             }
         } else if (!values.Structural().Driven(part)) {
             state = BulbState::NoCell;
+            // Bulbs in a loop of their own behind a blown fuse: the fuse is why.
+            if (!s.net.blownFuses.empty()) {
+                if (!mended) mended.emplace(s, Closing::AndFuses);
+                if (mended->Reason(part) == BulbState::SwitchOpen) state = BulbState::FuseBlown;
+            }
         } else {
             state = v.zero ? BulbState::CellsCancel : BulbState::TooLittleCurrent;
         }

@@ -48,9 +48,9 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
     net.wires = board.LastWire();
     net.numbers = board.LastValue();
     // Each kind as its role makes it: switches join or are absent, ammeters join, voltmeters are
-    // absent, the others are parts (a resistance of 0 a join); switches first, then ammeters,
-    // voltmeters, sources, resistances and lamps.
-    for (const Role role : {Role::Switch, Role::Ammeter, Role::Voltmeter, Role::Source,
+    // absent, fuses join until they blow, the others are parts (a resistance of 0 a join); switches
+    // first, then ammeters, voltmeters, sources, resistances and lamps.
+    for (const Role role : {Role::Switch, Role::Ammeter, Role::Voltmeter, Role::Fuse, Role::Source,
                             Role::Resistance, Role::Lamp}) {
         for (const KindInfo& info : kKindTable) {
             if (info.role != role) continue;
@@ -71,6 +71,14 @@ std::optional<NetList> BuildNetList(const Board& board, bool closeSwitches) {
                 }
                 if (role == Role::Voltmeter) {
                     net.voltmeters.push_back(k);
+                    continue;
+                }
+                if (role == Role::Fuse) {  // intact: a join; blown: a gap
+                    if (board.ValueOf(k) > 0) {
+                        net.joins.push_back(join);
+                    } else {
+                        net.blownFuses.push_back(k);
+                    }
                     continue;
                 }
                 const int ohms = role == Role::Source       ? kCellOhms

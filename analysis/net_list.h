@@ -38,13 +38,14 @@ struct Join {
 };
 
 // The circuit the board describes: every NodeId it names is one point. The joins come in board
-// order: wires by row, then closed switches, ammeters, then resistors of 0 ohms, each by element
-// index.
+// order: wires by row, then closed switches, ammeters, intact fuses, then resistors of 0 ohms,
+// each by element index.
 struct NetList {
     std::vector<Join> joins;
     std::vector<Part> parts;
     std::vector<int> openSwitches;  // by number
     std::vector<int> voltmeters;    // by number: they draw nothing, so they join nothing
+    std::vector<int> blownFuses;    // by number
     int pointCount = 0;
     int wires = 0;    // the first joins, one per WireTable row
     int numbers = 0;  // the board's last ComponentNumber

@@ -6,6 +6,7 @@
 
 #include "analysis/exact_currents.h"
 #include "analysis/nodal_solve.h"
+#include "analysis/readings.h"
 #include "analysis/solver.h"
 #include "analysis/wire_currents.h"
 #include "model/board.h"
@@ -43,12 +44,17 @@ int64_t HalfAway(const Rational& q) {
     return q < 0 ? -r : r;
 }
 
-// The readings the error bound left open, settled in exact rational arithmetic: the potentials
-// of the parts that carry current (one reference in each piece), the others spread from them
-// as before, each part's current and voltage, and the joins' least-energy flow solved again as
-// a network of equal resistances. Gives false, leaving the readings as they are, past the
-// exact path's bounded work.
-bool SettleExactly(const Solution& s, CircuitReadings& result) {
+// Every part's current and voltage in exact rational arithmetic, by number: the potentials of
+// the parts that carry current (one reference in each piece), the others spread from them as
+// before, and the joins' least-energy flow solved again as a network of equal resistances.
+// Voltages only where `floats` knows them. Empty past the exact path's bounded work.
+struct ExactValues {
+    std::vector<Rational> amps, volts;
+};
+std::optional<ExactValues> ReadExactly(const Solution& s, const CircuitReadings& floats) {
+    ExactValues exact;
+    exact.amps.resize(floats.parts.size());
+    exact.volts.resize(floats.parts.size());
     const std::vector<Part>& parts = s.net.parts;
     const int n = std::max(s.nodeCount, 1);
     DisjointSets pieces(n);
@@ -61,7 +67,7 @@ bool SettleExactly(const Solution& s, CircuitReadings& result) {
     std::vector<bool> reference(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) reference[static_cast<size_t>(i)] = pieces.Find(i) == i;
     std::optional<std::vector<Rational>> solved = ExactPotentials(n, network, {}, reference);
-    if (!solved) return false;
+    if (!solved) return std::nullopt;
     std::vector<Rational>& v = *solved;
     const Rational cellVolts(kCellVolts);
 
@@ -107,24 +113,24 @@ bool SettleExactly(const Solution& s, CircuitReadings& result) {
     for (const Part& p : parts) {
         const auto k = static_cast<size_t>(p.number);
         const Rational drop = v[p.terminal[0]] - v[p.terminal[1]];
-        result.parts[k].centivolts = HalfAway(drop * 100);
+        exact.volts[k] = drop;
         const bool shortedCell = p.Shorted() && p.role == Role::Source;
         if (!p.Carries() && !shortedCell) continue;
         const Rational amps = (drop - (p.role == Role::Source ? cellVolts : Rational(0))) / p.ohms;
-        result.parts[k].milliamps = HalfAway(amps * 1000);
+        exact.amps[k] = amps;
         outflow[static_cast<size_t>(FirstTerminal(p.number) - 1)] += amps;
         outflow[static_cast<size_t>(SecondTerminal(p.number) - 1)] -= amps;
     }
     auto gap = [&](int k) {
-        PartReading& r = result.parts[static_cast<size_t>(k)];
-        if (!r.voltsKnown) return;
+        if (!floats.parts[static_cast<size_t>(k)].voltsKnown) return;
         const int a = NodeOf(s, FirstTerminal(k)), b = NodeOf(s, SecondTerminal(k));
-        r.centivolts = HalfAway((v[a] - v[b]) * 100);
+        exact.volts[static_cast<size_t>(k)] = v[a] - v[b];
     };
     for (const int k : s.net.openSwitches) gap(k);
     for (const int k : s.net.voltmeters) gap(k);
+    for (const int k : s.net.blownFuses) gap(k);
 
-    // The joins' own currents: closed switches, ammeters and resistors of 0 ohms.
+    // The joins' own currents: closed switches, ammeters, fuses and resistors of 0 ohms.
     if (s.net.joins.size() > static_cast<size_t>(s.net.wires)) {
         DisjointSets groups(std::max(s.net.pointCount, 1));
         std::vector<ExactPart> wires;
@@ -139,16 +145,30 @@ bool SettleExactly(const Solution& s, CircuitReadings& result) {
         for (size_t p = 0; p < outflow.size(); ++p) inject[p] = -outflow[p];
         const std::optional<std::vector<Rational>> flow =
             ExactPotentials(s.net.pointCount, wires, inject, fixed);
-        if (!flow) return false;
+        if (!flow) return std::nullopt;
         for (size_t j = static_cast<size_t>(s.net.wires); j < s.net.joins.size(); ++j) {
             const Join& join = s.net.joins[j];
-            result.parts[static_cast<size_t>(join.number)].milliamps =
-                HalfAway(((*flow)[join.point[0]] - (*flow)[join.point[1]]) * 1000);
+            exact.amps[static_cast<size_t>(join.number)] =
+                (*flow)[join.point[0]] - (*flow)[join.point[1]];
         }
     }
-    for (PartReading& r : result.parts) r.proved = true;
-    return true;
+    return exact;
 }
+
+// The readings the error bound left open, settled exactly; as they are past the exact path's
+// bounded work.
+void SettleExactly(const Solution& s, CircuitReadings& result) {
+    const std::optional<ExactValues> exact = ReadExactly(s, result);
+    if (!exact) return;
+    for (size_t k = 1; k < result.parts.size(); ++k) {
+        PartReading& r = result.parts[k];
+        r.milliamps = HalfAway(exact->amps[k] * 1000);
+        if (r.voltsKnown) r.centivolts = HalfAway(exact->volts[k] * 100);
+        r.proved = true;
+    }
+}
+
+}  // namespace
 
 // The readings of every part and the currents in the wires, from the solved potentials. Nodes
 // the solve left out (dead ends, pieces without a cell) carry no current, so their potentials
@@ -161,7 +181,6 @@ CircuitReadings ReadSolution(const Solution& s) {
     std::vector<long double> v = s.potentials().volts;
     std::vector<long double> err(static_cast<size_t>(s.nodeCount), s.potentials().error);
     std::vector<bool> known(static_cast<size_t>(s.nodeCount), false);
-    std::vector<int> piece(static_cast<size_t>(s.nodeCount), -1);  // joined by parts
     DisjointSets pieces(std::max(s.nodeCount, 1));
     std::vector<std::vector<int>> partsAt(static_cast<size_t>(s.nodeCount));
     for (size_t i = 0; i < parts.size(); ++i) {
@@ -257,6 +276,7 @@ CircuitReadings ReadSolution(const Solution& s) {
     };
     for (const int k : s.net.openSwitches) gap(k);
     for (const int k : s.net.voltmeters) gap(k);
+    for (const int k : s.net.blownFuses) gap(k);
 
     bool unsettled = false;
     for (size_t k = 1; k < result.parts.size(); ++k) {
@@ -266,13 +286,70 @@ CircuitReadings ReadSolution(const Solution& s) {
         r.milliamps = mA ? *mA : HalfAway(static_cast<long double>(r.amps) * 1000);
         r.centivolts = cV ? *cV : HalfAway(static_cast<long double>(r.volts) * 100);
         r.proved = mA && cV;
+        r.ampsError = static_cast<double>(ampsError[k]) * (1 + 4 * DBL_EPSILON) + DBL_MIN;
         unsettled = unsettled || !r.proved;
     }
     if (unsettled) SettleExactly(s, result);
     return result;
 }
 
-}  // namespace
+std::optional<SolveResult::BlownFuse> FuseToBlow(const Board& board, const Solution& s,
+                                                 const CircuitReadings& r) {
+    struct Candidate {
+        int number;
+        int16_t rating;  // milliamperes
+        double ratio;    // |I| / rating, as the arithmetic gives it
+    };
+    std::vector<Candidate> over, open;  // over for sure; not yet decided
+    for (const KindInfo& info : kKindTable) {
+        if (info.role != Role::Fuse) continue;
+        for (int l = 1; l <= board.PlacedCount(info.kind); ++l) {
+            const ComponentElement& e = board.At(info.kind, l);
+            const int k = e.Tag;
+            if (!e.Visible || k < 1 || k >= static_cast<int>(r.parts.size())) continue;
+            const int16_t rating = board.ValueOf(k);
+            if (rating <= 0) continue;  // blown already
+            const PartReading& p = r.parts[static_cast<size_t>(k)];
+            const double amps = std::fabs(p.amps), limit = rating / 1000.0;
+            const Candidate c{k, rating, amps / limit};
+            if (amps - p.ampsError > limit) {
+                over.push_back(c);
+            } else if (amps + p.ampsError > limit) {
+                open.push_back(c);
+            }
+        }
+    }
+    if (over.empty() && open.empty()) return std::nullopt;
+    auto blown = [&](const Candidate& c) {
+        return SolveResult::BlownFuse{c.number, r.parts[static_cast<size_t>(c.number)].milliamps,
+                                      c.rating};
+    };
+    // One fuse plainly over, none in doubt: it blows.
+    if (over.size() == 1 && open.empty()) return blown(over.front());
+    // Else the exact currents decide which are over (strictly) and which is the most over; the
+    // lowest number first among equals.
+    std::vector<Candidate> all = over;
+    all.insert(all.end(), open.begin(), open.end());
+    std::sort(all.begin(), all.end(),
+              [](const Candidate& a, const Candidate& b) { return a.number < b.number; });
+    if (const std::optional<ExactValues> exact = ReadExactly(s, r)) {
+        const Candidate* most = nullptr;
+        Rational mostRatio;
+        for (const Candidate& c : all) {
+            const Rational ratio =
+                abs(exact->amps[static_cast<size_t>(c.number)]) * 1000 / c.rating;
+            if (ratio > 1 && (!most || ratio > mostRatio)) most = &c, mostRatio = ratio;
+        }
+        if (!most) return std::nullopt;
+        return blown(*most);
+    }
+    // Past the exact path's work: the arithmetic's own answer.
+    const Candidate* most = nullptr;
+    for (const Candidate& c : all) {
+        if (c.ratio > 1 && (!most || c.ratio > most->ratio)) most = &c;
+    }
+    return most ? std::optional(blown(*most)) : std::nullopt;
+}
 
 std::optional<int64_t> RoundedReading(long double x, long double error, int scale) {
     const long double y = x * scale;

@@ -5,6 +5,7 @@
 
 #include "analysis/certified_values.h"
 #include "analysis/nodal_solve.h"
+#include "analysis/readings.h"
 #include "model/board.h"
 #include "model/part_kinds.h"
 #include "model/part_values.h"
@@ -28,11 +29,14 @@ void RepaintBulbs(const Board& board, const BulbRefresh& refreshBulb) {
     for (int l = 1; l <= board.PlacedCount(LampKind()); ++l) refreshBulb(l);
 }
 
-bool AnyMeterPlaced(const Board& board) {
+bool AnyPlaced(const Board& board, bool (*which)(Kind)) {
     for (Kind kind : kKinds) {
-        if (IsMeter(kind) && board.PlacedCount(kind) > 0) return true;
+        if (which(kind) && board.PlacedCount(kind) > 0) return true;
     }
     return false;
+}
+bool IsFuse(Kind kind) {
+    return Info(kind).role == Role::Fuse;
 }
 
 int16_t Face(int64_t reading) {
@@ -68,18 +72,27 @@ SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb) {
     SolveResult result;
     const int bulbs = board.PlacedCount(LampKind());
     result.bulbs.assign(static_cast<size_t>(bulbs) + 1, BulbState::Unsolved);
-    const bool meters = AnyMeterPlaced(board);
-    if (board.UBound(LampKind()) <= 1 && !meters) return result;  // no bulb was ever placed
+    const bool meters = AnyPlaced(board, &IsMeter), fuses = AnyPlaced(board, &IsFuse);
+    if (board.UBound(LampKind()) <= 1 && !meters && !fuses) return result;  // nothing to show
     const Numbering numbering = ReadNumbers(board);
     ClearBulbs(board, numbering, refreshBulb);
-    std::optional<Solution> s;
-    if (numbering.sound) s = Solve(board);
-    if (s) {
+    // Each fuse that blows opens the circuit it protected: solved again, until none is over. A
+    // fuse blows at most once, so this ends.
+    for (;;) {
+        std::optional<Solution> s;
+        if (numbering.sound) s = Solve(board);
+        if (!s) break;
         StoreBulbValues(board, *s, result);
         result.solution = std::make_shared<const Solution>(std::move(*s));
-        // Meters show their readings from this very solve.
-        if (meters)
-            result.readings = std::make_shared<const CircuitReadings>(ReadCircuit(board, result));
+        // Meters show their readings from this very solve, and fuses are judged on them.
+        if (!meters && !fuses) break;
+        auto readings = std::make_shared<const CircuitReadings>(ReadSolution(*result.solution));
+        result.readings = readings;
+        const std::optional<SolveResult::BlownFuse> blows =
+            fuses ? FuseToBlow(board, *result.solution, *readings) : std::nullopt;
+        if (!blows) break;
+        board.ValueTable[static_cast<size_t>(blows->number)] = static_cast<int16_t>(-blows->rating);
+        result.blown.push_back(*blows);
     }
     if (meters) StoreMeterReadings(board, numbering, result.readings.get());
     RepaintBulbs(board, refreshBulb);

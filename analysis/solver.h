@@ -39,6 +39,7 @@ enum class BulbState : uint8_t {
     NotInClosedLoop,   // no loop passes through it (a bridge), switches as they are or all closed
     SwitchOpen,        // no loop passes through it, but with every switch closed it would lie in
                        // a loop with a cell and not be shorted
+    FuseBlown,         // as SwitchOpen, but a fuse in its loop has blown
     VoltmeterInLoop,   // as SwitchOpen, but only a voltmeter joined in its loop, which lets no
                        // current through, keeps it dark
     NoCell,            // loops pass through it but its block holds no cell (or, closing every
@@ -60,6 +61,7 @@ struct PartReading {
     int64_t milliamps = 0;
     int64_t centivolts = 0;
     bool proved = true;
+    double ampsError = 0;  // how far `amps` may lie from the exact current
     // A voltmeter or open switch whose terminals no circuit joins has no voltage to read.
     bool voltsKnown = true;
 };
@@ -84,6 +86,13 @@ struct SolveResult {
     std::shared_ptr<const Solution> solution;
     // The readings of that solve, when it worked them out (a board with meters needs them).
     std::shared_ptr<const CircuitReadings> readings;
+    // The fuses this solve blew, in the order they blew, each with the current that blew it.
+    struct BlownFuse {
+        int number = 0;
+        int64_t milliamps = 0;
+        int16_t rating = 0;  // milliamperes
+    };
+    std::vector<BlownFuse> blown;
 };
 
 // Every component's reading, by number (entry 0 unused), and every wire's current from its first
@@ -94,10 +103,13 @@ struct CircuitReadings {
     std::vector<double> wireAmps;
 };
 
-// Solves the board. Nothing is stored when no bulb was ever placed. Every bulb is left at 0 (and
-// Unsolved) when the board cannot be solved: a Tag that is not a placed number (outside
-// 1..16383 or beyond ValueTable, or carried twice), a resistor entry below 0, or more rows or
-// unknowns than the 16-bit working tables hold. A result beyond 16 bits saturates at 32767.
+// Solves the board. Nothing is stored when no bulb was ever placed (and no meter or fuse is).
+// While an intact fuse carries strictly more than its rating (decided exactly), the one with the
+// largest current for its rating blows (the lowest number on a tie) and the board is solved
+// again. Every bulb is left at 0 (and Unsolved) when the board cannot be solved: a Tag that is
+// not a placed number (outside 1..16383 or beyond ValueTable, or carried twice), a resistor
+// entry below 0, or more rows or unknowns than the 16-bit working tables hold. A result beyond
+// 16 bits saturates at 32767.
 SolveResult SolveCircuit(Board& board, const BulbRefresh& refreshBulb = {});
 
 // The board's readings, from a solve of its own (nothing stored): for what a learner reads of

@@ -19,6 +19,7 @@
 #include "app/commands.h"
 #include "app/file_session.h"
 #include "app/part_bar.h"
+#include "app/part_texts.h"
 
 namespace cw {
 
@@ -115,6 +116,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         });
     }
     ShowToolHint(circuit_->Model().ToolMode);
+    // A fuse that blows is news: the status bar says which, and why.
+    connect(model_, &CircuitModel::FuseBlew, this, [this](int number, qint64 mA, int rating) {
+        statusBar()->showMessage(PartTexts::FuseBlew(number, mA, static_cast<int16_t>(rating)),
+                                 10000);
+    });
 
     auto* bar = new PartBar(circuit_->BarHost(), this);
     addToolBar(Qt::TopToolBarArea, bar);

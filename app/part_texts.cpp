@@ -12,11 +12,16 @@ namespace cw {
 
 namespace {
 // Each kind's name, in the order of the table of kinds.
-constexpr std::array<const char*, kKinds.size()> kKindNames = {
-    QT_TRANSLATE_NOOP("PartTexts", "Battery cell"), QT_TRANSLATE_NOOP("PartTexts", "Switch"),
-    QT_TRANSLATE_NOOP("PartTexts", "Resistor"),     QT_TRANSLATE_NOOP("PartTexts", "Bulb"),
-    QT_TRANSLATE_NOOP("PartTexts", "Ammeter"),      QT_TRANSLATE_NOOP("PartTexts", "Voltmeter"),
-};
+// Sized by its entries, so a kind without one fails the check below.
+constexpr auto kKindNames = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("PartTexts", "Battery cell"),
+    QT_TRANSLATE_NOOP("PartTexts", "Switch"),
+    QT_TRANSLATE_NOOP("PartTexts", "Resistor"),
+    QT_TRANSLATE_NOOP("PartTexts", "Bulb"),
+    QT_TRANSLATE_NOOP("PartTexts", "Ammeter"),
+    QT_TRANSLATE_NOOP("PartTexts", "Voltmeter"),
+    QT_TRANSLATE_NOOP("PartTexts", "Fuse"),
+});
 static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name");
 }  // namespace
 
@@ -44,6 +49,8 @@ QString DarkReason(BulbState state) {
             return PartTexts::tr("the cells cancel out");
         case BulbState::TooLittleCurrent:
             return PartTexts::tr("too little current");
+        case BulbState::FuseBlown:
+            return PartTexts::tr("a fuse in its loop has blown");
         case BulbState::VoltmeterInLoop:
             return PartTexts::tr("a voltmeter in its loop lets no current through");
         case BulbState::Lit:
@@ -59,6 +66,17 @@ QString PartTexts::Amps(int64_t milliamps) {
 }
 QString PartTexts::Volts(int64_t centivolts) {
     return QLocale().toString(static_cast<double>(centivolts) / 100, 'f', 2);
+}
+
+QString PartTexts::FuseRating(int16_t value) {
+    // 0.25, 0.5, 1: as few decimals as the rating needs.
+    return QLocale().toString(std::abs(static_cast<int>(value)) / 1000.0, 'g', 3);
+}
+
+QString PartTexts::FuseBlew(int number, int64_t milliamps, int16_t rating) {
+    //: Said when a fuse blows, as in "Fuse 4 blew: 1.500 A through a 0.5 A fuse".
+    return tr("%1 blew: %2 A through a %3 A fuse")
+        .arg(PartName(Kind::Fuse, number), Amps(std::abs(milliamps)), FuseRating(rating));
 }
 
 QString PartTexts::Reading(Kind kind, int16_t value) {
@@ -83,6 +101,18 @@ QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
         case Role::Ammeter:
         case Role::Voltmeter:
             return Reading(kind, value);
+        case Role::Fuse: {
+            const QString rating = FuseRating(value);
+            if (value < 0) {
+                //: A fuse that has blown, its rating in amperes, as in "0.5 A, blown".
+                return tr("%1 A, blown").arg(rating);
+            }
+            //: A fuse that is whole, its rating and the current through it, as in
+            //: "0.5 A, intact, 0.136 A".
+            if (reading) return tr("%1 A, intact, %2 A").arg(rating, amps);
+            //: A fuse that is whole and its rating, as in "0.5 A, intact".
+            return tr("%1 A, intact").arg(rating);
+        }
         case Role::Source:
             if (reading) {
                 //: A cell's voltage, the current through it and the voltage between its

@@ -30,6 +30,10 @@ class PartTexts {
     // Currents to the milliampere and voltages to the hundredth, in the language's numbers.
     static QString Amps(int64_t milliamps);
     static QString Volts(int64_t centivolts);
+    // A fuse's rating in amperes, from its entry (blown or not): "0.25", "0.5", "1".
+    static QString FuseRating(int16_t value);
+    // "Fuse 4 blew: 1.500 A through a 0.5 A fuse".
+    static QString FuseBlew(int number, int64_t milliamps, int16_t rating);
     static QString PaletteHint(Kind kind);
     static QString ToolName(int16_t tool);  // "Line tool", "Pencil tool", "Delete tool"
     // What the tool does, with the key that chooses it.

@@ -40,7 +40,7 @@ void SolveAndRepaint(Board& board, EditHost& host) {
 
 void RepaintChangedMeters(const Board& board, EditHost& host, const std::vector<int16_t>& before) {
     for (Kind kind : kKinds) {
-        if (!IsMeter(kind)) continue;
+        if (!ShowsSolve(kind)) continue;
         for (int l = 1; l <= board.PlacedCount(kind); ++l) {
             const int k = board.At(kind, l).Tag;
             if (k < 1 || k > board.LastValue()) continue;

@@ -22,7 +22,7 @@ bool DeleteComponent(Board& board, EditHost& host, Kind kind, int index);
 
 // Solves the circuit and repaints the bulbs through the host.
 void SolveAndRepaint(Board& board, EditHost& host);
-// Repaints each meter whose stored reading differs from its entry in `before`.
+// Repaints each meter or fuse whose entry differs from `before` (a reading, a fuse blown).
 void RepaintChangedMeters(const Board& board, EditHost& host, const std::vector<int16_t>& before);
 
 }  // namespace cw

@@ -68,6 +68,11 @@ QByteArray WriteBoardFile(const BoardDocument& d) {
             case FileValue::Ohms:
                 out += ", \"ohms\": " + QByteArray::number(p.value);
                 break;
+            case FileValue::Fuse:
+                out += ", \"rating\": " +
+                       QByteArray::number(std::abs(static_cast<int>(p.value)) / 1000.0, 'g', 4) +
+                       (p.value < 0 ? ", \"blown\": true" : ", \"blown\": false");
+                break;
             case FileValue::None:
                 break;
         }
@@ -230,6 +235,23 @@ bool Reader::ReadPart(const QJsonValue& v, int index, BoardDocument& d) {
                     .arg(kLargestResistorOhms));
         }
         p.value = static_cast<int16_t>(ohms);
+    } else if (info.fileValue == FileValue::Fuse) {
+        QJsonValue rating, blown;
+        if (!Field(o, where, "rating", rating) || !Field(o, where, "blown", blown)) return false;
+        const double amps = rating.toDouble(-1);
+        const auto milliamps = static_cast<int16_t>(std::lround(amps * 1000));
+        if (!rating.isDouble() || std::fabs(amps * 1000 - milliamps) > 1e-6 ||
+            std::find(info.steps.begin(), info.steps.end(), milliamps) == info.steps.end()) {
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                             "In %1, a fuse cannot be rated so: fuses are rated "
+                                             "0.25, 0.5 or 1 A."))
+                            .arg(where));
+        }
+        if (!blown.isBool())
+            return Fail(
+                Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “blown” should be true or false."))
+                    .arg(where));
+        p.value = static_cast<int16_t>(blown.toBool() ? -milliamps : milliamps);
     }
     d.parts.push_back(p);
     return true;

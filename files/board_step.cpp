@@ -64,11 +64,16 @@ std::optional<SavedPart> OnBoard(const SavedPart* p) {
 }
 
 // Each kind's name in a step's text, in the order of the table of kinds.
-constexpr std::array<const char*, kKinds.size()> kKindNames = {
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Cell"),     QT_TRANSLATE_NOOP("cw::BoardStep", "Switch"),
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor"), QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb"),
-    QT_TRANSLATE_NOOP("cw::BoardStep", "Ammeter"),  QT_TRANSLATE_NOOP("cw::BoardStep", "Voltmeter"),
-};
+// Sized by its entries, so a kind without one fails the check below.
+constexpr auto kKindNames = std::to_array<const char*>({
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Cell"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Switch"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Resistor"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Bulb"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Ammeter"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Voltmeter"),
+    QT_TRANSLATE_NOOP("cw::BoardStep", "Fuse"),
+});
 static_assert(kKindNames.size() == kKindTable.size(), "every kind has its name in a step");
 const char* KindName(Kind kind) {
     return kKindNames[static_cast<size_t>(KindIndex(kind))];
@@ -159,8 +164,17 @@ QString BoardStep::Text() const {
     auto named = [](const char* format, const SavedPart& p) {
         return Tr(format).arg(Tr(KindName(p.kind))).arg(p.number);
     };
-    if (parts_.size() == 1) {
-        const PartChange& c = parts_.front();
+    // A fuse that blew is what the edit did to the circuit, not the edit: the step is named for
+    // the rest of it.
+    std::vector<const PartChange*> told;
+    for (const PartChange& c : parts_) {
+        const bool blew = c.before && c.after && Info(c.after->kind).fileValue == FileValue::Fuse &&
+                          c.before->value > 0 && c.after->value < 0 &&
+                          c.before->left == c.after->left && c.before->top == c.after->top;
+        if (!blew) told.push_back(&c);
+    }
+    if (told.size() == 1) {
+        const PartChange& c = *told.front();
         if (!c.before && c.after)
             return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Place %1 %2"), *c.after);
         if (c.before && !c.after)
@@ -171,11 +185,13 @@ QString BoardStep::Text() const {
                                                  : QT_TRANSLATE_NOOP("cw::BoardStep", "Open %1 %2"),
                              *c.after);
             }
+            if (Info(c.after->kind).fileValue == FileValue::Fuse && c.before->value < 0)
+                return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Replace %1 %2"), *c.after);
             return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Step %1 %2"), *c.after);
         }
         return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Move %1 %2"), *c.after);
     }
-    if (!parts_.empty()) return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Edit Parts"));
+    if (!told.empty()) return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Edit Parts"));
     if (wires_.inserted.size() > wires_.removed.size())
         return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Add Wire"));
     if (wires_.inserted.size() < wires_.removed.size())

@@ -53,6 +53,8 @@ void CircuitModel::TakeSolve(const SolveResult& solved) {
     lastSolve_ = solved;
     readingsFresh_ = false;
     emit Solved();
+    for (const SolveResult::BlownFuse& f : solved.blown)
+        emit FuseBlew(f.number, f.milliamps, f.rating);
 }
 
 const CircuitReadings& CircuitModel::Readings() {

@@ -58,6 +58,8 @@ class CircuitModel final : public QObject {
     // arrowMove: it was an arrow key's.
     void EditEnded(bool arrowMove);
     void Solved();
+    // A solve blew a fuse: its number, the current that blew it, its rating (milliamperes).
+    void FuseBlew(int number, qint64 milliamps, int rating);
 
   private:
     int width_ = 0, height_ = 0;

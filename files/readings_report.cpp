@@ -19,6 +19,8 @@ const char* StateWord(BulbState state) {
             return "dark: not in a closed loop";
         case BulbState::SwitchOpen:
             return "dark: a switch in its loop is open";
+        case BulbState::FuseBlown:
+            return "dark: a fuse in its loop has blown";
         case BulbState::VoltmeterInLoop:
             return "dark: a voltmeter in its loop";
         case BulbState::NoCell:
@@ -105,6 +107,10 @@ QByteArray ReadingsReport(const BoardDocument& d) {
                 break;
             case Role::Voltmeter:
                 display = value == kNoReading ? QByteArray("---") : Fixed(value, 2) + " V";
+                break;
+            case Role::Fuse:
+                state = Fixed(std::abs(static_cast<int>(value)), 3) +
+                        (value < 0 ? " A blown" : " A intact");
                 break;
             case Role::Source:
                 break;

@@ -14,9 +14,17 @@ namespace cw {
 
 // The component arrays, in the order every search visits them: the strip's four, then the
 // meters, which a board without them never visits.
-enum class Kind : int { Cell = 0, Swit = 1, Resi = 2, Light = 3, Ammeter = 4, Voltmeter = 5 };
-inline constexpr std::array<Kind, 6> kKinds = {Kind::Cell,  Kind::Swit,    Kind::Resi,
-                                               Kind::Light, Kind::Ammeter, Kind::Voltmeter};
+enum class Kind : int {
+    Cell = 0,
+    Swit = 1,
+    Resi = 2,
+    Light = 3,
+    Ammeter = 4,
+    Voltmeter = 5,
+    Fuse = 6
+};
+inline constexpr std::array<Kind, 7> kKinds = {
+    Kind::Cell, Kind::Swit, Kind::Resi, Kind::Light, Kind::Ammeter, Kind::Voltmeter, Kind::Fuse};
 inline constexpr int KindIndex(Kind k) {
     return static_cast<int>(k);
 }

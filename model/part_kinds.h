@@ -25,6 +25,7 @@ enum class Role : uint8_t {
     Lamp,        // kBulbOhms; the solver stores |floor(100 I)| in its ValueTable entry
     Ammeter,     // an ideal ammeter: joins its terminals, reads the current entering at +
     Voltmeter,   // an ideal voltmeter: draws nothing, reads V(+) - V(-)
+    Fuse,        // intact (entry > 0, its rating in mA) joins its terminals; blown, it is open
 };
 
 // Where its two terminals sit, on its left and right sides.
@@ -38,6 +39,7 @@ enum class FileValue : uint8_t {
     None,    // nothing kept: the solver or the kind alone decides it
     Closed,  // "closed": true or false
     Ohms,    // "ohms": one of the values a click steps through
+    Fuse,    // "rating" in amperes, one a click steps through, and "blown": true or false
 };
 
 struct KindInfo {
@@ -75,6 +77,15 @@ constexpr int16_t StepResistor(int16_t value) {
 inline constexpr std::array<int16_t, 2> kSwitchSteps = {kSwitchOpen, kSwitchClosed};
 inline constexpr std::array<int16_t, 3> kResistorSteps = {kNewResistorOhms, kLargestResistorOhms,
                                                           kSmallestResistorOhms};
+// An intact fuse steps its rating as a resistor steps its ohms; a blown one is replaced by an
+// intact one of its rating.
+constexpr int16_t StepFuse(int16_t value) {
+    if (value < 0) return static_cast<int16_t>(value == -32768 ? 32767 : -value);
+    const int doubled = 2 * value;
+    return doubled > kLargestFuseMilliamps ? kSmallestFuseMilliamps : static_cast<int16_t>(doubled);
+}
+inline constexpr std::array<int16_t, 3> kFuseSteps = {kNewFuseMilliamps, kLargestFuseMilliamps,
+                                                      kSmallestFuseMilliamps};
 
 }  // namespace kinds
 
@@ -122,6 +133,8 @@ inline constexpr std::array<KindInfo, kKinds.size()> kKindTable = {{
      nullptr,
      {},
      2},
+    {Kind::Fuse, "fuse", Role::Fuse, TerminalHeight::Middle, FileValue::Fuse, kNewFuseMilliamps,
+     true, &kinds::StepFuse, kinds::kFuseSteps, 2},
 }};
 static_assert(kKindTable.size() == kKinds.size());
 
@@ -156,7 +169,7 @@ static_assert(Info(LampKind()).role == Role::Lamp, "one kind is the bulbs");
 inline constexpr std::array<Kind, 4> kStripKinds = {Kind::Cell, Kind::Swit, Kind::Resi,
                                                     Kind::Light};
 // The kinds the bar of extra parts offers, left to right.
-inline constexpr std::array<Kind, 2> kBarKinds = {Kind::Ammeter, Kind::Voltmeter};
+inline constexpr std::array<Kind, 3> kBarKinds = {Kind::Ammeter, Kind::Voltmeter, Kind::Fuse};
 
 constexpr bool OnStrip(Kind kind) {
     for (Kind k : kStripKinds) {
@@ -168,6 +181,10 @@ constexpr bool OnStrip(Kind kind) {
 // Meters show a reading on their face; the circuit solved anew, they are painted anew.
 constexpr bool IsMeter(Kind kind) {
     return Info(kind).role == Role::Ammeter || Info(kind).role == Role::Voltmeter;
+}
+// Its picture follows the solve: a meter's reading, a fuse that blows.
+constexpr bool ShowsSolve(Kind kind) {
+    return IsMeter(kind) || Info(kind).role == Role::Fuse;
 }
 
 }  // namespace cw

@@ -24,6 +24,13 @@ inline constexpr int16_t kNewResistorOhms = 10;
 inline constexpr int16_t kLargestResistorOhms = 20;
 inline constexpr int16_t kSmallestResistorOhms = 5;
 
+// A fuse's ValueTable entry is its rating in milliamperes, negative once it has blown. A new
+// fuse is rated 0.5 A; each click on an intact one steps it 0.5 -> 1 -> 0.25 -> 0.5 A, and a click
+// on a blown one puts in an intact fuse of the same rating.
+inline constexpr int16_t kNewFuseMilliamps = 500;
+inline constexpr int16_t kLargestFuseMilliamps = 1000;
+inline constexpr int16_t kSmallestFuseMilliamps = 250;
+
 // A meter's ValueTable entry is its reading as its face shows it, stored by the solver: an
 // ammeter's in milliamperes, a voltmeter's in hundredths of a volt, each rounded half away from
 // zero and held within 16 bits; kNoReading where there is none (a voltmeter whose terminals no

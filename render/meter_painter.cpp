@@ -1,6 +1,7 @@
 // An ammeter and a voltmeter: a grey case with a seven-segment face showing the signed reading
 // the solver stored, the unit's letter below, the + terminal (left) red and the - terminal
-// (right) black.
+// (right) black. And a fuse: a glass cartridge with its wire, broken once blown, and its rating
+// in the same segments.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -36,6 +37,34 @@ void Glyph(Surface& s, double x, double y, double w, double h, uint8_t segments)
     for (size_t i = 0; i < lines.size(); ++i) {
         if (segments & (1u << i)) s.Line(lines[i][0], lines[i][1], lines[i][2], lines[i][3]);
     }
+}
+
+// The text in segments, right-aligned to `right`, glyphs h high from `top`, `pitch` apart.
+void Segments(Surface& s, const std::string& text, double right, double top, double pitch,
+              double h) {
+    const double glyphW = pitch * 0.6;
+    double width = 0;
+    for (char c : text) width += c == '.' || c == ',' ? pitch * 0.5 : pitch;
+    double x = right - width + (pitch - glyphW);
+    for (char c : text) {
+        if (c == '.' || c == ',') {
+            // In a half cell of its own, on the baseline; a comma hangs below it.
+            const double at = x - (pitch - glyphW) / 2 + pitch * 0.25;
+            s.Line(at, top + h, at, top + h + (c == ',' ? h / 5 : 0.5));
+            x += pitch * 0.5;
+            continue;
+        }
+        Glyph(s, x, top, glyphW, h,
+              c == '-' ? kMiddleSegment : kDigitSegments[static_cast<size_t>(c - '0')]);
+        x += pitch;
+    }
+}
+
+// The letter A in strokes, centred on cx between top and bottom.
+void LetterA(Surface& s, double cx, double top, double bottom, double half) {
+    s.Line(cx - half, bottom, cx, top);
+    s.Line(cx, top, cx + half, bottom);
+    s.Line(cx - half / 2, (top + bottom) / 2 + 2, cx + half / 2, (top + bottom) / 2 + 2);
 }
 
 // The reading as the face shows it: sign, whole part, separator, `decimals` digits; dashes for
@@ -92,37 +121,71 @@ void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag) {
     const bool placed = tag >= 1 && tag <= board.LastValue();
     const std::string text = FaceText(placed ? board.ValueOf(tag) : kNoReading, ammeter ? 3 : 2);
     const double pitch = (faceRight - faceLeft - 4) / 6.0;  // room for "-10.000"
-    const double glyphW = pitch * 0.6, glyphH = (faceBottom - faceTop) * 0.6;
-    const double glyphTop = faceTop + (faceBottom - faceTop - glyphH) / 2;
-    double width = 0;
-    for (char c : text) width += c == '.' || c == ',' ? pitch * 0.5 : pitch;
-    double x = faceRight - 2 - width + (pitch - glyphW);
+    const double glyphH = (faceBottom - faceTop) * 0.6;
     s.SetForeColor({140, 255, 140});
     s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 45))));
-    for (char c : text) {
-        if (c == '.' || c == ',') {
-            // In a half cell of its own, on the baseline; a comma hangs below it.
-            const double at = x - (pitch - glyphW) / 2 + pitch * 0.25;
-            s.Line(at, glyphTop + glyphH, at, glyphTop + glyphH + (c == ',' ? glyphH / 5 : 0.5));
-            x += pitch * 0.5;
-            continue;
-        }
-        Glyph(s, x, glyphTop, glyphW, glyphH,
-              c == '-' ? kMiddleSegment : kDigitSegments[static_cast<size_t>(c - '0')]);
-        x += pitch;
-    }
+    Segments(s, text, faceRight - 2, faceTop + (faceBottom - faceTop - glyphH) / 2, pitch, glyphH);
     // The unit, in strokes: A or V.
     s.SetForeColor({0, 0, 0});
     s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 30))));
     const double cx = SW / 2, top = SH * 0.55, bottom = SH * 0.9, half = SW / 10;
     if (ammeter) {
-        s.Line(cx - half, bottom, cx, top);
-        s.Line(cx, top, cx + half, bottom);
-        s.Line(cx - half / 2, (top + bottom) / 2 + 2, cx + half / 2, (top + bottom) / 2 + 2);
+        LetterA(s, cx, top, bottom, half);
     } else {
         s.Line(cx - half, top, cx, bottom);
         s.Line(cx, bottom, cx + half, top);
     }
+}
+
+void Fuse_Paint(Surface& s, const Board& board, int32_t tag) {
+    const double SW = s.ScaleWidth(), SH = s.ScaleHeight();
+    const bool placed = tag >= 1 && tag <= board.LastValue();
+    const int16_t value = placed ? board.ValueOf(tag) : kNewFuseMilliamps;
+    const bool blown = value < 0;
+    const int rating = std::abs(static_cast<int>(value));
+    const double lead = std::max(2.0, std::floor(SW / 10));
+    const double top = SH * 0.3, bottom = SH * 0.7, mid = SH / 2;
+    const double cap = std::max(3.0, std::floor(SW / 9));
+    s.SetForeColor({0, 0, 0});
+    s.SetFillStyle(kFillSolid);
+    s.SetDrawStyle(0);
+    s.SetDrawWidth(3);
+    s.Line(0, mid, lead, mid);
+    s.Line(SW - lead - 2, mid, SW - 1, mid);
+    // The glass between two metal caps.
+    s.SetDrawWidth(1);
+    s.SetFillColor({225, 235, 240});
+    s.Box(lead + cap, top, SW - lead - cap - 2, bottom);
+    s.SetFillColor({170, 170, 170});
+    s.Box(lead, top - 2, lead + cap, bottom + 2);
+    s.Box(SW - lead - cap - 2, top - 2, SW - lead - 2, bottom + 2);
+    // The wire: whole, or broken in the middle with its ends curled back.
+    s.SetForeColor({90, 60, 20});
+    s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 45))));
+    const double left = lead + cap, right = SW - lead - cap - 2;
+    if (!blown) {
+        s.Line(left, mid, right, mid);
+    } else {
+        const double gap = (right - left) / 5;
+        const double a = (left + right) / 2 - gap / 2, b = (left + right) / 2 + gap / 2;
+        s.Line(left, mid, a, mid);
+        s.Line(a, mid, a - gap / 3, mid - gap / 2);
+        s.Line(b, mid, right, mid);
+        s.Line(b, mid, b + gap / 3, mid + gap / 2);
+    }
+    // The rating below: "0.5 A", in segments.
+    std::string text = std::to_string(rating / 1000);
+    if (rating % 1000 != 0) {
+        std::string fraction = std::to_string(rating % 1000);
+        fraction.insert(0, 3 - fraction.size(), '0');
+        while (fraction.back() == '0') fraction.pop_back();
+        text += gDecimalSeparator + fraction;
+    }
+    s.SetForeColor(blown ? Rgb{128, 0, 0} : Rgb{0, 0, 0});
+    const double h = SH * 0.14, pitch = SW / 9;
+    const double textTop = bottom + (SH - bottom - h) / 2;
+    Segments(s, text, SW / 2 + pitch, textTop, pitch, h);
+    LetterA(s, SW / 2 + pitch * 1.8, textTop, textTop + h, pitch * 0.35);
 }
 
 }  // namespace cw

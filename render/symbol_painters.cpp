@@ -132,14 +132,16 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag) {
 namespace {
 using PartPainter = void (*)(Surface&, const Board&, int32_t);
 // One painter a kind, in the order of the table of kinds.
-constexpr std::array<PartPainter, kKinds.size()> kPainters = {
+// Sized by its entries, so a kind without one fails the check below.
+constexpr auto kPainters = std::to_array<PartPainter>({
     [](Surface& s, const Board&, int32_t) { Cell_Paint(s); },
     &Swit_Paint,
     &Resi_Paint,
     &Light_Paint,
     [](Surface& s, const Board& b, int32_t tag) { Meter_Paint(s, b, Kind::Ammeter, tag); },
     [](Surface& s, const Board& b, int32_t tag) { Meter_Paint(s, b, Kind::Voltmeter, tag); },
-};
+    &Fuse_Paint,
+});
 static_assert(kPainters.size() == kKindTable.size(), "every kind has its painter");
 }  // namespace
 
