@@ -44,6 +44,8 @@ constexpr Example kExamples[] = {
      QT_TRANSLATE_NOOP("cw::FileSession", "Ammeters Round a Series Loop")},
     {"voltmeters-across-a-series-loop",
      QT_TRANSLATE_NOOP("cw::FileSession", "Voltmeters Across a Series Loop")},
+    {"fuse-stops-a-short-circuit",
+     QT_TRANSLATE_NOOP("cw::FileSession", "A Fuse Stops a Short Circuit")},
 };
 
 // Recovery copies are written at most this often; an edit in between waits for the rest.

@@ -95,6 +95,12 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                          .arg(QKeySequence(Qt::Key_C).toString(QKeySequence::NativeText))
                          .arg(locale.toString(0.1 * kDotPixelsPerAmpSecond))
                          .arg(locale.toString(kFastestDot)));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(tr("A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or "
+                        "1 A, and when more current than that flows through it, it blows and "
+                        "opens the circuit (the fuse most overloaded goes first). Click a fuse "
+                        "with the line tool to change its rating, or to put in a new one once it "
+                        "has blown."));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Keeping your work"));
     html += QStringLiteral("<p>%1</p><p>%2</p>")
                 .arg(tr("File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ "

@@ -218,13 +218,27 @@ bool VoltmetersAcrossASeriesLoop() {
     return m.Write("voltmeters-across-a-series-loop");
 }
 
+bool FuseStopsAShortCircuit() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 40);
+    const int f = m.Part(Kind::Fuse, 80, 200, cw::kNewFuseMilliamps);
+    const int b = m.Part(Kind::Light, 330, 170);
+    m.Path({Maker::Plus(c), m.At(40, 85), m.At(40, 245), Maker::Plus(f)});
+    m.Path({Maker::Minus(f), Maker::Plus(b)});
+    m.Path({Maker::Minus(b), m.At(520, 245), m.At(520, 85), Maker::Minus(c)});
+    m.Note(QStringLiteral("Join the bulb's two terminals with a wire: a short"), 30, 390);
+    m.Note(QStringLiteral("circuit. 1.5 A would flow, and the fuse blows. Delete"), 30, 412);
+    m.Note(QStringLiteral("the wire, then click the fuse to put in a new one."), 30, 434);
+    return m.Write("fuse-stops-a-short-circuit");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const bool ok = OneBulb() && SeriesAndParallel() && SwitchControlsABulb() && ShortCircuit() &&
                     CellsAidingAndOpposing() && ResistorDimsABulb() && AmmetersRoundASeriesLoop() &&
-                    VoltmetersAcrossASeriesLoop();
+                    VoltmetersAcrossASeriesLoop() && FuseStopsAShortCircuit();
     if (!ok) std::fprintf(stderr, "an example could not be written\n");
     return ok ? 0 : 1;
 }

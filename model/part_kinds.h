@@ -128,8 +128,8 @@ inline constexpr std::array<KindInfo, kKinds.size()> kKindTable = {{
      Role::Voltmeter,
      TerminalHeight::Middle,
      FileValue::None,
-     0,
-     false,
+     kNoReading,  // joined to nothing yet
+     true,
      nullptr,
      {},
      2},

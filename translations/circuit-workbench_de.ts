@@ -163,6 +163,14 @@
         <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
         <translation>In %1 braucht die Art „%2“ die Dateiversion %3, die Datei hat aber Version %4.</translation>
     </message>
+    <message>
+        <source>In %1, a fuse cannot be rated so: fuses are rated 0.25, 0.5 or 1 A.</source>
+        <translation>In %1 ist der Nennstrom der Sicherung nicht möglich: Sicherungen gibt es für 0,25, 0,5 oder 1 A.</translation>
+    </message>
+    <message>
+        <source>In %1, “blown” should be true or false.</source>
+        <translation>In %1 sollte „blown“ true oder false sein.</translation>
+    </message>
 </context>
 <context>
     <name>PartTexts</name>
@@ -346,6 +354,34 @@
         <source>%1 V</source>
         <translation>%1 V</translation>
     </message>
+    <message>
+        <source>Fuse</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>a fuse in its loop has blown</source>
+        <translation>eine Sicherung in ihrem Stromkreis hat ausgelöst</translation>
+    </message>
+    <message>
+        <source>%1 blew: %2 A through a %3 A fuse</source>
+        <extracomment>Said when a fuse blows, as in &quot;Fuse 4 blew: 1.500 A through a 0.5 A fuse&quot;.</extracomment>
+        <translation>%1 hat ausgelöst: %2 A durch eine Sicherung für %3 A</translation>
+    </message>
+    <message>
+        <source>%1 A, blown</source>
+        <extracomment>A fuse that has blown, its rating in amperes, as in &quot;0.5 A, blown&quot;.</extracomment>
+        <translation>%1 A, ausgelöst</translation>
+    </message>
+    <message>
+        <source>%1 A, intact, %2 A</source>
+        <extracomment>A fuse that is whole, its rating and the current through it, as in &quot;0.5 A, intact, 0.136 A&quot;.</extracomment>
+        <translation>%1 A, intakt, %2 A</translation>
+    </message>
+    <message>
+        <source>%1 A, intact</source>
+        <extracomment>A fuse that is whole and its rating, as in &quot;0.5 A, intact&quot;.</extracomment>
+        <translation>%1 A, intakt</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -483,6 +519,14 @@
     <message>
         <source>Voltmeter</source>
         <translation>Spannungsmessgerät</translation>
+    </message>
+    <message>
+        <source>Fuse</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Replace %1 %2</source>
+        <translation>%1 %2 ersetzen</translation>
     </message>
 </context>
 <context>
@@ -713,6 +757,10 @@
         <source>Voltmeters Across a Series Loop</source>
         <translation>Spannungsmessgeräte an einem Reihenstromkreis</translation>
     </message>
+    <message>
+        <source>A Fuse Stops a Short Circuit</source>
+        <translation>Eine Sicherung stoppt einen Kurzschluss</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>
@@ -871,6 +919,10 @@
     <message>
         <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
         <translation>Zeige auf ein Bauteil, um den Strom durch es und die Spannung an ihm abzulesen, etwa „Widerstand 3: 10 Ohm, 0,071 A, 0,71 V“. Ströme werden auf Milliampere und Spannungen auf Hundertstel Volt gerundet angezeigt, sodass jedes Bauteil einer Reihenschaltung denselben Strom anzeigt. Wie im Labor: Ziehe ein Strommessgerät (in den Stromkreis geschaltet) oder ein Spannungsmessgerät (parallel zu einem Bauteil) aus der Leiste „Messgeräte“ unter den Menüs; seine Anzeige zeigt den Messwert mit Vorzeichen, vom roten Pluspol zum schwarzen Anschluss.</translation>
+    </message>
+    <message>
+        <source>A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
+        <translation>Eine Sicherung aus der Leiste „Messgeräte“ schützt einen Stromkreis: Sie ist für 0,25, 0,5 oder 1 A ausgelegt, und fließt mehr Strom durch sie, löst sie aus und unterbricht den Stromkreis (die am stärksten überlastete zuerst). Klicke eine Sicherung mit dem Leitungswerkzeug an, um ihren Nennstrom zu ändern oder sie nach dem Auslösen zu ersetzen.</translation>
     </message>
 </context>
 <context>

@@ -163,6 +163,14 @@
         <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
         <translation>En %1, el tipo «%2» necesita la versión %3 del archivo, pero el archivo indica la versión %4.</translation>
     </message>
+    <message>
+        <source>In %1, a fuse cannot be rated so: fuses are rated 0.25, 0.5 or 1 A.</source>
+        <translation>En %1, un fusible no puede tener esa corriente nominal: los fusibles son de 0,25, 0,5 o 1 A.</translation>
+    </message>
+    <message>
+        <source>In %1, “blown” should be true or false.</source>
+        <translation>En %1, «blown» debe ser true o false.</translation>
+    </message>
 </context>
 <context>
     <name>PartTexts</name>
@@ -346,6 +354,34 @@
         <source>%1 V</source>
         <translation>%1 V</translation>
     </message>
+    <message>
+        <source>Fuse</source>
+        <translation>Fusible</translation>
+    </message>
+    <message>
+        <source>a fuse in its loop has blown</source>
+        <translation>un fusible de su circuito se ha fundido</translation>
+    </message>
+    <message>
+        <source>%1 blew: %2 A through a %3 A fuse</source>
+        <extracomment>Said when a fuse blows, as in &quot;Fuse 4 blew: 1.500 A through a 0.5 A fuse&quot;.</extracomment>
+        <translation>%1 se fundió: %2 A a través de un fusible de %3 A</translation>
+    </message>
+    <message>
+        <source>%1 A, blown</source>
+        <extracomment>A fuse that has blown, its rating in amperes, as in &quot;0.5 A, blown&quot;.</extracomment>
+        <translation>%1 A, fundido</translation>
+    </message>
+    <message>
+        <source>%1 A, intact, %2 A</source>
+        <extracomment>A fuse that is whole, its rating and the current through it, as in &quot;0.5 A, intact, 0.136 A&quot;.</extracomment>
+        <translation>%1 A, intacto, %2 A</translation>
+    </message>
+    <message>
+        <source>%1 A, intact</source>
+        <extracomment>A fuse that is whole and its rating, as in &quot;0.5 A, intact&quot;.</extracomment>
+        <translation>%1 A, intacto</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -483,6 +519,14 @@
     <message>
         <source>Voltmeter</source>
         <translation>Voltímetro</translation>
+    </message>
+    <message>
+        <source>Fuse</source>
+        <translation>Fusible</translation>
+    </message>
+    <message>
+        <source>Replace %1 %2</source>
+        <translation>Cambiar %1 %2</translation>
     </message>
 </context>
 <context>
@@ -713,6 +757,10 @@
         <source>Voltmeters Across a Series Loop</source>
         <translation>Voltímetros en un circuito en serie</translation>
     </message>
+    <message>
+        <source>A Fuse Stops a Short Circuit</source>
+        <translation>Un fusible corta un cortocircuito</translation>
+    </message>
 </context>
 <context>
     <name>cw::HelpWindow</name>
@@ -871,6 +919,10 @@
     <message>
         <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
         <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,071 A, 0,71 V». Las corrientes se leen redondeadas al miliamperio y las tensiones a la centésima de voltio, así que todos los componentes de un circuito en serie marcan la misma corriente. Como en el laboratorio: arrastra un amperímetro (conectado en el circuito) o un voltímetro (conectado en paralelo a un componente) desde la barra «Medidores» bajo los menús; su pantalla muestra la lectura con signo, del terminal + rojo al terminal negro.</translation>
+    </message>
+    <message>
+        <source>A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
+        <translation>Un fusible de la barra «Medidores» protege un circuito: es de 0,25, 0,5 o 1 A y, cuando pasa por él más corriente, se funde y abre el circuito (primero el más sobrecargado). Haz clic en un fusible con la herramienta de cable para cambiar su corriente nominal o para poner uno nuevo cuando se haya fundido.</translation>
     </message>
 </context>
 <context>

@@ -50,7 +50,7 @@ for size in 16 22 32 48 64 128 256; do
 done
 for example in ammeters-round-a-series-loop cells-aiding-and-opposing one-bulb \
     resistor-dims-a-bulb series-and-parallel short-circuit switch-controls-a-bulb \
-    voltmeters-across-a-series-loop; do
+    voltmeters-across-a-series-loop fuse-stops-a-short-circuit; do
     expected+=$'\n'"./usr/share/circuit-workbench/examples/$example.cwb"
 done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)

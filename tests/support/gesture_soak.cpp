@@ -8,6 +8,7 @@
 #include "app/file_session.h"
 #include "app/keyboard_editing.h"
 #include "geometry/terminal_position.h"
+#include "model/part_kinds.h"
 
 namespace cw::test {
 namespace {
@@ -43,7 +44,7 @@ QPoint GestureSoak::RandomPoint() {
     auto jitter = [&](int r) { return static_cast<int>(rng_() % (2 * r + 1)) - r; };
     switch (rng_() % 6) {
         case 0: {  // near a placed component's terminal
-            const Kind kind = kKinds[rng_() % 4];
+            const Kind kind = kKinds[rng_() % kKinds.size()];
             const int U = b.UBound(kind);
             if (U > 1) {
                 const ComponentElement& e = b.Array(kind)[1 + rng_() % (U - 1)];
@@ -54,7 +55,7 @@ QPoint GestureSoak::RandomPoint() {
             break;
         }
         case 1: {  // on a component or a palette copy
-            const Kind kind = kKinds[rng_() % 4];
+            const Kind kind = kKinds[rng_() % kKinds.size()];
             const ComponentElement& e = b.Array(kind)[1 + rng_() % b.UBound(kind)];
             return QPoint(static_cast<int>(e.Left + e.Width / 2) + jitter(10),
                           static_cast<int>(e.Top + e.Height / 2) + jitter(10));
@@ -91,6 +92,20 @@ void GestureSoak::Step() {
         FileSession& files = d_.main()->Files();
         (redo ? files.Redo() : files.Undo())->trigger();
         last_ = redo ? "redo" : "undo";
+        return;
+    }
+    if (d_.main() && held_ == Qt::NoButton && rng_() % 100 < 4) {
+        // A meter or a fuse dragged from the bar above the board, dropped anywhere.
+        const Kind kind = kBarKinds[rng_() % kBarKinds.size()];
+        const QPoint to = RandomPoint();
+        PartBarHost& bar = d_.window().BarHost();
+        const QPoint start = d_.window().mapToGlobal(QPoint(40, -15));
+        if (bar.BeginPlacing(kind, start)) {
+            bar.PlacingMove(d_.window().mapToGlobal(to));
+            bar.EndPlacing(d_.window().mapToGlobal(to));
+        }
+        what << "from the bar: kind " << KindIndex(kind) << " to " << to.x() << "," << to.y();
+        last_ = what.str();
         return;
     }
     const unsigned r = rng_() % 100;
