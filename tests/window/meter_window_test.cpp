@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "app/file_session.h"
@@ -12,6 +13,7 @@
 #include "app/part_bar.h"
 #include "app/part_texts.h"
 #include "model/part_kinds.h"
+#include "model/part_values.h"
 #include "support/window_driver.h"
 
 namespace cw::test {
@@ -81,6 +83,28 @@ TEST(MeterWindow, PlacedFromTheBarAndReadingOneCurrentAllRound) {
         EXPECT_EQ(b.ValueOf(3), 136);
         EXPECT_EQ(b.ValueOf(4), 136);
     }
+}
+
+// A wire that shorts a cell through a fuse blows it within the same edit: one undo step takes
+// the wire away and puts the fuse back whole; the status bar said which fuse blew and why.
+TEST(MeterWindow, AFuseBlowsWithinTheEditThatOverloadsIt) {
+    WindowDriver d(true);
+    const Board& b = d.board();
+    d.Place(Kind::Cell, 60, 60);  // number 1
+    DragFromBar(d, Kind::Fuse, {345, 105});
+    ASSERT_EQ(b.At(Kind::Fuse, 1).Tag, 2);
+    EXPECT_EQ(b.ValueOf(2), kNewFuseMilliamps);
+    d.window().LinePic_Click();
+    d.Drag(d.BesideTerminal(1), d.BesideTerminal(3));
+    const int steps = d.main()->Files().History().count();
+    d.Drag(d.BesideTerminal(4), d.BesideTerminal(2));  // 1.5 A through 0.5 A
+    EXPECT_EQ(b.ValueOf(2), -kNewFuseMilliamps);
+    EXPECT_EQ(d.main()->Files().History().count(), steps + 1);
+    EXPECT_EQ(d.main()->statusBar()->currentMessage(), "Fuse 2 blew: 1.500 A through a 0.5 A fuse");
+    EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Fuse, 1)), "0.5 A, blown");
+    d.main()->Files().Undo()->trigger();
+    EXPECT_EQ(b.ValueOf(2), kNewFuseMilliamps);
+    EXPECT_EQ(b.LastWire(), 1);
 }
 
 // Tab reaches the bar as it reaches the strip: after the strip's last copy, before the tools.
