@@ -44,6 +44,50 @@ int64_t HalfAway(const Rational& q) {
     return q < 0 ? -r : r;
 }
 
+// The potentials of the nodes the solve left out (dead ends, pieces without a cell), in the
+// order they follow one from another: set(node, from, part) for a node reached from a known one
+// through a part (equal across a resistor or bulb, a cell's voltage across a cell), and
+// set(node, -1, nullptr) for one that starts a piece reached from nowhere, at 0.
+template <typename Set>
+void SpreadPotentials(const Solution& s, Set set) {
+    const std::vector<Part>& parts = s.net.parts;
+    const auto n = static_cast<size_t>(std::max(s.nodeCount, 0));
+    std::vector<bool> known(n, false);
+    std::vector<std::vector<int>> partsAt(n);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const Part& p = parts[i];
+        if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+        if (!p.Shorted()) {
+            partsAt[p.terminal[0]].push_back(static_cast<int>(i));
+            partsAt[p.terminal[1]].push_back(static_cast<int>(i));
+        }
+    }
+    std::vector<int> queue;
+    for (size_t node = 0; node < n; ++node) {
+        if (known[node]) queue.push_back(static_cast<int>(node));
+    }
+    for (int start = -1; start < static_cast<int>(n); ++start) {
+        if (start >= 0) {
+            if (known[start] || partsAt[start].empty()) continue;
+            set(start, -1, nullptr);
+            known[start] = true;
+            queue.push_back(start);
+        }
+        while (!queue.empty()) {
+            const int at = queue.back();
+            queue.pop_back();
+            for (int i : partsAt[at]) {
+                const Part& p = parts[static_cast<size_t>(i)];
+                const int other = p.terminal[0] == at ? p.terminal[1] : p.terminal[0];
+                if (known[other]) continue;
+                set(other, at, &p);
+                known[other] = true;
+                queue.push_back(other);
+            }
+        }
+    }
+}
+
 // Every part's current and voltage in exact rational arithmetic, by number: the potentials of
 // the parts that carry current (one reference in each piece), the others spread from them as
 // before, and the joins' least-energy flow solved again as a network of equal resistances.
@@ -71,43 +115,16 @@ std::optional<ExactValues> ReadExactly(const Solution& s, const CircuitReadings&
     std::vector<Rational>& v = *solved;
     const Rational cellVolts(kCellVolts);
 
-    std::vector<bool> known(static_cast<size_t>(n), false);
-    std::vector<std::vector<int>> partsAt(static_cast<size_t>(n));
-    for (size_t i = 0; i < parts.size(); ++i) {
-        const Part& p = parts[i];
-        if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
-        if (!p.Shorted()) {
-            partsAt[p.terminal[0]].push_back(static_cast<int>(i));
-            partsAt[p.terminal[1]].push_back(static_cast<int>(i));
-        }
-    }
-    std::vector<int> queue;
-    for (int node = 0; node < n; ++node) {
-        if (known[node]) queue.push_back(node);
-    }
-    for (int start = -1; start < n; ++start) {
-        if (start >= 0) {
-            if (known[start] || partsAt[start].empty()) continue;
-            v[start] = 0;
-            known[start] = true;
-            queue.push_back(start);
-        }
-        while (!queue.empty()) {
-            const int at = queue.back();
-            queue.pop_back();
-            for (int i : partsAt[at]) {
-                const Part& p = parts[static_cast<size_t>(i)];
-                const int other = p.terminal[0] == at ? p.terminal[1] : p.terminal[0];
-                if (known[other]) continue;
-                const bool cell = p.role == Role::Source;
-                v[other] = v[at] + (!cell                 ? Rational(0)
-                                    : p.terminal[0] == at ? -cellVolts
+    SpreadPotentials(s, [&](int node, int from, const Part* p) {
+        if (!p) {
+            v[node] = 0;
+        } else {
+            const bool cell = p->role == Role::Source;
+            v[node] = v[from] + (!cell                    ? Rational(0)
+                                 : p->terminal[0] == from ? -cellVolts
                                                           : cellVolts);
-                known[other] = true;
-                queue.push_back(other);
-            }
         }
-    }
+    });
 
     std::vector<Rational> outflow(static_cast<size_t>(s.net.pointCount));
     for (const Part& p : parts) {
@@ -170,57 +187,32 @@ void SettleExactly(const Solution& s, CircuitReadings& result) {
 
 }  // namespace
 
-// The readings of every part and the currents in the wires, from the solved potentials. Nodes
-// the solve left out (dead ends, pieces without a cell) carry no current, so their potentials
-// follow from a solved neighbour through each part that joins them: equal across a resistor or
-// bulb, a cell's voltage across a cell; a piece reached from nowhere starts at 0. Each potential
-// keeps a bound of its error, and each reading one from them.
+// The readings of every part and the currents in the wires, from the solved potentials and those
+// that follow from them (SpreadPotentials). Each potential keeps a bound of its error, and each
+// reading one from them.
 CircuitReadings ReadSolution(const Solution& s) {
     CircuitReadings result;
     const std::vector<Part>& parts = s.net.parts;
     std::vector<long double> v = s.potentials().volts;
     std::vector<long double> err(static_cast<size_t>(s.nodeCount), s.potentials().error);
-    std::vector<bool> known(static_cast<size_t>(s.nodeCount), false);
+    // The pieces parts join, and the nodes whose potential the solve or the spread below fixes
+    // (those of parts not shorted).
     DisjointSets pieces(std::max(s.nodeCount, 1));
-    std::vector<std::vector<int>> partsAt(static_cast<size_t>(s.nodeCount));
-    for (size_t i = 0; i < parts.size(); ++i) {
-        const Part& p = parts[i];
-        if (p.Carries()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+    std::vector<bool> known(static_cast<size_t>(s.nodeCount), false);
+    for (const Part& p : parts) {
         pieces.Unite(p.terminal[0], p.terminal[1]);
-        if (!p.Shorted()) {
-            partsAt[p.terminal[0]].push_back(static_cast<int>(i));
-            partsAt[p.terminal[1]].push_back(static_cast<int>(i));
+        if (!p.Shorted()) known[p.terminal[0]] = known[p.terminal[1]] = true;
+    }
+    SpreadPotentials(s, [&](int node, int from, const Part* p) {
+        if (!p) {
+            v[node] = 0;
+            err[node] = 0;
+            return;
         }
-    }
-    std::vector<int> queue;
-    auto spread = [&] {
-        while (!queue.empty()) {
-            const int n = queue.back();
-            queue.pop_back();
-            for (int i : partsAt[n]) {
-                const Part& p = parts[static_cast<size_t>(i)];
-                const int other = p.terminal[0] == n ? p.terminal[1] : p.terminal[0];
-                if (known[other]) continue;
-                const long double rise = p.terminal[0] == n ? -p.Emf() : p.Emf();
-                v[other] = v[n] + rise;
-                err[other] = err[n] + kUnit * (std::fabs(v[n]) + std::fabs(rise)) * 2;
-                known[other] = true;
-                queue.push_back(other);
-            }
-        }
-    };
-    for (int n = 0; n < s.nodeCount; ++n) {
-        if (known[n]) queue.push_back(n);
-    }
-    spread();
-    for (int n = 0; n < s.nodeCount; ++n) {
-        if (known[n] || partsAt[n].empty()) continue;
-        v[n] = 0;
-        err[n] = 0;
-        known[n] = true;
-        queue.push_back(n);
-        spread();
-    }
+        const long double rise = p->terminal[0] == from ? -p->Emf() : p->Emf();
+        v[node] = v[from] + rise;
+        err[node] = err[from] + kUnit * (std::fabs(v[from]) + std::fabs(rise)) * 2;
+    });
 
     result.parts.assign(static_cast<size_t>(s.net.numbers) + 1, PartReading{});
     // Bounds of each part's current and voltage, by number.
