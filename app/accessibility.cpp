@@ -61,27 +61,33 @@ class ControlAccessible final : public QAccessibleWidget {
     }
 
   private:
+    // The bar of extra parts is in the keyboard's round but is the main window's, not this one's.
+    std::vector<QWidget*> Children() const {
+        std::vector<QWidget*> order = window_.FocusOrder();
+        std::erase_if(order, [this](const QWidget* w) { return w->parentWidget() != &window_; });
+        return order;
+    }
     Circuit& window_;
 };
 
-// The window's children as the keyboard visits them; the strip, the overlay, the focus marker
-// and deleted parts are not among them.
+// The window's children as the keyboard visits them; the strip, the overlay, the focus marker,
+// deleted parts and the bar of extra parts (the main window's) are not among them.
 class WindowAccessible final : public QAccessibleWidget {
   public:
     explicit WindowAccessible(Circuit* window)
         : QAccessibleWidget(window, QAccessible::Window), window_(*window) {}
 
-    int childCount() const override { return static_cast<int>(window_.FocusOrder().size()); }
+    int childCount() const override { return static_cast<int>(Children().size()); }
 
     QAccessibleInterface* child(int index) const override {
-        const std::vector<QWidget*> order = window_.FocusOrder();
+        const std::vector<QWidget*> order = Children();
         if (index < 0 || index >= static_cast<int>(order.size())) return nullptr;
         return QAccessible::queryAccessibleInterface(order[static_cast<size_t>(index)]);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
         if (!child) return -1;
-        const std::vector<QWidget*> order = window_.FocusOrder();
+        const std::vector<QWidget*> order = Children();
         for (size_t i = 0; i < order.size(); ++i) {
             if (order[i] == child->object()) return static_cast<int>(i);
         }
@@ -89,6 +95,12 @@ class WindowAccessible final : public QAccessibleWidget {
     }
 
   private:
+    // The bar of extra parts is in the keyboard's round but is the main window's, not this one's.
+    std::vector<QWidget*> Children() const {
+        std::vector<QWidget*> order = window_.FocusOrder();
+        std::erase_if(order, [this](const QWidget* w) { return w->parentWidget() != &window_; });
+        return order;
+    }
     Circuit& window_;
 };
 

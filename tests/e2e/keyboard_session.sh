@@ -10,18 +10,19 @@ source "$(dirname "$0")/session_lib.sh"
 start_session "$@"
 xdotool windowfocus --sync "$window"  # no window manager here to give it the keyboard
 times() { local n=$1; shift; for _ in $(seq "$n"); do echo "$@"; done; }  # n, key
+bar=3  # the bar of extra parts: ammeter, voltmeter, fuse
 
-# The focus starts on the first palette copy; Tab visits the four copies, the three tools, the
-# parts by number and the board. A new part is picked up at the first free spot of the board (from (8, 8), a 16-pixel grid),
+# The focus starts on the first palette copy; Tab visits the four copies, the bar's buttons
+# (bar of them, above the board), the three tools, the parts by number and the board. A new part is picked up at the first free spot of the board (from (8, 8), a 16-pixel grid),
 # moved 10 pixels an arrow (1 with Shift) and put down with Enter.
 # A held key acts once: Space held on the cell's copy picks one cell up and keeps it held.
 hold space
 keys $(times 9 Right) shift+Right shift+Right $(times 9 Down) shift+Down shift+Down Return
 expect_pixel one-cell-picked-up 10 10 'srgb(0,128,0)'  # no second cell dropped at (8, 8)
 # cell 1 at (100, 100); from it back to the bulb's copy, picked up at (200, 8)
-keys $(times 4 shift+Tab) space $(times 10 Right) $(times 9 Down) shift+Down shift+Down Return
+keys $(times $((4 + bar)) shift+Tab) space $(times 10 Right) $(times 9 Down) shift+Down shift+Down Return
 # bulb 2 at (300, 100); back to the switch's copy, picked up at (200, 8)
-keys $(times 7 shift+Tab) space $(times 29 Down) shift+Down shift+Down Return
+keys $(times $((7 + bar)) shift+Tab) space $(times 29 Down) shift+Down shift+Down Return
 expect_glass placed "$grey"
 
 # The line tool; on the board N jumps the cursor through the terminals (1..6 by number) and
@@ -38,7 +39,7 @@ expect_glass switch-closed "$lit"
 
 # A resistor in series: picked up at (200, 8), put down at (400, 300); the switch-bulb wire
 # (the third) deleted with the delete tool, W jumping the cursor to the middle of each wire.
-keys $(times 7 shift+Tab) space $(times 20 Right) $(times 29 Down) shift+Down shift+Down Return
+keys $(times $((7 + bar)) shift+Tab) space $(times 20 Right) $(times 29 Down) shift+Down shift+Down Return
 keys d Tab w w w space
 expect_glass wire-deleted "$grey"
 keys l n $(times 5 n) space n space n space $(times 4 shift+n) space
