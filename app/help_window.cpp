@@ -83,7 +83,7 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "to the milliampere and voltages to the hundredth of a volt, rounded, "
                         "so every part of a series loop reads the same current. For a lab's "
                         "view, drag an ammeter (wired into the loop) or a voltmeter (wired "
-                        "across a part) from the Meters bar under the menus: its face shows "
+                        "across a part) from the Meters and Fuses bar under the menus: its face shows "
                         "the reading, signed from its red + terminal to its black one."),
                      tr("View ▸ Show Current (%1) sets dots moving along every wire and through "
                         "every part that carries current: out of a cell's positive terminal, "
@@ -96,7 +96,7 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                          .arg(locale.toString(0.1 * kDotPixelsPerAmpSecond))
                          .arg(locale.toString(kFastestDot)));
     html += QStringLiteral("<p>%1</p>")
-                .arg(tr("A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or "
+                .arg(tr("A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or "
                         "1 A, and when more current than that flows through it, it blows and "
                         "opens the circuit (the fuse most overloaded goes first). Click a fuse "
                         "with the line tool to change its rating, or to put in a new one once it "

@@ -70,7 +70,7 @@ class PartSource final : public QToolButton {
 
 }  // namespace
 
-PartBar::PartBar(PartBarHost& circuit, QWidget* parent) : QToolBar(tr("Meters"), parent) {
+PartBar::PartBar(PartBarHost& circuit, QWidget* parent) : QToolBar(tr("Meters and Fuses"), parent) {
     setObjectName(QStringLiteral("partBar"));
     setMovable(false);
     setFloatable(false);

@@ -917,12 +917,12 @@
         <translation>Für Arbeitsblätter: Datei ▸ Exportieren … (%1) speichert ein Bild des Bretts als PNG (wie auf dem Bildschirm oder doppelt so fein für den Druck), SVG oder PDF; Datei ▸ Drucken … (%2) druckt es auf eine Seite, mit seinem Namen und dem Datum; Bearbeiten ▸ Bild des Bretts kopieren (%3) legt es in die Zwischenablage. Die Bilder zeigen die Bauteile, Leitungen, leuchtenden Lampen, wandernden Punkte und Notizen, nicht die Leiste.</translation>
     </message>
     <message>
-        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
-        <translation>Zeige auf ein Bauteil, um den Strom durch es und die Spannung an ihm abzulesen, etwa „Widerstand 3: 10 Ohm, 0,071 A, 0,71 V“. Ströme werden auf Milliampere und Spannungen auf Hundertstel Volt gerundet angezeigt, sodass jedes Bauteil einer Reihenschaltung denselben Strom anzeigt. Wie im Labor: Ziehe ein Strommessgerät (in den Stromkreis geschaltet) oder ein Spannungsmessgerät (parallel zu einem Bauteil) aus der Leiste „Messgeräte“ unter den Menüs; seine Anzeige zeigt den Messwert mit Vorzeichen, vom roten Pluspol zum schwarzen Anschluss.</translation>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters and Fuses bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
+        <translation>Zeige auf ein Bauteil, um den Strom durch es und die Spannung an ihm abzulesen, etwa „Widerstand 3: 10 Ohm, 0,071 A, 0,71 V“. Ströme werden auf Milliampere und Spannungen auf Hundertstel Volt gerundet angezeigt, sodass jedes Bauteil einer Reihenschaltung denselben Strom anzeigt. Wie im Labor: Ziehe ein Strommessgerät (in den Stromkreis geschaltet) oder ein Spannungsmessgerät (parallel zu einem Bauteil) aus der Leiste „Messgeräte und Sicherungen“ unter den Menüs; seine Anzeige zeigt den Messwert mit Vorzeichen, vom roten Pluspol zum schwarzen Anschluss.</translation>
     </message>
     <message>
-        <source>A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
-        <translation>Eine Sicherung aus der Leiste „Messgeräte“ schützt einen Stromkreis: Sie ist für 0,25, 0,5 oder 1 A ausgelegt, und fließt mehr Strom durch sie, löst sie aus und unterbricht den Stromkreis (die am stärksten überlastete zuerst). Klicke eine Sicherung mit dem Leitungswerkzeug an, um ihren Nennstrom zu ändern oder sie nach dem Auslösen zu ersetzen.</translation>
+        <source>A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
+        <translation>Eine Sicherung aus derselben Leiste schützt einen Stromkreis: Sie ist für 0,25, 0,5 oder 1 A ausgelegt, und fließt mehr Strom durch sie, löst sie aus und unterbricht den Stromkreis (die am stärksten überlastete zuerst). Klicke eine Sicherung mit dem Leitungswerkzeug an, um ihren Nennstrom zu ändern oder sie nach dem Auslösen zu ersetzen.</translation>
     </message>
 </context>
 <context>
@@ -983,8 +983,8 @@
 <context>
     <name>cw::PartBar</name>
     <message>
-        <source>Meters</source>
-        <translation>Messgeräte</translation>
+        <source>Meters and Fuses</source>
+        <translation>Messgeräte und Sicherungen</translation>
     </message>
 </context>
 </TS>

@@ -917,12 +917,12 @@
         <translation>Para fichas de trabajo: Archivo ▸ Exportar… (%1) guarda una imagen del tablero en PNG (como en pantalla, o el doble de fina para imprimir), SVG o PDF; Archivo ▸ Imprimir… (%2) la imprime en una página con su nombre y la fecha; Editar ▸ Copiar imagen del tablero (%3) la copia al portapapeles. Las imágenes muestran los componentes, los cables, las bombillas encendidas, los puntos en movimiento y las notas, no la barra.</translation>
     </message>
     <message>
-        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
-        <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,071 A, 0,71 V». Las corrientes se leen redondeadas al miliamperio y las tensiones a la centésima de voltio, así que todos los componentes de un circuito en serie marcan la misma corriente. Como en el laboratorio: arrastra un amperímetro (conectado en el circuito) o un voltímetro (conectado en paralelo a un componente) desde la barra «Medidores» bajo los menús; su pantalla muestra la lectura con signo, del terminal + rojo al terminal negro.</translation>
+        <source>Point at a part to read the current through it and the voltage across it, as in &quot;Resistor 3: 10 ohms, 0.071 A, 0.71 V&quot;. Currents are read to the milliampere and voltages to the hundredth of a volt, rounded, so every part of a series loop reads the same current. For a lab&apos;s view, drag an ammeter (wired into the loop) or a voltmeter (wired across a part) from the Meters and Fuses bar under the menus: its face shows the reading, signed from its red + terminal to its black one.</source>
+        <translation>Señala un componente para leer la corriente que lo atraviesa y la tensión entre sus terminales, como en «Resistencia 3: 10 ohmios, 0,071 A, 0,71 V». Las corrientes se leen redondeadas al miliamperio y las tensiones a la centésima de voltio, así que todos los componentes de un circuito en serie marcan la misma corriente. Como en el laboratorio: arrastra un amperímetro (conectado en el circuito) o un voltímetro (conectado en paralelo a un componente) desde la barra «Medidores y fusibles» bajo los menús; su pantalla muestra la lectura con signo, del terminal + rojo al terminal negro.</translation>
     </message>
     <message>
-        <source>A fuse from the Meters bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
-        <translation>Un fusible de la barra «Medidores» protege un circuito: es de 0,25, 0,5 o 1 A y, cuando pasa por él más corriente, se funde y abre el circuito (primero el más sobrecargado). Haz clic en un fusible con la herramienta de cable para cambiar su corriente nominal o para poner uno nuevo cuando se haya fundido.</translation>
+        <source>A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
+        <translation>Un fusible de la misma barra protege un circuito: es de 0,25, 0,5 o 1 A y, cuando pasa por él más corriente, se funde y abre el circuito (primero el más sobrecargado). Haz clic en un fusible con la herramienta de cable para cambiar su corriente nominal o para poner uno nuevo cuando se haya fundido.</translation>
     </message>
 </context>
 <context>
@@ -983,8 +983,8 @@
 <context>
     <name>cw::PartBar</name>
     <message>
-        <source>Meters</source>
-        <translation>Medidores</translation>
+        <source>Meters and Fuses</source>
+        <translation>Medidores y fusibles</translation>
     </message>
 </context>
 </TS>
