@@ -1,7 +1,8 @@
 """What a screen reader finds in the running program, read over AT-SPI (run by
 accessibility_session.sh with the program already up): the names, roles and states of the
 controls, then a bulb's description as a cell-and-bulb loop is built with xdotool and a wire
-of it deleted, and the description-changed event that tells the reader so.
+of it deleted, and the description-changed event that tells the reader so; a switch pressed,
+and an ammeter picked up from the bar of meters and fuses.
 
     accessibility_check.py <window x> <window y>
 """
@@ -143,6 +144,29 @@ wait_for_description(window, "Switch 3", "closed, 0.000 A")
 pump(0.5)
 check("the press is a step to undo", menu_item(window.parent, "Edit", "Undo"),
       "Undo Close Switch 3")
+
+# The bar of meters and fuses: a screen reader's Press on its Ammeter picks one up for the
+# keyboard, Return puts it down on the board.
+def bar_button(frame, name):
+    for bar in frame:
+        if bar.getRoleName() == "tool bar":
+            for item in bar:
+                if item.name == name:
+                    return item
+    return None
+
+
+ammeter = bar_button(window.parent, "Ammeter")
+check("the bar offers an ammeter", ammeter is not None, True)
+if ammeter is not None:
+    actions = ammeter.queryAction()
+    press = [i for i in range(actions.nActions) if actions.getName(i).lower() == "press"]
+    check("the ammeter's button can be pressed", len(press), 1)
+    actions.doAction(press[0])
+    pump(0.5)
+    xdotool("key", "Return")
+    pump(0.5)
+    check("an ammeter is on the board", child(window, "Ammeter 4") is not None, True)
 
 print("FAILED: " + ", ".join(failures) if failures else "all accessibility checks passed")
 sys.exit(1 if failures else 0)
