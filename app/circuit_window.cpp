@@ -19,6 +19,7 @@
 #include "model/part_kinds.h"
 #include "overlay/overlay_relay.h"
 #include "render/board_painter.h"
+#include "render/diagram_painter.h"
 #include "render/symbol_painters.h"
 #include "render/tool_icons.h"
 #include "toolkit/pointer_grab.h"
@@ -44,6 +45,8 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
       model_(model ? *model : *new CircuitModel(this)),
       board_(model_.board) {
     setWindowTitle(tr("Circuit Workbench"));
+    // The view starts pictorial.
+    SetDiagramView(std::nullopt);
     // Meters write their decimals as the learner's language does.
     SetMeterDecimalSeparator(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
     QPalette pal = palette();
@@ -65,7 +68,8 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         *this, model_,
         {[this](int16_t tool) { ChooseTool(tool); }, [this] { keyboard_->DeleteFocusedPart(); },
          [this](bool on) { ShowCurrent(on); }, [this](bool e) { SetElectronFlow(e); },
-         [this](const QString& section) { ShowHelp(section); }});
+         [this](const QString& section) { ShowHelp(section); },
+         [this](std::optional<Symbols> diagram) { SetDiagram(diagram); }});
     // A tool button is its action's button: a click chooses the tool as the menu and key do.
     auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&)) {
         auto* button = new PictureControl(platform_, this, kToolButtonBorder);
@@ -288,15 +292,49 @@ void Circuit::MenuPic_MouseDown(int, int, float x, float) {
     UpdateFocusMarker();
 }
 
+bool Circuit::InStripLook(Kind kind, int i) const {
+    // The strip keeps its look in the diagram view: its copies, and a new part still at their
+    // size.
+    return i >= board_.UBound(kind) || board_.At(kind, i).Width != kBoardSize;
+}
+
+Rgb Circuit::BackOf(Kind kind, int i) const {
+    return DiagramView() && !InStripLook(kind, i) ? kDiagramPaper : kWindowBackground;
+}
+
 void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
     // An element already unloaded (its control waits for deletion) draws as unplaced.
     const int32_t tag = i <= board_.UBound(kind) ? board_.At(kind, i).Tag : 0;
-    PaintPart(s, board_, kind, tag);
+    const std::optional<Symbols> symbols = DiagramView();
+    if (symbols && i <= board_.UBound(kind) && !InStripLook(kind, i)) {
+        PaintSymbol(s, board_, kind, tag, *symbols);
+    } else {
+        PaintPart(s, board_, kind, tag);
+    }
+}
+
+void Circuit::SetDiagram(std::optional<Symbols> symbols) {
+    if (DiagramView() == symbols) return;
+    SetDiagramView(symbols);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, ToQColor(symbols ? kDiagramPaper : kWindowBackground));
+    setPalette(pal);
+    mainPicture_->SetBackColor(symbols ? kDiagramPaper : kWindowBackground);
+    RefreshBoard();
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board_.UBound(kind); ++i) {
+            if (PictureControl* c = Element(kind, i)) {
+                c->SetBackColor(BackOf(kind, i));
+                c->Refresh();
+                ChangedUnderCurrent(c->geometry());
+            }
+        }
+    }
 }
 
 PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     auto* c = new PictureControl(platform_, this);
-    c->SetBackColor(kWindowBackground);
+    c->SetBackColor(kWindowBackground);  // a new element is the strip's copy
     c->setFocusPolicy(Qt::TabFocus);
     c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
@@ -438,6 +476,7 @@ void Circuit::ZOrderElement(Kind kind, int i) {
 void Circuit::RefreshElement(Kind kind, int i) {
     if (rebuilding_) return;
     if (PictureControl* c = Element(kind, i)) {
+        c->SetBackColor(BackOf(kind, i));
         c->Refresh();
         ChangedUnderCurrent(c->geometry());
         if (!solving_) AnnounceControl(c);  // a solve tells of its bulbs once it is done

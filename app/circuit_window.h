@@ -22,6 +22,7 @@
 #include "files/circuit_model.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"
+#include "render/diagram_painter.h"
 #include "overlay/glasso.h"
 #include "overlay/overlay_relay.h"
 #include "toolkit/picture_control.h"
@@ -110,6 +111,9 @@ class Circuit final : public QWidget,
     // Drawn again as shapes, at any scale the painter sets: for SVG, PDF, print and large
     // pictures.
     void PaintBoard(QPainter& painter) const;
+    // The board drawn as a circuit diagram in a set of symbols, or pictorially (none). The view
+    // only: the board, its file and its undo history stay as they are.
+    void SetDiagram(std::optional<Symbols> symbols);
     // Opens the help, at one of its sections ("keys", "about") when one is named.
     void ShowHelp(const QString& section = {});
     CircuitCommands& Commands() { return *commands_; }
@@ -178,6 +182,8 @@ class Circuit final : public QWidget,
     PictureControl* MakeElementControl(Kind kind, int i);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
     void PaintElement(Surface& s, Kind kind, int i) const;
+    bool InStripLook(Kind kind, int i) const;
+    Rgb BackOf(Kind kind, int i) const;
     // Gives the current's view the currents of the last solve, when it shows.
     void FeedCurrentView();
     // Something under the current's view was painted, moved, shown, hidden or restacked inside

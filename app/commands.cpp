@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
+#include <QSettings>
 #include <QWidget>
 
 #include "app/part_texts.h"
@@ -75,6 +76,33 @@ CircuitCommands::CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTa
                             "terminal round to its positive one"));
     electronFlow_->setCheckable(true);
     connect(electronFlow_, &QAction::toggled, this, [this](bool on) { do_.electronFlow(on); });
+
+    diagram_ = Make(tr("Circuit &Diagram"),
+                    tr("Draw the board as a circuit diagram: standard symbols, black on white"));
+    diagram_->setShortcut(QKeySequence(Qt::Key_G));
+    diagram_->setCheckable(true);
+    symbols_ = new QActionGroup(this);
+    iec_ = Make(tr("&IEC"), tr("The symbols of IEC 60617, as most textbooks outside America use"));
+    ansi_ = Make(tr("&ANSI"), tr("The American symbols: a zigzag resistor"));
+    for (QAction* a : {iec_, ansi_}) {
+        a->setCheckable(true);
+        symbols_->addAction(a);
+    }
+    QSettings settings;
+    const bool ansi = settings.value(QStringLiteral("view/symbols")).toString() ==
+                      QLatin1String("ansi");
+    (ansi ? ansi_ : iec_)->setChecked(true);
+    auto apply = [this] {
+        std::optional<Symbols> shown;
+        if (diagram_->isChecked()) shown = ansi_->isChecked() ? Symbols::Ansi : Symbols::Iec;
+        do_.view(shown);
+    };
+    connect(diagram_, &QAction::toggled, this, apply);
+    connect(symbols_, &QActionGroup::triggered, this, [this, apply] {
+        QSettings().setValue(QStringLiteral("view/symbols"),
+                             ansi_->isChecked() ? QStringLiteral("ansi") : QStringLiteral("iec"));
+        apply();
+    });
 
     help_ =
         Make(tr("&Help"), tr("How to build circuits, the tools, the keys and why a bulb is dark"));

@@ -9,6 +9,9 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
+
+#include "render/diagram_painter.h"
 #include <utility>
 #include <vector>
 
@@ -27,6 +30,7 @@ struct CommandTargets {
     std::function<void(bool on)> showCurrent;
     std::function<void(bool electrons)> electronFlow;
     std::function<void(const QString& section)> help;  // "", "keys" or "about"
+    std::function<void(std::optional<Symbols> diagram)> view;  // none: pictorial
 };
 
 class CircuitCommands final : public QObject {
@@ -40,6 +44,9 @@ class CircuitCommands final : public QObject {
     QAction* DeletePart() const { return deletePart_; }
     QAction* ShowCurrent() const { return showCurrent_; }
     QAction* ElectronFlow() const { return electronFlow_; }
+    // The circuit diagram view, and the set of symbols it draws in (kept between runs).
+    QAction* Diagram() const { return diagram_; }
+    QActionGroup* SymbolSets() const { return symbols_; }
     QAction* Help() const { return help_; }
     QAction* KeyboardHelp() const { return keyboardHelp_; }
     QAction* About() const { return about_; }
@@ -60,6 +67,10 @@ class CircuitCommands final : public QObject {
     QAction* deletePart_;
     QAction* showCurrent_;
     QAction* electronFlow_;
+    QAction* diagram_;
+    QActionGroup* symbols_;
+    QAction* iec_;
+    QAction* ansi_;
     QAction* help_;
     QAction* keyboardHelp_;
     QAction* about_;

@@ -81,7 +81,24 @@ QCommandLineOption ReadingsOption() {
             "display, one tab-separated line each, and quit, without a window."));
 }
 
-// The command line: [FILE], --export OUT FILE, --readings FILE, --help and --version.
+QCommandLineOption ViewOption() {
+    return QCommandLineOption(
+        QStringLiteral("view"),
+        QCoreApplication::translate("main",
+                                    "With --export, draw the board as it looks (pictorial, the "
+                                    "default) or as a circuit diagram (diagram)."),
+        QStringLiteral("VIEW"));
+}
+
+QCommandLineOption SymbolsOption() {
+    return QCommandLineOption(
+        QStringLiteral("symbols"),
+        QCoreApplication::translate("main", "The diagram's symbols: iec (the default) or ansi."),
+        QStringLiteral("SET"));
+}
+
+// The command line: [FILE], --export OUT FILE [--view diagram] [--symbols iec|ansi],
+// --readings FILE, --help and --version.
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "A teaching tool for simple direct-current circuits."));
@@ -89,6 +106,8 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(ExportOption());
     parser.addOption(ReadingsOption());
+    parser.addOption(ViewOption());
+    parser.addOption(SymbolsOption());
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QCoreApplication::translate("main", "A circuit to open."),
                                  QStringLiteral("[file]"));
@@ -96,7 +115,8 @@ void Describe(QCommandLineParser& parser) {
 
 // --export OUT FILE: the circuit solved and drawn to OUT; 0 when written, else a line on stderr
 // and 1 (the file or OUT) or 2 (the command line). A bad file writes nothing.
-int ExportFromCommandLine(const QString& out, const QStringList& files) {
+int ExportFromCommandLine(const QString& out, const QStringList& files, const QString& view,
+                          const QString& symbols) {
     auto fail = [](int status, const QString& text) {
         std::fprintf(stderr, "circuit-workbench: %s\n", qUtf8Printable(text));
         return status;
@@ -104,6 +124,12 @@ int ExportFromCommandLine(const QString& out, const QStringList& files) {
     if (files.size() != 1) {
         return fail(2, QCoreApplication::translate(
                            "main", "--export needs exactly one circuit file to draw."));
+    }
+    if (!view.isEmpty() && view != QLatin1String("pictorial") && view != QLatin1String("diagram")) {
+        return fail(2, QCoreApplication::translate("main", "--view is pictorial or diagram."));
+    }
+    if (!symbols.isEmpty() && symbols != QLatin1String("iec") && symbols != QLatin1String("ansi")) {
+        return fail(2, QCoreApplication::translate("main", "--symbols is iec or ansi."));
     }
     if (!cw::PictureFormatOf(out)) {
         return fail(2, QCoreApplication::translate(
@@ -117,6 +143,8 @@ int ExportFromCommandLine(const QString& out, const QStringList& files) {
     circuit.resize(size.isEmpty() ? QSize(cw::kDesignClientWidth, cw::kDesignClientHeight) : size);
     circuit.show();
     circuit.Restore(*read.document);
+    if (view == QLatin1String("diagram"))
+        circuit.SetDiagram(symbols == QLatin1String("ansi") ? cw::Symbols::Ansi : cw::Symbols::Iec);
     const QString problem = cw::ExportBoard(circuit, out);
     return problem.isEmpty() ? 0 : fail(1, problem);
 }
@@ -200,7 +228,9 @@ int main(int argc, char** argv) {
         return ReadingsFromCommandLine(parser.positionalArguments());
     if (parser.isSet(QStringLiteral("export")))
         return ExportFromCommandLine(parser.value(QStringLiteral("export")),
-                                     parser.positionalArguments());
+                                     parser.positionalArguments(),
+                                     parser.value(QStringLiteral("view")),
+                                     parser.value(QStringLiteral("symbols")));
     cw::InstallAccessibility();
     cw::MainWindow window;
     window.show();

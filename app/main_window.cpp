@@ -95,6 +95,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     view->addSeparator();
     view->addAction(commands.ShowCurrent());
     view->addAction(commands.ElectronFlow());
+    view->addSeparator();
+    view->addAction(commands.Diagram());
+    QMenu* symbols = view->addMenu(tr("&Symbols"));
+    symbols->addActions(commands.SymbolSets()->actions());
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addActions(commands.Tools()->actions());

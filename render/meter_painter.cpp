@@ -86,6 +86,9 @@ std::string FaceText(int16_t value, int decimals) {
 void SetMeterDecimalSeparator(char separator) {
     gDecimalSeparator = separator;
 }
+char MeterDecimalSeparator() {
+    return gDecimalSeparator;
+}
 
 void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag) {
     const double SW = s.ScaleWidth(), SH = s.ScaleHeight();

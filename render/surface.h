@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace cw {
 
@@ -68,7 +69,13 @@ class Surface {
     void RoundRect(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t cornerW,
                    int32_t cornerH);
 
+    // Text (UTF-8) whose baseline starts at (x, y), its letters `size` pixels high, in ForeColor.
+    void Text(double x, double y, double size, const std::string& utf8) {
+        DrawText(x, y, size, utf8);
+    }
+
   protected:
+    virtual void DrawText(double x, double y, double size, const std::string& utf8) = 0;
     virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawBox(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawEllipse(double cx, double cy, double rx, double ry) = 0;

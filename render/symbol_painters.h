@@ -30,6 +30,7 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag);
 // separator set (the learner's language's).
 void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag);
 void SetMeterDecimalSeparator(char separator);
+char MeterDecimalSeparator();
 // A fuse: its rating, and its wire whole or broken.
 void Fuse_Paint(Surface& s, const Board& board, int32_t tag);
 

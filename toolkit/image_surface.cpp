@@ -1,5 +1,6 @@
 #include "toolkit/image_surface.h"
 
+#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -68,6 +69,19 @@ void ImageSurface::Finish(const QRectF& bounds) {
     single_.reset();
     const double pad = State().DrawWidth / 2.0 + 2;
     drawn_ |= bounds.normalized().adjusted(-pad, -pad, pad, pad).toAlignedRect();
+}
+
+void ImageSurface::DrawText(double x, double y, double size, const std::string& utf8) {
+    if (image_->isNull()) return;
+    QPainter& p = Prepare(QPointF());
+    QFont font = p.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    p.setFont(font);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    const QString text = QString::fromStdString(utf8);
+    p.drawText(QPointF(x, y), text);
+    const QRectF bounds = QFontMetricsF(font).boundingRect(text).translated(x, y);
+    Finish(bounds);
 }
 
 void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {

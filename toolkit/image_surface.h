@@ -39,6 +39,7 @@ class ImageSurface final : public Surface {
     QRect TakeDrawn();
 
   protected:
+    void DrawText(double x, double y, double size, const std::string& utf8) override;
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
     void DrawEllipse(double cx, double cy, double rx, double ry) override;

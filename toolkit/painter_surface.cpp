@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 #include "toolkit/image_surface.h"
 
@@ -14,6 +15,15 @@ void PainterSurface::Prepare(bool fill, bool mitred) {
     painter_.setBrush(fill && State().FillStyle == kFillSolid ? QBrush(ToQColor(State().FillColor))
                                                               : Qt::NoBrush);
     painter_.setRenderHint(QPainter::Antialiasing, true);
+}
+
+void PainterSurface::DrawText(double x, double y, double size, const std::string& utf8) {
+    QFont font = painter_.font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
+    painter_.setFont(font);
+    painter_.setPen(ToQColor(State().ForeColor));
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.drawText(QPointF(x, y), QString::fromStdString(utf8));
 }
 
 void PainterSurface::DrawLine(double x1, double y1, double x2, double y2) {

@@ -18,6 +18,7 @@ class PainterSurface final : public Surface {
     double ScaleHeight() const override { return height_; }
 
   protected:
+    void DrawText(double x, double y, double size, const std::string& utf8) override;
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
     void DrawEllipse(double cx, double cy, double rx, double ry) override;

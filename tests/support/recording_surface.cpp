@@ -3,7 +3,7 @@
 namespace cw {
 
 void RecordingSurface::Record(RecordedOp::Type type, std::array<double, 6> args) {
-    ops_.push_back({type, args, State()});
+    ops_.push_back({type, args, State(), {}});
 }
 
 void RecordingSurface::DrawLine(double x1, double y1, double x2, double y2) {
@@ -16,6 +16,11 @@ void RecordingSurface::DrawBox(double x1, double y1, double x2, double y2) {
 
 void RecordingSurface::DrawEllipse(double cx, double cy, double rx, double ry) {
     Record(RecordedOp::Type::Ellipse, {cx, cy, rx, ry, 0, 0});
+}
+
+void RecordingSurface::DrawText(double x, double y, double size, const std::string& utf8) {
+    Record(RecordedOp::Type::Text, {x, y, size, 0, 0, 0});
+    ops_.back().text = utf8;
 }
 
 void RecordingSurface::DrawDot(double x, double y) {

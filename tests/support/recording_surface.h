@@ -11,11 +11,12 @@
 namespace cw {
 
 struct RecordedOp {
-    enum class Type { Line, Box, Ellipse, Dot, RoundRect };
+    enum class Type { Line, Box, Ellipse, Dot, RoundRect, Text };
     Type type;
     std::array<double, 6> args{};  // Line/Box: x1 y1 x2 y2; Ellipse: cx cy rx ry; Dot: x y;
                                    // RoundRect: left top right bottom cornerW cornerH
     DrawState state;
+    std::string text;  // Text: what it says; args x y size
 };
 
 class RecordingSurface final : public Surface {
@@ -27,6 +28,7 @@ class RecordingSurface final : public Surface {
     void Clear() { ops_.clear(); }
 
   protected:
+    void DrawText(double x, double y, double size, const std::string& utf8) override;
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
     void DrawEllipse(double cx, double cy, double rx, double ry) override;
