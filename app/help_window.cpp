@@ -101,6 +101,13 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "opens the circuit (the fuse most overloaded goes first). Click a fuse "
                         "with the line tool to change its rating, or to put in a new one once it "
                         "has blown."));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(tr("View ▸ Circuit Diagram (%1) draws the same board as a circuit diagram, "
+                        "black on white for a projector or a worksheet: each part as its "
+                        "standard symbol with its label (R3 10 Ω, L2, 1.5 V), a dot where three "
+                        "connections meet. Everything works as before; View ▸ Symbols chooses "
+                        "IEC or ANSI symbols. Export, print and copy draw the view shown.")
+                         .arg(QKeySequence(Qt::Key_G).toString(QKeySequence::NativeText)));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Keeping your work"));
     html += QStringLiteral("<p>%1</p><p>%2</p>")
                 .arg(tr("File ▸ Save (%1) keeps the circuit and your notes in a file; File ▸ "

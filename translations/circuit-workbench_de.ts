@@ -602,6 +602,30 @@
         <source>Move the dots the way electrons go, from the cell&apos;s negative terminal round to its positive one</source>
         <translation>Lässt die Punkte so wandern wie die Elektronen: vom Minuspol der Batteriezelle durch den Stromkreis zu ihrem Pluspol</translation>
     </message>
+    <message>
+        <source>Circuit &amp;Diagram</source>
+        <translation>Schalt&amp;plan</translation>
+    </message>
+    <message>
+        <source>Draw the board as a circuit diagram: standard symbols, black on white</source>
+        <translation>Zeichnet das Brett als Schaltplan: genormte Schaltzeichen, schwarz auf weiß</translation>
+    </message>
+    <message>
+        <source>&amp;IEC</source>
+        <translation>&amp;IEC</translation>
+    </message>
+    <message>
+        <source>The symbols of IEC 60617, as most textbooks outside America use</source>
+        <translation>Die Schaltzeichen nach IEC 60617, wie sie die meisten Schulbücher außerhalb Amerikas verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;ANSI</source>
+        <translation>&amp;ANSI</translation>
+    </message>
+    <message>
+        <source>The American symbols: a zigzag resistor</source>
+        <translation>Die amerikanischen Schaltzeichen: ein Widerstand als Zickzacklinie</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -924,6 +948,10 @@
         <source>A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
         <translation>Eine Sicherung aus derselben Leiste schützt einen Stromkreis: Sie ist für 0,25, 0,5 oder 1 A ausgelegt, und fließt mehr Strom durch sie, löst sie aus und unterbricht den Stromkreis (die am stärksten überlastete zuerst). Klicke eine Sicherung mit dem Leitungswerkzeug an, um ihren Nennstrom zu ändern oder sie nach dem Auslösen zu ersetzen.</translation>
     </message>
+    <message>
+        <source>View ▸ Circuit Diagram (%1) draws the same board as a circuit diagram, black on white for a projector or a worksheet: each part as its standard symbol with its label (R3 10 Ω, L2, 1.5 V), a dot where three connections meet. Everything works as before; View ▸ Symbols chooses IEC or ANSI symbols. Export, print and copy draw the view shown.</source>
+        <translation>Ansicht ▸ Schaltplan (%1) zeichnet dasselbe Brett als Schaltplan, schwarz auf weiß für den Beamer oder ein Arbeitsblatt: jedes Bauteil als genormtes Schaltzeichen mit seiner Beschriftung (R3 10 Ω, L2, 1,5 V), ein Punkt, wo sich drei Verbindungen treffen. Alles funktioniert wie zuvor; Ansicht ▸ Schaltzeichen wählt IEC- oder ANSI-Zeichen. Exportieren, Drucken und Kopieren zeichnen die gezeigte Ansicht.</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -978,6 +1006,10 @@
     <message>
         <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
         <translation>Stift: Notizen zeichnen. Um Bauteile mit Leitungen zu verbinden, wähle das Leitungswerkzeug (%1). %2: Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Symbols</source>
+        <translation>Schalt&amp;zeichen</translation>
     </message>
 </context>
 <context>

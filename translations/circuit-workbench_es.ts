@@ -602,6 +602,30 @@
         <source>Move the dots the way electrons go, from the cell&apos;s negative terminal round to its positive one</source>
         <translation>Mueve los puntos como se mueven los electrones: del polo negativo de la pila, por el circuito, a su polo positivo</translation>
     </message>
+    <message>
+        <source>Circuit &amp;Diagram</source>
+        <translation>Es&amp;quema del circuito</translation>
+    </message>
+    <message>
+        <source>Draw the board as a circuit diagram: standard symbols, black on white</source>
+        <translation>Dibuja el tablero como un esquema: símbolos normalizados, negro sobre blanco</translation>
+    </message>
+    <message>
+        <source>&amp;IEC</source>
+        <translation>&amp;IEC</translation>
+    </message>
+    <message>
+        <source>The symbols of IEC 60617, as most textbooks outside America use</source>
+        <translation>Los símbolos de la norma IEC 60617, los de la mayoría de los libros de texto fuera de América</translation>
+    </message>
+    <message>
+        <source>&amp;ANSI</source>
+        <translation>&amp;ANSI</translation>
+    </message>
+    <message>
+        <source>The American symbols: a zigzag resistor</source>
+        <translation>Los símbolos americanos: una resistencia en zigzag</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -924,6 +948,10 @@
         <source>A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or 1 A, and when more current than that flows through it, it blows and opens the circuit (the fuse most overloaded goes first). Click a fuse with the line tool to change its rating, or to put in a new one once it has blown.</source>
         <translation>Un fusible de la misma barra protege un circuito: es de 0,25, 0,5 o 1 A y, cuando pasa por él más corriente, se funde y abre el circuito (primero el más sobrecargado). Haz clic en un fusible con la herramienta de cable para cambiar su corriente nominal o para poner uno nuevo cuando se haya fundido.</translation>
     </message>
+    <message>
+        <source>View ▸ Circuit Diagram (%1) draws the same board as a circuit diagram, black on white for a projector or a worksheet: each part as its standard symbol with its label (R3 10 Ω, L2, 1.5 V), a dot where three connections meet. Everything works as before; View ▸ Symbols chooses IEC or ANSI symbols. Export, print and copy draw the view shown.</source>
+        <translation>Ver ▸ Esquema del circuito (%1) dibuja el mismo tablero como un esquema, negro sobre blanco para un proyector o una ficha: cada componente con su símbolo normalizado y su rótulo (R3 10 Ω, L2, 1,5 V), un punto donde se unen tres conexiones. Todo funciona como antes; Ver ▸ Símbolos elige los símbolos IEC o ANSI. Exportar, imprimir y copiar dibujan la vista que se muestra.</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -978,6 +1006,10 @@
     <message>
         <source>Pencil: draw notes. To join parts with wires, choose the Line tool (%1). %2: help</source>
         <translation>Lápiz: dibuja notas. Para unir componentes con cables, elige la herramienta de cable (%1). %2: ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Symbols</source>
+        <translation>&amp;Símbolos</translation>
     </message>
 </context>
 <context>

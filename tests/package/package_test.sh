@@ -117,7 +117,23 @@ for example in "$root"/usr/share/circuit-workbench/examples/*.cwb; do
     [ "$(head -c 4 "$pictures/$name.png" | tail -c 3)" = PNG ] || fail "$name.png is no PNG"
     pdfinfo "$pictures/$name.pdf" | grep -q '^Pages: *1$' || fail "$name.pdf is not one page"
     grep -q '<svg' "$pictures/$name.svg" || fail "$name.svg is no SVG"
+    # And as a circuit diagram, in each set of symbols, still vector.
+    for symbols in iec ansi; do
+        for ext in svg pdf; do
+            out="$pictures/$name-diagram-$symbols.$ext"
+            env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$out" --view diagram \
+                --symbols "$symbols" "$example" || fail "--export --view diagram $name.$ext"
+            [ -s "$out" ] || fail "--export wrote no $out"
+        done
+        grep -q '<svg' "$pictures/$name-diagram-$symbols.svg" || fail "$name diagram is no SVG"
+        ! grep -q '<image' "$pictures/$name-diagram-$symbols.svg" ||
+            fail "$name diagram's SVG holds a raster image"
+    done
 done
+if env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$pictures/x.svg" --view plan \
+    "$root/usr/share/circuit-workbench/examples/one-bulb.cwb" 2>/dev/null; then
+    fail "--view plan was taken"
+fi
 # A damaged file: a message, a status that is not 0, and nothing written.
 echo '{"format": "circuit' >"$work/damaged.cwb"
 if env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$pictures/damaged.png" \
