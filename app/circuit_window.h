@@ -22,9 +22,9 @@
 #include "files/circuit_model.h"
 #include "model/board.h"
 #include "overlay/freehand_overlay.h"
-#include "render/diagram_painter.h"
 #include "overlay/glasso.h"
 #include "overlay/overlay_relay.h"
+#include "render/diagram_painter.h"
 #include "toolkit/picture_control.h"
 #include "toolkit/platform.h"
 

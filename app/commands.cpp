@@ -89,8 +89,8 @@ CircuitCommands::CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTa
         symbols_->addAction(a);
     }
     QSettings settings;
-    const bool ansi = settings.value(QStringLiteral("view/symbols")).toString() ==
-                      QLatin1String("ansi");
+    const bool ansi =
+        settings.value(QStringLiteral("view/symbols")).toString() == QLatin1String("ansi");
     (ansi ? ansi_ : iec_)->setChecked(true);
     auto apply = [this] {
         std::optional<Symbols> shown;

@@ -11,9 +11,9 @@
 #include <functional>
 #include <optional>
 
-#include "render/diagram_painter.h"
 #include <utility>
 #include <vector>
+#include "render/diagram_painter.h"
 
 class QAction;
 class QActionGroup;
@@ -29,7 +29,7 @@ struct CommandTargets {
     std::function<void()> deletePart;  // the one with the keyboard focus
     std::function<void(bool on)> showCurrent;
     std::function<void(bool electrons)> electronFlow;
-    std::function<void(const QString& section)> help;  // "", "keys" or "about"
+    std::function<void(const QString& section)> help;          // "", "keys" or "about"
     std::function<void(std::optional<Symbols> diagram)> view;  // none: pictorial
 };
 

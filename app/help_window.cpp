@@ -77,24 +77,25 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "steps or deletes, a four-way arrow over a part you can move, a text "
                         "cursor where the pencil writes."));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Seeing the current"));
-    html += QStringLiteral("<p>%1</p><p>%2</p>")
-                .arg(tr("Point at a part to read the current through it and the voltage across "
-                        "it, as in \"Resistor 3: 10 ohms, 0.071 A, 0.71 V\". Currents are read "
-                        "to the milliampere and voltages to the hundredth of a volt, rounded, "
-                        "so every part of a series loop reads the same current. For a lab's "
-                        "view, drag an ammeter (wired into the loop) or a voltmeter (wired "
-                        "across a part) from the Meters and Fuses bar under the menus: its face shows "
-                        "the reading, signed from its red + terminal to its black one."),
-                     tr("View ▸ Show Current (%1) sets dots moving along every wire and through "
-                        "every part that carries current: out of a cell's positive terminal, "
-                        "round the circuit and back into its negative one. The more current, "
-                        "the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes "
-                        "faster than %3 pixels a second. Where no current flows, nothing moves. "
-                        "View ▸ Electron Flow runs the dots the other way, as the electrons "
-                        "themselves move.")
-                         .arg(QKeySequence(Qt::Key_C).toString(QKeySequence::NativeText))
-                         .arg(locale.toString(0.1 * kDotPixelsPerAmpSecond))
-                         .arg(locale.toString(kFastestDot)));
+    html +=
+        QStringLiteral("<p>%1</p><p>%2</p>")
+            .arg(tr("Point at a part to read the current through it and the voltage across "
+                    "it, as in \"Resistor 3: 10 ohms, 0.071 A, 0.71 V\". Currents are read "
+                    "to the milliampere and voltages to the hundredth of a volt, rounded, "
+                    "so every part of a series loop reads the same current. For a lab's "
+                    "view, drag an ammeter (wired into the loop) or a voltmeter (wired "
+                    "across a part) from the Meters and Fuses bar under the menus: its face shows "
+                    "the reading, signed from its red + terminal to its black one."),
+                 tr("View ▸ Show Current (%1) sets dots moving along every wire and through "
+                    "every part that carries current: out of a cell's positive terminal, "
+                    "round the circuit and back into its negative one. The more current, "
+                    "the faster: 0.1 A moves a dot %2 pixels a second, and no dot goes "
+                    "faster than %3 pixels a second. Where no current flows, nothing moves. "
+                    "View ▸ Electron Flow runs the dots the other way, as the electrons "
+                    "themselves move.")
+                     .arg(QKeySequence(Qt::Key_C).toString(QKeySequence::NativeText))
+                     .arg(locale.toString(0.1 * kDotPixelsPerAmpSecond))
+                     .arg(locale.toString(kFastestDot)));
     html += QStringLiteral("<p>%1</p>")
                 .arg(tr("A fuse from the same bar protects a circuit: it is rated 0.25, 0.5 or "
                         "1 A, and when more current than that flows through it, it blows and "

@@ -227,10 +227,9 @@ int main(int argc, char** argv) {
     if (parser.isSet(QStringLiteral("readings")))
         return ReadingsFromCommandLine(parser.positionalArguments());
     if (parser.isSet(QStringLiteral("export")))
-        return ExportFromCommandLine(parser.value(QStringLiteral("export")),
-                                     parser.positionalArguments(),
-                                     parser.value(QStringLiteral("view")),
-                                     parser.value(QStringLiteral("symbols")));
+        return ExportFromCommandLine(
+            parser.value(QStringLiteral("export")), parser.positionalArguments(),
+            parser.value(QStringLiteral("view")), parser.value(QStringLiteral("symbols")));
     cw::InstallAccessibility();
     cw::MainWindow window;
     window.show();

@@ -193,6 +193,23 @@ void FullRepaint(benchmark::State& state) {
     state.counters["wires"] = d->board().LastWire();
 }
 
+// Every part and the board painted anew, in the pictorial view (arg 0) or as a diagram (1).
+void EveryPartRepainted(benchmark::State& state) {
+    auto d = BoardOf(500);
+    Circuit& w = d->window();
+    if (state.range(0) == 1) w.SetDiagram(Symbols::Iec);
+    const Board& b = d->board();
+    for (auto _ : state) {
+        w.Edit().RefreshBoard();
+        for (Kind kind : kKinds) {
+            for (int i = 1; i <= b.PlacedCount(kind); ++i) w.Element(kind, i)->Refresh();
+        }
+        QCoreApplication::processEvents();
+    }
+    w.SetDiagram(std::nullopt);
+    state.counters["components"] = b.LastValue();
+}
+
 // One frame of the current's view: every dot moved on by a sixtieth of a second and the tiles
 // they touched repainted (the parts and the board beneath them included). The parts are laid
 // out as in BoardOf, wired four at a time into series loops (cell, closed switch, resistor,
@@ -333,6 +350,12 @@ BENCHMARK(FullRepaint)
     ->Arg(100)
     ->Arg(500)
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(EveryPartRepainted)
+    ->Name("Window/EveryPartRepainted500")
+    ->ArgName("diagram")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BoardRenderOnly)
     ->Name("Window/BoardRenderOnly")
     ->Arg(50)

@@ -20,8 +20,8 @@ std::string Decimal(int units, int scale, int decimals) {
     const int magnitude = std::abs(units);
     std::string fraction = std::to_string(magnitude % scale);
     fraction.insert(0, static_cast<size_t>(decimals) - fraction.size(), '0');
-    return (units < 0 ? "-" : "") + std::to_string(magnitude / scale) +
-           MeterDecimalSeparator() + fraction;
+    return (units < 0 ? "-" : "") + std::to_string(magnitude / scale) + MeterDecimalSeparator() +
+           fraction;
 }
 
 // The shared frame of a symbol: the surface's size, the centre, a unit of 1/90 of the side, and

@@ -1,6 +1,5 @@
 #include "toolkit/image_surface.h"
 
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -74,14 +73,16 @@ void ImageSurface::Finish(const QRectF& bounds) {
 void ImageSurface::DrawText(double x, double y, double size, const std::string& utf8) {
     if (image_->isNull()) return;
     QPainter& p = Prepare(QPointF());
-    QFont font = p.font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(size))));
-    p.setFont(font);
+    const int pixels = std::max(1, static_cast<int>(std::lround(size)));
+    if (p.font().pixelSize() != pixels) {
+        QFont font = p.font();
+        font.setPixelSize(pixels);
+        p.setFont(font);
+    }
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QString text = QString::fromStdString(utf8);
-    p.drawText(QPointF(x, y), text);
-    const QRectF bounds = QFontMetricsF(font).boundingRect(text).translated(x, y);
-    Finish(bounds);
+    p.drawText(QPointF(x, y), QString::fromStdString(utf8));
+    // What a line of labels can cover, without measuring it: no letter is wider than its height.
+    Finish(QRectF(x, y - size, size * static_cast<double>(utf8.size()), size * 1.4));
 }
 
 void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {

@@ -64,8 +64,8 @@ TEST(Diagram, EverySymbolInBothSetsAtBothRatios) {
         // The sets differ where IEC and ANSI do: the resistor's box or zigzag, the lamp's cross
         // or filament, the fuse's box or wave; the others are drawn alike.
         for (const KindInfo& info : kKindTable) {
-            const bool differs = info.role == Role::Resistance || info.role == Role::Lamp ||
-                                 info.role == Role::Fuse;
+            const bool differs =
+                info.role == Role::Resistance || info.role == Role::Lamp || info.role == Role::Fuse;
             EXPECT_EQ(Symbol(info.kind, info.newValue, Symbols::Iec, ratio) !=
                           Symbol(info.kind, info.newValue, Symbols::Ansi, ratio),
                       differs)
