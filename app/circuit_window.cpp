@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QTimer>
 
 #include "app/commands.h"
 #include "app/current_view.h"
@@ -141,6 +142,19 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         } else {
             model_.LeaveEdit();
         }
+    });
+    // A new part dragged from the bar whose release never reaches it (the desktop kept it, or it
+    // landed elsewhere) is put down where it is, as a lost gesture on the board is ended.
+    grab_->SetOutsideGestureEnded([this](bool byRelease) {
+        auto endLost = [this] {
+            if (barPlacing_ && board_.MouseMode == kMousePlacing) EndRunningGesture();
+            barPlacing_ = false;
+        };
+        if (!byRelease) return endLost();
+        QTimer::singleShot(0, this, [this, endLost] {
+            const EditScope edit(model_);
+            endLost();
+        });
     });
     model_.SetPointerHeld([this] { return PointerBusy(); });
     connect(&model_, &CircuitModel::Solved, this, [this] {
@@ -409,7 +423,8 @@ bool Circuit::BeginPlacing(Kind kind, QPoint globalPos) {
     SetElementVisible(kind, U, true);
     held_ = {kind, U, side / 2, side / 2};
     ComponentMouseDown(board_, *this, kind, U, kLeftButton, 0, held_.x, held_.y);
-    return board_.MouseMode == kMousePlacing;
+    barPlacing_ = board_.MouseMode == kMousePlacing;
+    return barPlacing_;
 }
 
 void Circuit::PlacingMove(QPoint globalPos) {
@@ -423,7 +438,8 @@ void Circuit::PlacingMove(QPoint globalPos) {
 
 void Circuit::EndPlacing(QPoint globalPos) {
     const EditScope edit(model_);
-    if (board_.MouseMode != kMousePlacing) return;
+    if (board_.MouseMode != kMousePlacing || !barPlacing_) return;
+    barPlacing_ = false;
     // Let go anywhere but over the board, it goes back to the bar.
     if (!mainPicture_->geometry().contains(mapFromGlobal(globalPos))) {
         const ComponentElement& slot = board_.At(held_.kind, board_.UBound(held_.kind));

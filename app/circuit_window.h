@@ -223,6 +223,7 @@ class Circuit final : public QWidget,
     };
     HeldPart held_;
     bool endingGesture_ = false;
+    bool barPlacing_ = false;  // the running placement began on the bar of extra parts
     bool rebuilding_ = false;  // Restore is putting every part back
 
     // Every bulb's state from the last solve, by element index.

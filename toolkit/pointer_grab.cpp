@@ -61,6 +61,8 @@ bool PointerGrab::Route(QMouseEvent* e) {
         // since its gesture would belong to the control outside.
         const bool started = elsewhere_;
         elsewhere_ = e->buttons() != Qt::NoButton;
+        if (started && !elsewhere_ && outsideEnded_)
+            outsideEnded_(type == QEvent::MouseButtonRelease);
         return started && (press || type == QEvent::MouseButtonDblClick) && inArea;
     }
     if (!Busy() && !press) {

@@ -107,6 +107,21 @@ TEST(MeterWindow, AFuseBlowsWithinTheEditThatOverloadsIt) {
     EXPECT_EQ(b.LastWire(), 1);
 }
 
+// A drag from the bar whose release never arrives ends with the next event that shows the button
+// up, as a lost gesture on the board does: nothing is left following the pointer.
+TEST(MeterWindow, ADragFromTheBarWhoseReleaseIsLostEnds) {
+    WindowDriver d(true);
+    Circuit& w = d.window();
+    QToolButton* button = BarButton(d, Kind::Ammeter);
+    d.Press(w.mapFromGlobal(button->mapToGlobal(button->rect().center())));
+    EXPECT_EQ(d.board().MouseMode, kMousePlacing);
+    d.DropRelease(Qt::LeftButton);
+    d.MoveTo({300, 300});
+    EXPECT_EQ(d.board().MouseMode, kMouseIdle);
+    EXPECT_EQ(d.board().PlacedCount(Kind::Ammeter), 0);
+    EXPECT_FALSE(d.board().At(Kind::Ammeter, d.board().UBound(Kind::Ammeter)).Visible);
+}
+
 // Tab reaches the bar as it reaches the strip: after the strip's last copy, before the tools.
 TEST(MeterWindow, TabVisitsTheBarAfterTheStrip) {
     WindowDriver d(true);
