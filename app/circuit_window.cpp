@@ -5,7 +5,6 @@
 #include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
-#include <QTimer>
 
 #include "app/commands.h"
 #include "app/current_view.h"
@@ -143,18 +142,14 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
             model_.LeaveEdit();
         }
     });
-    // A new part dragged from the bar whose release never reaches it (the desktop kept it, or it
-    // landed elsewhere) is put down where it is, as a lost gesture on the board is ended.
-    grab_->SetOutsideGestureEnded([this](bool byRelease) {
-        auto endLost = [this] {
-            if (barPlacing_ && board_.MouseMode == kMousePlacing) EndRunningGesture();
-            barPlacing_ = false;
-        };
-        if (!byRelease) return endLost();
-        QTimer::singleShot(0, this, [this, endLost] {
-            const EditScope edit(model_);
-            endLost();
-        });
+    // A new part dragged from the bar ends with its button's release wherever that lands (its
+    // button may never get it); a release that was lost ends it where it is, as a lost gesture
+    // on the board is ended.
+    grab_->SetOutsideLeftUp([this](QPoint at, bool byRelease) {
+        if (!barPlacing_ || board_.MouseMode != kMousePlacing) return;
+        if (byRelease) return EndPlacing(at);
+        barPlacing_ = false;
+        EndRunningGesture();
     });
     model_.SetPointerHeld([this] { return PointerBusy(); });
     connect(&model_, &CircuitModel::Solved, this, [this] {

@@ -44,7 +44,8 @@ class PartSource final : public QToolButton {
     bool focusNextPrevChild(bool next) override { return circuit_.TabFrom(this, next); }
     // The mouse's gesture is the drag, never a click.
     void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && !dragging_)
+        // The window may have ended a drag whose release never came here.
+        if (event->button() == Qt::LeftButton)
             dragging_ = circuit_.BeginPlacing(kind_, event->globalPosition().toPoint());
         event->accept();
     }

@@ -61,8 +61,10 @@ bool PointerGrab::Route(QMouseEvent* e) {
         // since its gesture would belong to the control outside.
         const bool started = elsewhere_;
         elsewhere_ = e->buttons() != Qt::NoButton;
-        if (started && !elsewhere_ && outsideEnded_)
-            outsideEnded_(type == QEvent::MouseButtonRelease);
+        if (started && !(e->buttons() & Qt::LeftButton) && outsideLeftUp_) {
+            outsideLeftUp_(e->globalPosition().toPoint(),
+                           type == QEvent::MouseButtonRelease && e->button() == Qt::LeftButton);
+        }
         return started && (press || type == QEvent::MouseButtonDblClick) && inArea;
     }
     if (!Busy() && !press) {

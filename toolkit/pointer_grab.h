@@ -31,11 +31,12 @@ class PointerGrab final : public QObject {
     // Runs with true before the grab takes a mouse event of the area's window and with false
     // once it and all it caused are done, so the owner can take the event as one whole.
     void SetAroundEvent(std::function<void(bool)> around) { around_ = std::move(around); }
-    // Runs when a gesture that started outside the area (on a bar above it) has no button left
-    // down: byRelease when the event is its last release (which its own widget is yet to get),
-    // else a later event shows the release was lost.
-    void SetOutsideGestureEnded(std::function<void(bool byRelease)> ended) {
-        outsideEnded_ = std::move(ended);
+    // Runs for each event of a gesture that started outside the area (on a bar above it) once
+    // its left button is up: byRelease for that button's own release (before the widget that
+    // took the press gets it, if it does), else the release was lost; at: the pointer on the
+    // screen.
+    void SetOutsideLeftUp(std::function<void(QPoint at, bool byRelease)> up) {
+        outsideLeftUp_ = std::move(up);
     }
 
     // A gesture holds the pointer: some button pressed in the area is down.
@@ -56,7 +57,7 @@ class PointerGrab final : public QObject {
     std::function<void()> gestureStarts_;
     std::function<void()> gestureLost_;
     std::function<void(bool)> around_;
-    std::function<void(bool)> outsideEnded_;
+    std::function<void(QPoint, bool)> outsideLeftUp_;
 };
 
 }  // namespace cw
