@@ -1,6 +1,7 @@
 #include "toolkit/pointer_grab.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -34,9 +35,11 @@ bool PointerGrab::eventFilter(QObject* watched, QEvent* event) {
     const bool away = type == QEvent::WindowDeactivate || type == QEvent::Hide ||
                       (type == QEvent::WindowStateChange && top->isMinimized());
     if (away) {
+        const bool outside = elsewhere_;
         elsewhere_ = false;
         if (around_) around_(true);
         Lose();
+        if (outside && outsideLeftUp_) outsideLeftUp_(QCursor::pos(), false);
         if (around_) around_(false);
     }
     return false;

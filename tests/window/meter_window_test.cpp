@@ -120,6 +120,13 @@ TEST(MeterWindow, ADragFromTheBarWhoseReleaseIsLostEnds) {
     EXPECT_EQ(d.board().MouseMode, kMouseIdle);
     EXPECT_EQ(d.board().PlacedCount(Kind::Ammeter), 0);
     EXPECT_FALSE(d.board().At(Kind::Ammeter, d.board().UBound(Kind::Ammeter)).Visible);
+    // And when the desktop takes the window away mid-drag.
+    d.Press(w.mapFromGlobal(button->mapToGlobal(button->rect().center())));
+    EXPECT_EQ(d.board().MouseMode, kMousePlacing);
+    QEvent away(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&d.top(), &away);
+    d.DropRelease(Qt::LeftButton);
+    EXPECT_EQ(d.board().MouseMode, kMouseIdle);
 }
 
 // Tab reaches the bar as it reaches the strip: after the strip's last copy, before the tools.
