@@ -127,6 +127,8 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     auto step = [this](bool forward) {
         // A gesture still running ends first, as a tool change ends it; what it did is a step.
         if (circuit_.Model().MouseMode != kMouseIdle) circuit_.EndRunningGesture();
+        // What the ended gesture did is a step of its own, never one more arrow move.
+        lookAfterArrow_ = false;
         Look(true);
         const QString what = forward ? history_.redoText() : history_.undoText();
         if (forward ? !history_.canRedo() : !history_.canUndo()) return;
