@@ -55,6 +55,12 @@ void ComponentMouseDown(Board& board, EditHost& host, Kind kind, int i, int butt
     if (button != kLeftButton || board.MouseMode != kMouseIdle) return;
     const int U = board.UBound(kind);
     if (i < 1 || i > U) return;
+    // A task may lock a part where it is, and limit the parts the learner adds.
+    const int k = i < U ? board.At(kind, i).Tag : 0;
+    if (i < U ? !MayChange(board, k) : PartsLeft(board, kind) == 0) {
+        host.Refused(kind, k);
+        return;
+    }
     {
         const ComponentElement& e = board.At(kind, i);
         board.RubberX = Nearest16(e.Left);
@@ -141,6 +147,10 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
 
 bool DeleteComponent(Board& board, EditHost& host, Kind kind, int i) {
     const int k = board.At(kind, i).Tag;
+    if (!MayChange(board, k)) {
+        host.Refused(kind, k);
+        return false;
+    }
     const int16_t terminals[2] = {FirstTerminal(k), SecondTerminal(k)};
     int needed = 0;
     for (int16_t n : terminals) needed += CountWireEnds(board, n) >= 1;

@@ -45,6 +45,9 @@ class EditHost {
     // The solve gives every bulb's state (why a dark one is dark), by bulb element index.
     virtual void CircuitSolving() {}
     virtual void CircuitSolved(const SolveResult& /*solved*/) {}
+    // A press was refused by the task's rules: number 0, no more parts of the kind may be added;
+    // otherwise that part is locked.
+    virtual void Refused(Kind /*kind*/, int /*number*/) {}
 };
 
 }  // namespace cw

@@ -15,7 +15,7 @@ bool SameRows(const std::vector<WireRow>& a, const std::vector<WireRow>& b) {
 
 bool BoardDocument::SameContent(const BoardDocument& o) const {
     return parts == o.parts && nextNumber == o.nextNumber && SameRows(junctions, o.junctions) &&
-           SameRows(wires, o.wires) && notes == o.notes;
+           SameRows(wires, o.wires) && notes == o.notes && task == o.task && answers == o.answers;
 }
 
 bool operator==(const BoardDocument& a, const BoardDocument& b) {

@@ -1,12 +1,14 @@
 // A board as a file keeps it: the placed parts with their numbers, places and values, the
 // wires by their NodeIds, the junctions, the learner's notes and the size of the board it was
-// drawn on. Bulb values are not kept; opening solves.
+// drawn on, and a task when a teacher set one. Bulb values are not kept; opening solves.
 #pragma once
 
 #include <QPolygonF>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
+#include "files/task.h"
 #include "model/board.h"
 
 namespace cw {
@@ -27,6 +29,9 @@ struct BoardDocument {
     std::vector<JunctionRow> junctions;  // junction j is row j - 1
     std::vector<WireRow> wires;
     std::vector<QPolygonF> notes;
+    // A task a teacher set, and the learner's typed answers to its goals.
+    std::optional<Task> task;
+    std::vector<TaskAnswer> answers;
 
     friend bool operator==(const BoardDocument& a, const BoardDocument& b);
     // The same circuit and notes, wherever the board was drawn.

@@ -14,6 +14,8 @@ namespace cw {
 // The newest file version this program reads. It writes the oldest version that holds the board
 // (a board without meters is version 1), so an older copy still opens what it can show.
 inline constexpr int kFileFormatVersion = 2;
+// A task a teacher set needs this version.
+inline constexpr int kTaskFileVersion = 2;
 inline constexpr qsizetype kMaxFileBytes = 8 * 1024 * 1024;
 inline constexpr char kFileSuffix[] = "cwb";
 inline constexpr char kFileMimeType[] = "application/vnd.circuitworkbench.board+json";

@@ -104,11 +104,13 @@ BoardStep::BoardStep(const BoardDocument& before, const BoardDocument& after) {
     junctions_ = Difference(before.junctions, after.junctions);
     wires_ = Difference(before.wires, after.wires);
     notes_ = Difference(before.notes, after.notes);
+    if (before.task != after.task || before.answers != after.answers)
+        task_ = TaskChange{before.task, after.task, before.answers, after.answers};
 }
 
 bool BoardStep::Empty() const {
     return parts_.empty() && stacking_.Empty() && junctions_.Empty() && wires_.Empty() &&
-           notes_.Empty();
+           notes_.Empty() && !task_;
 }
 
 BoardDocument BoardStep::Apply(const BoardDocument& board, bool forward) const {
@@ -140,11 +142,16 @@ BoardDocument BoardStep::Apply(const BoardDocument& board, bool forward) const {
     ApplySplice(d.junctions, junctions_, forward);
     ApplySplice(d.wires, wires_, forward);
     ApplySplice(d.notes, notes_, forward);
+    if (task_) {
+        d.task = forward ? task_->after : task_->before;
+        d.answers = forward ? task_->answersAfter : task_->answersBefore;
+    }
     return d;
 }
 
 int BoardStep::MovedOnly() const {
-    if (parts_.size() != 1 || !junctions_.Empty() || !wires_.Empty() || !notes_.Empty()) return 0;
+    if (parts_.size() != 1 || !junctions_.Empty() || !wires_.Empty() || !notes_.Empty() || task_)
+        return 0;
     const PartChange& c = parts_.front();
     if (!c.before || !c.after) return 0;
     SavedPart moved = *c.before;
@@ -192,6 +199,9 @@ QString BoardStep::Text() const {
         return named(QT_TRANSLATE_NOOP("cw::BoardStep", "Move %1 %2"), *c.after);
     }
     if (!told.empty()) return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Edit Parts"));
+    if (task_ && task_->before == task_->after)
+        return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Answer"));
+    if (task_) return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Change Task"));
     if (wires_.inserted.size() > wires_.removed.size())
         return Tr(QT_TRANSLATE_NOOP("cw::BoardStep", "Add Wire"));
     if (wires_.inserted.size() < wires_.removed.size())
@@ -208,6 +218,7 @@ size_t BoardStep::Bytes() const {
     n += (stacking_.removed.capacity() + stacking_.inserted.capacity()) * sizeof(int);
     n += (junctions_.removed.capacity() + junctions_.inserted.capacity()) * sizeof(JunctionRow);
     n += (wires_.removed.capacity() + wires_.inserted.capacity()) * sizeof(WireRow);
+    if (task_) n += sizeof(TaskChange) + 2 * sizeof(Task);  // the texts are shared
     for (const auto* list : {&notes_.removed, &notes_.inserted}) {
         n += list->capacity() * sizeof(QPolygonF);
         for (const QPolygonF& stroke : *list)

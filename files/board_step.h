@@ -49,6 +49,12 @@ class BoardStep {
     Splice<JunctionRow> junctions_;
     Splice<WireRow> wires_;
     Splice<QPolygonF> notes_;
+    // The task and the answers, before and after, when the step changed them.
+    struct TaskChange {
+        std::optional<Task> before, after;
+        std::vector<TaskAnswer> answersBefore, answersAfter;
+    };
+    std::optional<TaskChange> task_;
 };
 
 }  // namespace cw

@@ -37,7 +37,60 @@ BoardDocument CircuitModel::Snapshot() const {
     d.junctions.assign(board.JunctionTable.begin() + 1, board.JunctionTable.end());
     d.wires.assign(board.WireTable.begin() + 1, board.WireTable.end());
     d.notes = notes;
+    d.task = TaskWithRules();
+    d.answers = answers_;
     return d;
+}
+
+std::optional<Task> CircuitModel::TaskWithRules() const {
+    std::optional<Task> t = task_;
+    if (t) {
+        t->rules = board.Rules;
+        t->rules.enforced = true;
+    }
+    return t;
+}
+
+bool CircuitModel::HoldsTask(const std::optional<Task>& task,
+                             const std::vector<TaskAnswer>& answers) const {
+    return answers == answers_ && TaskWithRules() == task;
+}
+
+void CircuitModel::SetTask(std::optional<Task> task, std::vector<TaskAnswer> answers) {
+    const TaskRules before = board.Rules;
+    board.Rules = task ? task->rules : TaskRules{};
+    board.Rules.enforced = before.enforced;
+    task_ = std::move(task);
+    answers_ = task_ ? std::move(answers) : std::vector<TaskAnswer>{};
+    emit TaskChanged(before);
+}
+
+void CircuitModel::SetPartRules(int number, bool locked, bool hidden) {
+    const TaskRules before = board.Rules;
+    auto set = [number](std::vector<int32_t>& numbers, bool on) {
+        const auto at = std::lower_bound(numbers.begin(), numbers.end(), number);
+        const bool is = at != numbers.end() && *at == number;
+        if (on && !is) numbers.insert(at, number);
+        if (!on && is) numbers.erase(at);
+    };
+    set(board.Rules.locked, locked);
+    set(board.Rules.hidden, hidden);
+    if (!(before == board.Rules)) emit TaskChanged(before);
+}
+
+void CircuitModel::SetAuthoring(bool on) {
+    const TaskRules before = board.Rules;
+    board.Rules.enforced = !on;
+    if (!on && task_) {
+        // What the teacher placed belongs to the task; the learner's parts come after.
+        board.Rules.firstAdded = board.LastValue() + 1;
+    }
+    if (!(before == board.Rules)) emit TaskChanged(before);
+}
+
+std::vector<GoalResult> CircuitModel::Check() {
+    if (!task_) return {};
+    return CheckTask(board, lastSolve_, Readings(), *task_, answers_);
 }
 
 void CircuitModel::EnterEdit(bool arrowMove) {

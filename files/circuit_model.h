@@ -16,6 +16,7 @@
 
 #include "analysis/solver.h"
 #include "files/board_document.h"
+#include "files/task_check.h"
 #include "model/board.h"
 
 namespace cw {
@@ -27,6 +28,23 @@ class CircuitModel final : public QObject {
 
     Board board;
     std::vector<QPolygonF> notes;
+
+    // A task a teacher set, its rules in the board (Board::Rules), and the learner's answers.
+    std::optional<Task> CurrentTask() const { return TaskWithRules(); }
+    bool HasTask() const { return task_.has_value(); }
+    void SetTask(std::optional<Task> task, std::vector<TaskAnswer> answers);
+    // Locks a part of the task where it is, or hides its value, or not.
+    void SetPartRules(int number, bool locked, bool hidden);
+    const std::vector<TaskAnswer>& Answers() const { return answers_; }
+    // It holds this task (with its rules) and these answers.
+    bool HoldsTask(const std::optional<Task>& task, const std::vector<TaskAnswer>& answers) const;
+    // While the teacher edits the task its locks and allowances do not hold.
+    void SetAuthoring(bool on);
+    bool Authoring() const { return !board.Rules.enforced; }
+    // Every goal of the task judged on the board as last solved; nothing changes.
+    std::vector<GoalResult> Check();
+    // An edit the task's rules refused: number 0, no more parts of the kind; else that part.
+    void Refuse(Kind kind, int number) { emit EditRefused(static_cast<int>(kind), number); }
 
     // The view's inner size and its strip's height: a file keeps the size the board was drawn
     // in.
@@ -60,13 +78,21 @@ class CircuitModel final : public QObject {
     void Solved();
     // A solve blew a fuse: its number, the current that blew it, its rating (milliamperes).
     void FuseBlew(int number, qint64 milliamps, int rating);
+    // The task, its rules or the answers were set anew (a file, an undo, the editor); `before`,
+    // the rules as they were.
+    void TaskChanged(const TaskRules& before);
+    void EditRefused(int kind, int number);
 
   private:
+    std::optional<Task> TaskWithRules() const;
+
     int width_ = 0, height_ = 0;
     float stripHeight_ = 0;
     std::function<bool()> pointerHeld_;
     int depth_ = 0;           // edits running, one inside another
     bool arrowEdit_ = false;  // the outermost is an arrow key's
+    std::optional<Task> task_;
+    std::vector<TaskAnswer> answers_;
     SolveResult lastSolve_;
     CircuitReadings readings_;
     bool readingsFresh_ = false;

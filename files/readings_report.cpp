@@ -67,6 +67,7 @@ Board BoardOf(const BoardDocument& d) {
         }
         array.push_back(ComponentElement{});  // the palette copy
     }
+    if (d.task) b.Rules = d.task->rules;
     return b;
 }
 
@@ -118,11 +119,18 @@ QByteArray ReadingsReport(const BoardDocument& d) {
         const PartReading reading = static_cast<size_t>(line.number) < r.parts.size()
                                         ? r.parts[static_cast<size_t>(line.number)]
                                         : PartReading{};
+        // A value a task hides is not given away by the part's own current and voltage.
+        const bool hidden = b.Rules.Hidden(line.number) &&
+                            (info.role == Role::Resistance || info.role == Role::Source);
+        if (hidden && info.role == Role::Resistance) state = "? ohms";
         out += QByteArray::number(line.number) + '\t' +
                QByteArray(info.fileName.data(), static_cast<qsizetype>(info.fileName.size())) +
-               '\t' + state + '\t' + Fixed(reading.milliamps, 3) + '\t' +
-               (reading.voltsKnown ? Fixed(reading.centivolts, 2) : QByteArray("---")) + '\t' +
-               display + '\n';
+               '\t' + state + '\t' + (hidden ? QByteArray("?") : Fixed(reading.milliamps, 3)) +
+               '\t' +
+               (hidden              ? QByteArray("?")
+                : reading.voltsKnown ? Fixed(reading.centivolts, 2)
+                                     : QByteArray("---")) +
+               '\t' + display + '\n';
     }
     return out;
 }

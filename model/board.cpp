@@ -9,6 +9,32 @@ int16_t Board::ValueOf(int k) const {
     return ValueTable[k];
 }
 
+bool TaskRules::Locked(int k) const {
+    return std::binary_search(locked.begin(), locked.end(), k);
+}
+bool TaskRules::Hidden(int k) const {
+    return std::binary_search(hidden.begin(), hidden.end(), k);
+}
+
+int AddedParts(const Board& board, Kind kind) {
+    int added = 0;
+    for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+        const ComponentElement& e = board.At(kind, i);
+        added += e.Visible && e.Tag >= board.Rules.firstAdded;
+    }
+    return added;
+}
+
+int PartsLeft(const Board& board, Kind kind) {
+    const int allowed = board.Rules.allowance[static_cast<size_t>(KindIndex(kind))];
+    if (allowed == TaskRules::kNoLimit || !board.Rules.enforced) return TaskRules::kNoLimit;
+    return std::max(0, allowed - AddedParts(board, kind));
+}
+
+bool MayChange(const Board& board, int k) {
+    return !board.Rules.enforced || !board.Rules.Locked(k);
+}
+
 void StackOnTop(Board& board, Kind kind, int i) {
     Unstack(board, kind, i);
     board.Stack.push_back({kind, i});

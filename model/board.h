@@ -98,6 +98,28 @@ inline constexpr int16_t kToolDelete = 2;
 // Buttons as the handlers receive them; only the left one starts a gesture.
 inline constexpr int kLeftButton = 1;
 
+// What a task a teacher set lets the learner change: parts locked where they are, parts whose
+// value is hidden, and how many parts of each kind the learner may add (those numbered from
+// firstAdded on are the learner's). Without a task nothing is locked or hidden and parts may be
+// added without end.
+struct TaskRules {
+    static constexpr int kNoLimit = -1;
+    std::vector<int32_t> locked, hidden;  // part numbers, ascending
+    std::array<int, kKinds.size()> allowance = NoLimits();
+    int firstAdded = 1;
+    // Off while the teacher edits the task: locks are shown but do not hold.
+    bool enforced = true;
+
+    bool Locked(int k) const;
+    bool Hidden(int k) const;
+    static constexpr std::array<int, kKinds.size()> NoLimits() {
+        std::array<int, kKinds.size()> all{};
+        all.fill(kNoLimit);
+        return all;
+    }
+    friend bool operator==(const TaskRules&, const TaskRules&) = default;
+};
+
 struct Board {
     // Interaction fields.
     int16_t AnchorX = 0, AnchorY = 0;
@@ -113,6 +135,7 @@ struct Board {
     // The elements on the window, bottom of the stack first: each loaded one goes on top, and so
     // does a raised one. The parts' order in a file; the window stacks its controls by it.
     std::vector<ElementRef> Stack;
+    TaskRules Rules;
 
     ComponentArray& Array(Kind k) { return arrays[KindIndex(k)]; }
     const ComponentArray& Array(Kind k) const { return arrays[KindIndex(k)]; }
@@ -135,6 +158,13 @@ struct Board {
 // Puts the element on top of the stack (it joins it when not yet in it), or takes it off.
 void StackOnTop(Board& board, Kind kind, int i);
 void Unstack(Board& board, Kind kind, int i);
+
+// The visible parts of a kind the learner added (numbered from Rules.firstAdded on).
+int AddedParts(const Board& board, Kind kind);
+// How many more parts of the kind the learner may add; TaskRules::kNoLimit for any number.
+int PartsLeft(const Board& board, Kind kind);
+// A press may pick the part carrying number k up, click it or delete it.
+bool MayChange(const Board& board, int k);
 
 // Resets the board to the state start-up creates: tables with their reserved row only, each
 // array holding its template (element 0), fields 0.

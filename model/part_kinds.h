@@ -178,6 +178,11 @@ constexpr bool OnStrip(Kind kind) {
     return false;
 }
 
+// A task may hide its value for the learner to find: a cell's volts, a resistor's ohms.
+constexpr bool HidesValue(Kind kind) {
+    return Info(kind).role == Role::Source || Info(kind).role == Role::Resistance;
+}
+
 // Meters show a reading on their face; the circuit solved anew, they are painted anew.
 constexpr bool IsMeter(Kind kind) {
     return Info(kind).role == Role::Ammeter || Info(kind).role == Role::Voltmeter;

@@ -178,10 +178,12 @@ void PaintSymbol(Surface& s, const Board& board, Kind kind, int32_t tag, Symbols
     const bool placed = tag >= 1 && tag <= board.LastValue();
     const int16_t value = placed ? board.ValueOf(tag) : Info(kind).newValue;
     const std::string number = placed ? std::to_string(tag) : std::string();
+    const bool hidden = placed && board.Rules.Hidden(tag);
     switch (Info(kind).role) {
         case Role::Source:
             Cell(s, f);
-            Label(s, f, Decimal(static_cast<int>(kCellVolts * 10), 10, 1) + " V", true);
+            Label(s, f, (hidden ? "?" : Decimal(static_cast<int>(kCellVolts * 10), 10, 1)) + " V",
+                  true);
             break;
         case Role::Switch:
             Switch(s, f, value == kSwitchClosed);
@@ -189,7 +191,7 @@ void PaintSymbol(Surface& s, const Board& board, Kind kind, int32_t tag, Symbols
             break;
         case Role::Resistance:
             Resistor(s, f, symbols);
-            Label(s, f, "R" + number + " " + std::to_string(value) + " \u03a9");
+            Label(s, f, "R" + number + " " + (hidden ? "?" : std::to_string(value)) + " \u03a9");
             break;
         case Role::Lamp:
             Lamp(s, f, symbols, value);
@@ -213,6 +215,7 @@ void PaintSymbol(Surface& s, const Board& board, Kind kind, int32_t tag, Symbols
             break;
         }
     }
+    if (placed && board.Rules.Locked(tag)) Padlock_Paint(s, f.w - 4, 4, 12 * f.u);
 }
 
 }  // namespace cw

@@ -40,6 +40,42 @@ Rgb BulbGlassColour(int v) {
             static_cast<uint8_t>(128 - f)};
 }
 
+void HiddenValue_Paint(Surface& s, double x, double y, double size) {
+    s.SetForeColor(kBlack);
+    s.Text(x - size * 0.28, y + size * 0.36, size, "?");
+}
+
+void Padlock_Paint(Surface& s, double right, double top, double size) {
+    // A shackle over a body, in the corner, so a locked part is told at a glance.
+    const double w = size, h = size * 0.75, r = size * 0.3;
+    const double left = right - w, bodyTop = top + r + 1;
+    s.SetDrawStyle(0);
+    s.SetDrawWidth(std::max(1, static_cast<int>(std::lround(size / 7))));
+    s.SetForeColor(kBlack);
+    s.SetFillStyle(kFillNone);
+    s.Circle(left + w / 2, bodyTop, r);
+    s.SetFillStyle(kFillSolid);
+    s.SetFillColor({255, 200, 0});
+    s.Box(left, bodyTop, right, bodyTop + h);
+    s.SetFillColor(kBlack);
+    s.Circle(left + w / 2, bodyTop + h / 2, std::max(1.0, size / 10));
+}
+
+void PartsLeft_Paint(Surface& s, int left) {
+    const double SW = s.ScaleWidth(), SH = s.ScaleHeight();
+    const double size = std::max(8.0, SH / 3);
+    const std::string text = std::to_string(left);
+    const double w = size * (0.2 + 0.6 * static_cast<double>(text.size()));
+    s.SetDrawStyle(0);
+    s.SetDrawWidth(1);
+    s.SetForeColor(kBlack);
+    s.SetFillStyle(kFillSolid);
+    s.SetFillColor({255, 255, 255});
+    s.Box(SW - w - 1, SH - size - 1, SW - 1, SH - 1);
+    s.SetForeColor(left == 0 ? Rgb{200, 0, 0} : kBlack);
+    s.Text(SW - w + size * 0.12, SH - size * 0.2 - 1, size * 0.9, text);
+}
+
 void Cell_Paint(Surface& s) {
     const double SW = s.ScaleWidth(), SH = s.ScaleHeight();
     const int16_t a = MinInt(8, Nearest16(SW / 10));
@@ -117,6 +153,11 @@ void Resi_Paint(Surface& s, const Board& board, int32_t tag) {
     s.RoundRect(q, Nearest32(SH / 2 - t), Nearest32(SW - q - 2), Nearest32(SH / 2 + t),
                 MinInt(5, q), t);
     s.SetDrawWidth(2);
+    if (IsPlacedTag(board, tag) && board.Rules.Hidden(tag)) {
+        // A value to find: no bands to read it by.
+        HiddenValue_Paint(s, SW / 2, SH / 2, 2 * t + 4);
+        return;
+    }
     const int16_t R = PaintedValue(board, tag);
     const Rgb gold{255, 218, 70}, green{0, 255, 0}, brown{128, 0, 0}, red{255, 0, 0};
     const Rgb bands[4] = {gold, kBlack, R == 5 ? green : kBlack,
@@ -147,6 +188,11 @@ static_assert(kPainters.size() == kKindTable.size(), "every kind has its painter
 
 void PaintPart(Surface& s, const Board& board, Kind kind, int32_t tag) {
     kPainters[static_cast<size_t>(KindIndex(kind))](s, board, tag);
+    if (!IsPlacedTag(board, tag)) return;
+    const double SW = s.ScaleWidth(), SH = s.ScaleHeight();
+    if (Info(kind).role == Role::Source && board.Rules.Hidden(tag))
+        HiddenValue_Paint(s, SW / 2 + SW / 20, SH / 2, SH / 3);
+    if (board.Rules.Locked(tag)) Padlock_Paint(s, SW - 4, 4, std::max(6.0, SW / 7));
 }
 
 }  // namespace cw

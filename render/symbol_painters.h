@@ -34,7 +34,15 @@ char MeterDecimalSeparator();
 // A fuse: its rating, and its wire whole or broken.
 void Fuse_Paint(Surface& s, const Board& board, int32_t tag);
 
-// Draws an element of the kind carrying tag with the kind's own painter.
+// A "?" centred on (x, y), where a hidden value would show.
+void HiddenValue_Paint(Surface& s, double x, double y, double size);
+// How many more of its kind a task lets the learner add, in a strip copy's corner.
+void PartsLeft_Paint(Surface& s, int left);
+// A small padlock whose top-right corner is at (right, top): a part a task locked.
+void Padlock_Paint(Surface& s, double right, double top, double size);
+
+// Draws an element of the kind carrying tag with the kind's own painter, with a task's padlock
+// and hidden value.
 void PaintPart(Surface& s, const Board& board, Kind kind, int32_t tag);
 
 }  // namespace cw
