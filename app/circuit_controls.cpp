@@ -2,7 +2,9 @@
 // the tooltips and the pointer shapes.
 #include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QToolTip>
 #include <algorithm>
 
@@ -12,6 +14,7 @@
 #include "app/help_window.h"
 #include "app/keyboard_editing.h"
 #include "app/part_texts.h"
+#include "app/task_texts.h"
 #include "edit/board_gestures.h"
 #include "geometry/hit_test.h"
 #include "model/numeric.h"
@@ -58,7 +61,9 @@ QString Circuit::ControlDescription(const QWidget* control) {
     if (!solving_ && tag < static_cast<int>(model_.Readings().parts.size())) {
         reading = &model_.Readings().parts[static_cast<size_t>(tag)];
     }
-    return PartTexts::Description(c.kind, board_.ValueOf(tag), bulb, reading);
+    const QString description = PartTexts::Description(c.kind, board_.ValueOf(tag), bulb, reading,
+                                                       board_.Rules.Hidden(tag));
+    return board_.Rules.Locked(tag) ? PartTexts::Locked(description) : description;
 }
 
 bool Circuit::PointerBusy() const {
@@ -73,7 +78,11 @@ void Circuit::ActivateControl(QWidget* control) {
 void Circuit::SetPaletteCopyHints(Kind kind) {
     const int U = board_.UBound(kind);
     if (PictureControl* copy = Element(kind, U)) {
-        copy->setToolTip(PartTexts::PaletteHint(kind));
+        const int left = PartsLeft(board_, kind);
+        copy->setToolTip(left == TaskRules::kNoLimit ? PartTexts::PaletteHint(kind)
+                                                     : TaskTexts::PartsLeft(kind, left) +
+                                                           QStringLiteral(". ") +
+                                                           PartTexts::PaletteHint(kind));
         copy->setCursor(Qt::OpenHandCursor);
     }
     if (PictureControl* dragged = Element(kind, U - 1)) {
@@ -202,6 +211,42 @@ void Circuit::ShowHelp(const QString& section) {
     help_->show();
     help_->raise();
     help_->activateWindow();
+}
+
+}  // namespace cw
+
+namespace cw {
+
+void Circuit::contextMenuEvent(QContextMenuEvent* event) {
+    // While the teacher edits a task, a part's menu locks it or hides its value.
+    std::optional<ControlInfo> part;
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const ControlInfo focused = Identify(focusWidget());
+        if (focused.type == ControlType::Part) part = focused;
+    } else {
+        part = PartAt(event->pos());
+    }
+    const int k = part ? board_.At(part->kind, part->index).Tag : 0;
+    if (!model_.HasTask() || !model_.Authoring() || k <= 0) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menu.setTitle(PartTexts::PartName(part->kind, k));
+    QAction* locked = menu.addAction(tr("&Locked"));
+    locked->setCheckable(true);
+    locked->setChecked(board_.Rules.Locked(k));
+    QAction* hidden = menu.addAction(tr("Value &Hidden"));
+    hidden->setCheckable(true);
+    hidden->setChecked(board_.Rules.Hidden(k));
+    hidden->setEnabled(HidesValue(part->kind));
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                          ? Element(part->kind, part->index)->geometry().center()
+                          : event->pos();
+    QAction* chosen = menu.exec(mapToGlobal(at));
+    if (!chosen) return;
+    const EditScope edit(model_);
+    model_.SetPartRules(k, locked->isChecked(), hidden->isChecked());
 }
 
 }  // namespace cw

@@ -56,6 +56,7 @@ void Circuit::Restore(const BoardDocument& d) {
         ZOrderElement(p.kind, indexOf[static_cast<size_t>(p.number)]);
     for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
     model_.notes = d.notes;
+    model_.SetTask(d.task, d.answers);
     glasso_->StrokesReplaced();
     glasso_->ForgetGesture();
     Form_Resize();
@@ -130,6 +131,7 @@ void Circuit::Apply(const BoardDocument& d) {
         model_.notes = d.notes;
         glasso_->StrokesReplaced();
     }
+    if (!model_.HoldsTask(d.task, d.answers)) model_.SetTask(d.task, d.answers);
     // Solved again; only the bulbs whose glass changes are painted anew.
     const std::vector<int16_t> before = board_.ValueTable;
     CircuitSolving();

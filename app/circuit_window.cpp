@@ -161,6 +161,23 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         }
         narrator_.TellAll(parts);
     });
+    // A task's padlocks, hidden values and allowances show on the parts and the strip.
+    connect(&model_, &CircuitModel::TaskChanged, this, [this](const TaskRules& before) {
+        std::vector<QWidget*> changed;
+        for (Kind kind : kKinds) {
+            for (int l = 1; l <= board_.PlacedCount(kind); ++l) {
+                const int k = board_.At(kind, l).Tag;
+                if (before.Locked(k) == board_.Rules.Locked(k) &&
+                    before.Hidden(k) == board_.Rules.Hidden(k))
+                    continue;
+                RefreshElement(kind, l);
+                changed.push_back(Element(kind, l));
+            }
+        }
+        narrator_.TellAll(changed);
+        ShowPartsLeft();
+    });
+    connect(&model_, &CircuitModel::EditEnded, this, [this] { ShowPartsLeft(); });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
@@ -319,6 +336,23 @@ void Circuit::PaintElement(Surface& s, Kind kind, int i) const {
         PaintSymbol(s, board_, kind, tag, *symbols);
     } else {
         PaintPart(s, board_, kind, tag);
+    }
+    if (i == board_.UBound(kind) && PartsLeft(board_, kind) != TaskRules::kNoLimit)
+        PartsLeft_Paint(s, PartsLeft(board_, kind));
+}
+
+void Circuit::ShowPartsLeft() {
+    for (Kind kind : kKinds) {
+        const int left = PartsLeft(board_, kind);
+        int& shown = partsLeftShown_[static_cast<size_t>(KindIndex(kind))];
+        if (left == shown) continue;
+        shown = left;
+        const int U = board_.UBound(kind);
+        if (OnStrip(kind)) {
+            RefreshElement(kind, U);
+            SetPaletteCopyHints(kind);
+        }
+        emit PartsLeftChanged(kind, left);
     }
 }
 

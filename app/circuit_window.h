@@ -129,7 +129,12 @@ class Circuit final : public QWidget,
     // The overlay's two events, as the overlay raises them (tests raise them too).
     GlassoEvents& OverlayEvents() { return *this; }
 
+  signals:
+    // A task's allowance of a kind changed what is left: TaskRules::kNoLimit, or how many.
+    void PartsLeftChanged(Kind kind, int left);
+
   protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -164,6 +169,7 @@ class Circuit final : public QWidget,
     void ReleaseCapture() override;
     void CircuitSolving() override { solving_ = true; }
     void CircuitSolved(const SolveResult& solved) override;
+    void Refused(Kind kind, int number) override { model_.Refuse(kind, number); }
 
     // PartBarHost
     bool BeginPlacing(Kind kind, QPoint globalPos) override;
@@ -174,6 +180,10 @@ class Circuit final : public QWidget,
         controls_.SetBar(std::move(buttons));
     }
     bool TabFrom(QWidget* from, bool next) override;
+
+    // Shows on the strip's copies (and tells the bar) how many more parts of each kind a task
+    // lets the learner add, where that changed.
+    void ShowPartsLeft();
 
     // GlassoEvents
     void Glasso1_MouseMessage(int32_t message, int32_t wParam, int32_t lParam) override;
@@ -240,6 +250,7 @@ class Circuit final : public QWidget,
     std::unique_ptr<KeyboardEditing> keyboard_;
     QPointer<HelpWindow> help_;
     CircuitCommands* commands_ = nullptr;
+    std::array<int, kKinds.size()> partsLeftShown_ = TaskRules::NoLimits();
 };
 
 }  // namespace cw

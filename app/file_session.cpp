@@ -22,6 +22,8 @@
 
 #include "app/circuit_window.h"
 #include "files/board_file.h"
+#include "files/circuit_model.h"
+#include "files/task_check.h"
 
 namespace cw {
 namespace {
@@ -46,6 +48,17 @@ constexpr Example kExamples[] = {
      QT_TRANSLATE_NOOP("cw::FileSession", "Voltmeters Across a Series Loop")},
     {"fuse-stops-a-short-circuit",
      QT_TRANSLATE_NOOP("cw::FileSession", "A Fuse Stops a Short Circuit")},
+    // Tasks: each checks the learner's circuit against its goals.
+    {"task-light-the-bulb", QT_TRANSLATE_NOOP("cw::FileSession", "Task: Light the Bulb")},
+    {"task-two-bulbs-equally-bright",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Task: Two Bulbs, Equally Bright")},
+    {"task-switch-for-one-bulb",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Task: A Switch for One Bulb")},
+    {"task-find-the-hidden-resistor",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Task: Find the Hidden Resistor")},
+    {"task-fix-the-short", QT_TRANSLATE_NOOP("cw::FileSession", "Task: Fix the Short Circuit")},
+    {"task-the-right-fuse",
+     QT_TRANSLATE_NOOP("cw::FileSession", "Task: Protect the Circuit with the Right Fuse")},
 };
 
 // Recovery copies are written at most this often; an edit in between waits for the rest.
@@ -74,6 +87,7 @@ class StepCommand final : public QUndoCommand {
     }
 
     size_t Bytes() const { return sizeof(*this) + step_.Bytes(); }
+    const BoardStep& Step() const { return step_; }
 
   private:
     FileSession& session_;
@@ -132,6 +146,13 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
         Look(true);
         const QString what = forward ? history_.redoText() : history_.undoText();
         if (forward ? !history_.canRedo() : !history_.canUndo()) return;
+        // An undo or redo the task's rules forbid (it would move a locked part) is not done.
+        const auto* next = static_cast<const StepCommand*>(
+            history_.command(forward ? history_.index() : history_.index() - 1));
+        if (const std::optional<RuleBreach> breach = Breach(next->Step().Apply(current_, forward))) {
+            model_.Refuse(breach->kind, breach->number);
+            return;
+        }
         if (forward) {
             history_.redo();
         } else {
@@ -154,6 +175,9 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     actionTexts();
     examples_ = new QMenu(tr("Open &Example"), &window);
     for (const Example& e : kExamples) {
+        if (QLatin1String(e.resource).startsWith(QLatin1String("task-")) &&
+            !examples_->actions().constLast()->isSeparator())
+            examples_->addSeparator();
         QAction* a = examples_->addAction(tr(e.title));
         const QString resource = QStringLiteral(":/examples/%1.%2").arg(e.resource, kFileSuffix);
         connect(a, &QAction::triggered, this, [this, resource] { OpenExample(resource); });
@@ -227,11 +251,26 @@ void FileSession::Look(bool evenMidGesture) {
     if (!model_.Idle() && !evenMidGesture) return;
     BoardDocument now = model_.Snapshot();
     if (now.SameContent(current_)) return;
+    // The task's rules hold however the edit was made: one that broke them is put back.
+    if (const std::optional<RuleBreach> breach = Breach(now)) {
+        {
+            const QScopedValueRollback<bool> applying(applying_, true);
+            const EditScope edit(model_);
+            circuit_.Apply(current_);
+        }
+        model_.Refuse(breach->kind, breach->number);
+        return;
+    }
     BoardStep step(current_, now);
     current_ = std::move(now);
     if (!step.Empty()) history_.push(new StepCommand(*this, std::move(step), lookAfterArrow_));
     UpdateTitle();
     KeepRecovery();
+}
+
+std::optional<RuleBreach> FileSession::Breach(const BoardDocument& after) const {
+    if (model_.Authoring()) return std::nullopt;
+    return BreachOf(current_, after);
 }
 
 void FileSession::ApplyStep(const BoardStep& step, bool forward) {
@@ -285,6 +324,7 @@ bool FileSession::MayDiscard() {
 
 void FileSession::Show(const BoardDocument& document, const QString& path, bool modified) {
     if (grow_) grow_(QSize(document.width, document.height));
+    model_.SetAuthoring(false);  // a task opens for the learner
     {
         const QScopedValueRollback<bool> applying(applying_, true);
         const EditScope edit(model_);
@@ -351,6 +391,7 @@ bool FileSession::SaveBoardAs() {
 }
 
 bool FileSession::WriteTo(const QString& path) {
+    if (beforeSave_) beforeSave_();
     Look();
     const BoardDocument document = model_.Snapshot();
     // Written beside the old file and swapped in whole: a failed save leaves the old one.

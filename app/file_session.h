@@ -16,6 +16,7 @@
 
 #include "files/board_document.h"
 #include "files/board_step.h"
+#include "files/task_check.h"
 
 class QAction;
 class QMenu;
@@ -81,6 +82,9 @@ class FileSession final : public QObject {
     // Where recovery copies are kept.
     static QString RecoveryFolder();
 
+    // Called before a save looks at the board: a text still being typed is taken in.
+    void SetBeforeSave(std::function<void()> before) { beforeSave_ = std::move(before); }
+
     // Puts the board to the step done or undone (the undo history's commands call it).
     void ApplyStep(const BoardStep& step, bool forward);
 
@@ -92,6 +96,8 @@ class FileSession final : public QObject {
     void Show(const BoardDocument& document, const QString& path, bool modified);
     bool WriteTo(const QString& path);
     void UpdateTitle();
+    // What an edit to `after` from the board last looked at did that the task forbids.
+    std::optional<RuleBreach> Breach(const BoardDocument& after) const;
     void KeepRecovery();
     void WriteRecovery();
     void DropRecovery();
@@ -118,6 +124,7 @@ class FileSession final : public QObject {
     std::unique_ptr<QLockFile> recoveryLock_;
     qint64 lastRecoveryWrite_ = 0;
     bool recoveryPending_ = false;
+    std::function<void()> beforeSave_;
 };
 
 }  // namespace cw

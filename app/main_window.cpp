@@ -20,8 +20,15 @@
 #include "app/file_session.h"
 #include "app/part_bar.h"
 #include "app/part_texts.h"
+#include "app/task_panel.h"
+#include "app/task_texts.h"
+#include "files/circuit_model.h"
 
 namespace cw {
+namespace {
+// The task panel's width when it first shows beside the board.
+constexpr int kTaskPanelWidth = 280;
+}  // namespace
 
 MainWindow::~MainWindow() {
     delete circuit_;  // the view goes before the model it shows
@@ -74,12 +81,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     }
     menuBar()->setCornerWidget(buttons, Qt::TopRightCorner);
     // Those who listen hear what an undo or redo did.
-    connect(files_, &FileSession::StepApplied, this, [this](const QString& what) {
-        setAccessibleDescription(what);
-        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-        QAccessibleEvent alert(this, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+    connect(files_, &FileSession::StepApplied, this, &MainWindow::Tell);
+
+    // A task beside the board, when the board is one.
+    task_ = new TaskPanel(*model_, this);
+    task_->hide();
+    addDockWidget(Qt::RightDockWidgetArea, task_);
+    files_->SetBeforeSave([this] { task_->Commit(); });
+    connect(task_, &TaskPanel::Announce, this, &MainWindow::Tell);
+    connect(model_, &CircuitModel::EditRefused, this, [this](int kind, int number) {
+        Tell(TaskTexts::Refused(static_cast<Kind>(kind), number));
     });
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -100,8 +111,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     QMenu* symbols = view->addMenu(tr("&Symbols"));
     symbols->addActions(commands.SymbolSets()->actions());
 
+    view->addSeparator();
+    view->addAction(task_->toggleViewAction());
+
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addActions(commands.Tools()->actions());
+    tools->addSeparator();
+    tools->addAction(task_->CheckTask());
+
+    QMenu* task = menuBar()->addMenu(tr("T&ask"));
+    task->addAction(task_->NewTask());
+    task->addAction(task_->EditTask());
+    task->addAction(task_->RemoveTask());
+    task->addSeparator();
+    task->addAction(task_->CheckTask());
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(commands.Help());
@@ -128,6 +151,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     auto* bar = new PartBar(circuit_->BarHost(), this);
     addToolBar(Qt::TopToolBarArea, bar);
+    connect(circuit_, &Circuit::PartsLeftChanged, bar, &PartBar::ShowLeft);
+    // The panel comes beside the board, not out of it: the window grows by it.
+    resizeDocks({task_}, {kTaskPanelWidth}, Qt::Horizontal);
+    connect(task_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (!shown) return;
+        if (QLayout* l = layout()) l->activate();
+        GrowCircuitTo(QSize(kDesignClientWidth, circuit_->height()));
+    });
 
     // The circuit window keeps its designed size; the window grows by the menu, part and status
     // bars.
@@ -157,6 +188,15 @@ void MainWindow::ShowToolHint(int16_t tool) {
                                    .arg(ShortcutText(circuit_->Commands().Tool(kToolLine)), help));
             break;
     }
+}
+
+void MainWindow::Tell(const QString& text) {
+    statusBar()->showMessage(text, 10000);
+    setAccessibleDescription(text);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void MainWindow::GrowCircuitTo(QSize size) {

@@ -1,4 +1,4 @@
-// The program's window: a menu bar (File, Edit, View, Tools, Help) above the circuit window,
+// The program's window: a menu bar (File, Edit, View, Tools, Task, Help) above the circuit window,
 // which lays out its board, overlay and strip from its own size as before. The menus hold the
 // circuit window's commands and the files' (a circuit file dropped on the window opens too);
 // closing asks first when the board has unsaved changes.
@@ -16,6 +16,7 @@ class Circuit;
 class CircuitModel;
 class BoardExport;
 class FileSession;
+class TaskPanel;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -30,6 +31,7 @@ class MainWindow final : public QMainWindow {
     QAction* FullScreen() const { return fullScreen_; }
     FileSession& Files() { return *files_; }
     BoardExport& Exports() { return *exports_; }
+    TaskPanel& Task() { return *task_; }
     // Makes the circuit window at least this size, as far as the screen allows.
     void GrowCircuitTo(QSize size);
 
@@ -41,6 +43,8 @@ class MainWindow final : public QMainWindow {
   private:
     // Says in the status bar what the chosen tool does and how to get going.
     void ShowToolHint(int16_t tool);
+    // Says it in the status bar and to the screen reader.
+    void Tell(const QString& text);
 
     CircuitModel* model_;
     Circuit* circuit_;
@@ -49,6 +53,7 @@ class MainWindow final : public QMainWindow {
     QAction* quit_;
     QAction* fullScreen_;
     QLabel* toolHint_;
+    TaskPanel* task_;
 };
 
 }  // namespace cw

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/part_texts.h"
+#include "app/task_texts.h"
 #include "model/part_kinds.h"
 #include "render/symbol_painters.h"
 #include "toolkit/image_surface.h"
@@ -77,10 +78,25 @@ PartBar::PartBar(PartBarHost& circuit, QWidget* parent) : QToolBar(tr("Meters an
     setFloatable(false);
     std::vector<QWidget*> buttons;
     for (Kind kind : kBarKinds) {
-        buttons.push_back(new PartSource(circuit, kind, this));
-        addWidget(buttons.back());
+        auto* button = new PartSource(circuit, kind, this);
+        buttons.push_back(button);
+        buttons_.push_back({kind, button});
+        addWidget(button);
     }
     circuit.SetBarButtons(buttons);
+}
+
+void PartBar::ShowLeft(Kind kind, int left) {
+    for (const auto& [k, button] : buttons_) {
+        if (k != kind) continue;
+        const bool limited = left != TaskRules::kNoLimit;
+        button->setText(limited ? TaskTexts::PartsLeft(kind, left) : PartTexts::KindName(kind));
+        const QString hint = limited ? TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
+                                           PartTexts::PaletteHint(kind)
+                                     : PartTexts::PaletteHint(kind);
+        button->setToolTip(hint);
+        button->setAccessibleDescription(hint);
+    }
 }
 
 }  // namespace cw

@@ -6,7 +6,10 @@
 
 #include <QPoint>
 #include <QToolBar>
+#include <utility>
 #include <vector>
+
+class QToolButton;
 
 #include "model/board.h"
 
@@ -35,6 +38,11 @@ class PartBar final : public QToolBar {
     Q_OBJECT
   public:
     PartBar(PartBarHost& circuit, QWidget* parent);
+    // How many more of the kind a task lets the learner add (TaskRules::kNoLimit: any number).
+    void ShowLeft(Kind kind, int left);
+
+  private:
+    std::vector<std::pair<Kind, QToolButton*>> buttons_;
 };
 
 }  // namespace cw

@@ -34,8 +34,7 @@ QString PartTexts::PartName(Kind kind, int number) {
     return number > 0 ? tr("%1 %2").arg(KindName(kind)).arg(number) : KindName(kind);
 }
 
-namespace {
-QString DarkReason(BulbState state) {
+QString PartTexts::DarkReason(BulbState state) {
     switch (state) {
         case BulbState::Shorted:
             return PartTexts::tr("shorted by a wire");
@@ -59,7 +58,6 @@ QString DarkReason(BulbState state) {
     }
     return PartTexts::tr("the circuit cannot be solved");
 }
-}  // namespace
 
 QString PartTexts::Amps(int64_t milliamps) {
     return QLocale().toString(static_cast<double>(milliamps) / 1000, 'f', 3);
@@ -89,8 +87,21 @@ QString PartTexts::Reading(Kind kind, int16_t value) {
                                             : tr("%1 V").arg(Volts(value));
 }
 
+QString PartTexts::Locked(const QString& description) {
+    //: A part a task locked where it is, after what it shows, as in "closed, locked".
+    return description.isEmpty() ? tr("locked") : tr("%1, locked").arg(description);
+}
+
 QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
-                               const PartReading* reading) {
+                               const PartReading* reading, bool hidden) {
+    if (hidden && Info(kind).role == Role::Source) {
+        //: A battery cell whose voltage the task hides, for the learner to find.
+        return tr("? volts");
+    }
+    if (hidden && Info(kind).role == Role::Resistance) {
+        //: A resistor whose value the task hides, for the learner to find by measuring.
+        return tr("? ohms");
+    }
     // One rule for every part: a series loop reads one current all round. A part says how much
     // (a meter, which way too). Between a solve and its readings a bulb says its stored value.
     const QString amps = reading                         ? Amps(std::abs(reading->milliamps))

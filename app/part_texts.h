@@ -23,8 +23,13 @@ class PartTexts {
     // A switch open or closed, a resistor's ohms, a cell's volts, a bulb lit with its current
     // (value: the bulb's hundredths of an ampere) or dark and why; with the part's reading from
     // the last solve, when there is one, its current and the voltage across it.
+    // A value a task hides is "?", and so are the part's own current and voltage.
     static QString Description(Kind kind, int16_t value, BulbState bulb,
-                               const PartReading* reading = nullptr);
+                               const PartReading* reading = nullptr, bool hidden = false);
+    // What a task's rules add to it: "locked".
+    static QString Locked(const QString& description);
+    // Why a bulb is dark: "a switch in its loop is open".
+    static QString DarkReason(BulbState state);
     // A meter's face in words (value: its stored reading), as in "0.136 A".
     static QString Reading(Kind kind, int16_t value);
     // Currents to the milliampere and voltages to the hundredth, in the language's numbers.

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "files/board_file.h"
 #include "model/part_values.h"
@@ -65,6 +66,20 @@ class Maker {
             }
             d.notes.push_back(stroke);
         }
+    }
+    // Makes the board a task: its title and instructions, the parts locked, none added beyond
+    // the allowances given (kind, how many), and its goals.
+    void MakeTask(const char* title, const char* instructions, std::vector<int> locked,
+                  std::vector<std::pair<Kind, int>> allowed, std::vector<cw::Goal> goals) {
+        cw::Task t;
+        t.title = QString::fromUtf8(title);
+        t.instructions = QString::fromUtf8(instructions);
+        t.rules.locked.assign(locked.begin(), locked.end());
+        t.rules.allowance.fill(0);
+        for (const auto& [kind, most] : allowed) t.rules.allowance[cw::KindIndex(kind)] = most;
+        t.rules.firstAdded = d.nextNumber;
+        t.goals = std::move(goals);
+        d.task = std::move(t);
     }
     bool Write(const char* name) const {
         QFile file(QStringLiteral(CW_EXAMPLES_DIR "/%1.%2").arg(name, cw::kFileSuffix));
@@ -232,13 +247,117 @@ bool FuseStopsAShortCircuit() {
     return m.Write("fuse-stops-a-short-circuit");
 }
 
+cw::Goal MakeGoal(cw::GoalKind kind, int part = 0, int other = 0) {
+    cw::Goal g;
+    g.kind = kind;
+    g.part = part;
+    g.other = other;
+    return g;
+}
+
+bool TaskLightTheBulb() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 120, 150), b = m.Part(Kind::Light, 330, 150);
+    m.MakeTask("Light the Bulb",
+               "Choose the Line tool and draw wires from the cell's terminals to the bulb's so "
+               "that the bulb lights. Then press Check.",
+               {c, b}, {}, {MakeGoal(cw::GoalKind::Lit, b)});
+    return m.Write("task-light-the-bulb");
+}
+
+bool TaskTwoBulbsEquallyBright() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 20), s = m.Part(Kind::Swit, 240, 150, cw::kSwitchOpen);
+    const int a = m.Part(Kind::Light, 90, 300), b = m.Part(Kind::Light, 390, 300);
+    m.MakeTask("Two Bulbs, Equally Bright",
+               "Wire the cell, the switch and both bulbs so that both bulbs light equally "
+               "brightly and the one switch turns both of them on and off.",
+               {c, a, b}, {},
+               {MakeGoal(cw::GoalKind::Lit), MakeGoal(cw::GoalKind::AsBright, a, b),
+                MakeGoal(cw::GoalKind::Controls, s, a), MakeGoal(cw::GoalKind::Controls, s, b)});
+    return m.Write("task-two-bulbs-equally-bright");
+}
+
+bool TaskSwitchForOneBulb() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 20), s = m.Part(Kind::Swit, 240, 150, cw::kSwitchOpen);
+    const int a = m.Part(Kind::Light, 90, 300), b = m.Part(Kind::Light, 390, 300);
+    m.MakeTask("A Switch for One Bulb",
+               "Wire the circuit so that the switch turns the left bulb on and off while the "
+               "right bulb stays lit all the time.",
+               {c, a, b}, {},
+               {MakeGoal(cw::GoalKind::ControlsOnly, s, a), MakeGoal(cw::GoalKind::Lit, b)});
+    return m.Write("task-switch-for-one-bulb");
+}
+
+bool TaskFindTheHiddenResistor() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 120, 100), r = m.Part(Kind::Resi, 330, 100, 20);
+    m.Path({Maker::Minus(c), Maker::Plus(r)});
+    m.Path({Maker::Plus(c), m.At(80, 145), m.At(80, 300), m.At(470, 300), m.At(470, 145),
+            Maker::Minus(r)});
+    cw::Goal answer = MakeGoal(cw::GoalKind::Answer);
+    answer.question = QStringLiteral("What is the resistance of Resistor 2?");
+    answer.unit = cw::AnswerUnit::Ohms;
+    answer.value = 20;
+    answer.tolerance = 1;
+    m.MakeTask("Find the Hidden Resistor",
+               "Resistor 2's value is hidden. Take the ammeter and the voltmeter from the Meters "
+               "and Fuses bar: measure the current through the resistor and the voltage across "
+               "it, work out its resistance (R = V ÷ I) and type it in.",
+               {c, r}, {{Kind::Ammeter, 1}, {Kind::Voltmeter, 1}}, {answer});
+    m.d.task->rules.hidden = {r};
+    return m.Write("task-find-the-hidden-resistor");
+}
+
+bool TaskFixTheShort() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 120, 150), b = m.Part(Kind::Light, 330, 150);
+    m.Path({Maker::Minus(c), m.At(270, 195), m.At(270, 225), Maker::Plus(b)});
+    m.Path({Maker::Plus(c), m.At(80, 195), m.At(80, 300), m.At(460, 300), m.At(460, 225),
+            Maker::Minus(b)});
+    m.Path({m.At(80, 195), m.At(80, 110), m.At(270, 110), m.At(270, 195)});
+    m.MakeTask("Fix the Short Circuit",
+               "The bulb stays dark and the cell is being drained. Find the fault with the "
+               "Delete tool and put it right.",
+               {c, b}, {},
+               {MakeGoal(cw::GoalKind::NoShortedCell), MakeGoal(cw::GoalKind::Lit, b)});
+    return m.Write("task-fix-the-short");
+}
+
+bool TaskTheRightFuse() {
+    Maker m;
+    const int c = m.Part(Kind::Cell, 240, 40), b = m.Part(Kind::Light, 330, 170);
+    const int s = m.Part(Kind::Swit, 330, 300, cw::kSwitchOpen);
+    m.Path({Maker::Plus(c), m.At(40, 85), m.At(40, 245)});
+    m.Path({Maker::Minus(b), m.At(520, 245), m.At(520, 85), Maker::Minus(c)});
+    // The switch across the bulb: closed, it shorts the bulb.
+    m.Path({Maker::Plus(b), m.At(310, 245), m.At(310, 345), Maker::Plus(s)});
+    m.Path({Maker::Minus(s), m.At(440, 345), m.At(440, 245), Maker::Minus(b)});
+    cw::Goal answer = MakeGoal(cw::GoalKind::Answer);
+    answer.question = QStringLiteral("Which rating protects this circuit: the smallest fuse that "
+                                     "still lets the bulb light?");
+    answer.unit = cw::AnswerUnit::Amperes;
+    answer.value = 0.25;
+    answer.tolerance = 0.001;
+    m.MakeTask("Protect the Circuit with the Right Fuse",
+               "Take a fuse from the Meters and Fuses bar and wire it into the gap in the loop. "
+               "Click it to change its rating. Closing the switch shorts the bulb: the right "
+               "fuse blows then, and lets the bulb light when the switch is open.",
+               {c, b}, {{Kind::Fuse, 1}},
+               {MakeGoal(cw::GoalKind::Lit, b), MakeGoal(cw::GoalKind::NoBlownFuse), answer});
+    return m.Write("task-the-right-fuse");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const bool ok = OneBulb() && SeriesAndParallel() && SwitchControlsABulb() && ShortCircuit() &&
                     CellsAidingAndOpposing() && ResistorDimsABulb() && AmmetersRoundASeriesLoop() &&
-                    VoltmetersAcrossASeriesLoop() && FuseStopsAShortCircuit();
+                    VoltmetersAcrossASeriesLoop() && FuseStopsAShortCircuit() &&
+                    TaskLightTheBulb() && TaskTwoBulbsEquallyBright() && TaskSwitchForOneBulb() &&
+                    TaskFindTheHiddenResistor() && TaskFixTheShort() && TaskTheRightFuse();
     if (!ok) std::fprintf(stderr, "an example could not be written\n");
     return ok ? 0 : 1;
 }

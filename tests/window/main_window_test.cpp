@@ -49,7 +49,7 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     EXPECT_EQ(w.size(), QSize(kDesignClientWidth, kDesignClientHeight));
     QStringList titles;
     for (QAction* menu : main.menuBar()->actions()) titles << menu->text().remove('&');
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Help"}));
+    EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Tools", "Task", "Help"}));
 
     CircuitCommands& c = w.Commands();
     const std::pair<int16_t, PictureControl*> tools[] = {{kToolLine, &w.ToolButton(kToolLine)},
