@@ -223,9 +223,8 @@ void Circuit::contextMenuEvent(QContextMenuEvent* event) {
     if (event->reason() == QContextMenuEvent::Keyboard) {
         const ControlInfo focused = Identify(focusWidget());
         if (focused.type == ControlType::Part) part = focused;
-    } else {
-        part = PartAt(event->pos());
     }
+    if (!part) part = PartAt(event->pos());
     const int k = part ? board_.At(part->kind, part->index).Tag : 0;
     if (!model_.HasTask() || !model_.Authoring() || k <= 0) {
         event->ignore();
@@ -243,8 +242,10 @@ void Circuit::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard
                           ? Element(part->kind, part->index)->geometry().center()
                           : event->pos();
-    QAction* chosen = menu.exec(mapToGlobal(at));
-    if (!chosen) return;
+    menu.exec(mapToGlobal(at));
+    if (locked->isChecked() == board_.Rules.Locked(k) &&
+        hidden->isChecked() == board_.Rules.Hidden(k))
+        return;
     const EditScope edit(model_);
     model_.SetPartRules(k, locked->isChecked(), hidden->isChecked());
 }

@@ -153,23 +153,45 @@ void GoalDialog::Suggest() {
 }
 
 Goal GoalDialog::Result() const {
+    // Only what the goal keeps in a file: a goal read back is the goal added.
     const Choice& c = kChoices[std::max(0, what_->currentIndex())];
     Goal g;
     g.kind = c.kind;
-    if (first_->isVisibleTo(this) && !c.everyBulb) g.part = first_->currentData().toInt();
-    if (second_->isVisibleTo(this)) g.other = second_->currentData().toInt();
-    g.partKind = static_cast<Kind>(kind_->currentData().toInt());
-    g.count = count_->value();
-    g.question = question_->text().trimmed();
-    g.value = value_->value();
-    g.tolerance = tolerance_->value();
-    g.unit = static_cast<AnswerUnit>(unit_->currentData().toInt());
-    if (c.kind == GoalKind::MeterReads) {
-        // In the unit of the meter named.
-        g.unit = AnswerUnit::Volts;
-        for (int i = 1; i <= board_.PlacedCount(Kind::Ammeter); ++i) {
-            if (board_.At(Kind::Ammeter, i).Tag == g.part) g.unit = AnswerUnit::Amperes;
-        }
+    switch (c.kind) {
+        case GoalKind::Lit:
+        case GoalKind::Dark:
+            if (!c.everyBulb) g.part = first_->currentData().toInt();
+            break;
+        case GoalKind::Brighter:
+        case GoalKind::AsBright:
+        case GoalKind::Controls:
+        case GoalKind::ControlsOnly:
+            g.part = first_->currentData().toInt();
+            g.other = second_->currentData().toInt();
+            break;
+        case GoalKind::MeterReads:
+            g.part = first_->currentData().toInt();
+            g.value = value_->value();
+            g.tolerance = tolerance_->value();
+            // In the unit of the meter named.
+            g.unit = AnswerUnit::Volts;
+            for (int i = 1; i <= board_.PlacedCount(Kind::Ammeter); ++i) {
+                if (board_.At(Kind::Ammeter, i).Tag == g.part) g.unit = AnswerUnit::Amperes;
+            }
+            break;
+        case GoalKind::AtMost:
+            g.partKind = static_cast<Kind>(kind_->currentData().toInt());
+            g.count = count_->value();
+            break;
+        case GoalKind::Answer:
+            g.question = question_->text().trimmed();
+            g.unit = static_cast<AnswerUnit>(unit_->currentData().toInt());
+            g.value = value_->value();
+            g.tolerance = tolerance_->value();
+            break;
+        case GoalKind::NoShortedCell:
+        case GoalKind::NoBlownFuse:
+            break;
     }
     return g;
 }
