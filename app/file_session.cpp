@@ -173,7 +173,7 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     connect(&history_, &QUndoStack::indexChanged, this, actionTexts);
     connect(&history_, &QUndoStack::cleanChanged, this, [this] { UpdateTitle(); });
     actionTexts();
-    examples_ = new QMenu(tr("Open &Example"), &window);
+    examples_ = new QMenu(tr("Open E&xample"), &window);
     for (const Example& e : kExamples) {
         if (QLatin1String(e.resource).startsWith(QLatin1String("task-")) &&
             !examples_->actions().constLast()->isSeparator())

@@ -136,6 +136,31 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                          .arg(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText),
                               QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
                               QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
+    html += QStringLiteral("<h2><a name='tasks'></a>%1</h2>").arg(tr("Tasks"));
+    html += QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
+                .arg(tr("A task is a circuit with instructions and goals, shown in the task "
+                        "panel beside the board (View ▸ Task Panel hides it). A padlock marks a "
+                        "part you cannot move, delete or click; a “?” marks a value to find by "
+                        "measuring. The strip and the Meters and Fuses bar show how many more "
+                        "parts of each kind you may add. Build the circuit, type any answers, "
+                        "then press Check (Tools ▸ Check Task, %1): each goal gets a tick or a "
+                        "cross, and under a cross a hint from your circuit, such as which bulb is "
+                        "dark and why. Check changes nothing. Saving keeps your work with the "
+                        "task. File ▸ Open Example has six tasks to try.")
+                         .arg(QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText)),
+                     tr("For teachers: build a board, then choose Task ▸ New Task From This "
+                        "Board. In the task editor write a title and instructions, lock parts or "
+                        "hide their values (in the editor's list, or from a part's menu on the "
+                        "board: right-click it, or press the Menu key), say how many parts of "
+                        "each kind learners may add, and add goals: a bulb lit or dark, one bulb "
+                        "brighter than or as bright as another (judged on the current to the "
+                        "milliampere), a switch that turns a bulb on and off (or only that "
+                        "bulb), a meter reading a value, no cell shorted, no fuse blown, at most "
+                        "so many parts of a kind, or a number the learner types with its unit. "
+                        "Press Done, then save the file and hand it out."),
+                     tr("Tasks are for classroom practice, not a secure exam: Task ▸ Edit Task "
+                        "lets anyone open the editor again, and the file holds the hidden "
+                        "values."));
     html += QStringLiteral("<h2><a name='keys'></a>%1</h2>").arg(tr("Keyboard"));
     KeyRows keys = {
         {tr("Tab, Shift+Tab"), tr("move between the parts in the strip, the tools, the parts on "
@@ -156,6 +181,10 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
         {tr("W, Shift+W"),
          tr("on the board, jump the cursor to the middle of the next or previous wire")},
         {tr("Escape"), tr("cancel the new part or the wire being drawn")},
+        {QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText),
+         tr("check the task: a tick or a cross for each goal")},
+        {tr("Menu, Shift+F10"),
+         tr("while a task is edited, lock the focused part or hide its value")},
     };
     keys.insert(keys.end(), commandKeys.begin(), commandKeys.end());
     html += QStringLiteral("<table cellpadding='3'>");

@@ -460,6 +460,10 @@ bool Reader::ReadGoal(const QJsonValue& v, int index, Task& task) {
                                              "In %1, the unit should be amperes, volts or ohms."))
                             .arg(where));
         g.unit = static_cast<AnswerUnit>(named - std::begin(kUnitNames));
+        if (g.kind == GoalKind::MeterReads && g.unit == AnswerUnit::Ohms)
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                             "In %1, a meter reads amperes or volts, not ohms."))
+                            .arg(where));
     }
     if ((fields & kMeasureFields) && (!Measure(o, where, "value", -kLargestMeasure, g.value) ||
                                       !Measure(o, where, "tolerance", 0, g.tolerance)))

@@ -156,10 +156,6 @@
         <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
-        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter or voltmeter.</source>
-        <translation>In %1 ist die Art „%2“ weder Zelle, Schalter, Widerstand, Lampe, Strommessgerät noch Spannungsmessgerät.</translation>
-    </message>
-    <message>
         <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
         <translation>In %1 braucht die Art „%2“ die Dateiversion %3, die Datei hat aber Version %4.</translation>
     </message>
@@ -170,6 +166,82 @@
     <message>
         <source>In %1, “blown” should be true or false.</source>
         <translation>In %1 sollte „blown“ true oder false sein.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a text of at most %3 letters.</source>
+        <translation>In %1 sollte „%2“ ein Text mit höchstens %3 Zeichen sein.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a number from %3 to %4.</source>
+        <translation>In %1 sollte „%2“ eine Zahl von %3 bis %4 sein.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter, voltmeter or fuse.</source>
+        <translation>In %1 ist die Art „%2“ weder Batteriezelle, Schalter, Widerstand, Glühlampe, Strommessgerät, Spannungsmessgerät noch Sicherung.</translation>
+    </message>
+    <message>
+        <source>goal %1 of the task</source>
+        <translation>Ziel %1 der Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1 should be a goal with its kind.</source>
+        <translation>%1 sollte ein Ziel mit seiner Art sein.</translation>
+    </message>
+    <message>
+        <source>In %1, there is no goal called “%2”.</source>
+        <translation>In %1 gibt es kein Ziel namens „%2“.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” is not a kind of part.</source>
+        <translation>In %1 ist „%2“ keine Bauteilart.</translation>
+    </message>
+    <message>
+        <source>In %1, the unit should be amperes, volts or ohms.</source>
+        <translation>In %1 sollte die Einheit Ampere, Volt oder Ohm sein.</translation>
+    </message>
+    <message>
+        <source>In %1, a meter reads amperes or volts, not ohms.</source>
+        <translation>In %1: Ein Messgerät zeigt Ampere oder Volt an, nicht Ohm.</translation>
+    </message>
+    <message>
+        <source>The circuit has answers but no task.</source>
+        <translation>Die Schaltung enthält Antworten, aber keine Aufgabe.</translation>
+    </message>
+    <message>
+        <source>the task</source>
+        <translation>der Aufgabe</translation>
+    </message>
+    <message>
+        <source>The circuit has a task, which needs file version %1, but the file says version %2.</source>
+        <translation>Die Schaltung enthält eine Aufgabe, die Dateiversion %1 braucht, aber die Datei nennt Version %2.</translation>
+    </message>
+    <message>
+        <source>In the circuit, “task” should be a task with its title, rules and goals.</source>
+        <translation>In der Schaltung sollte „task“ eine Aufgabe mit Titel, Regeln und Zielen sein.</translation>
+    </message>
+    <message>
+        <source>locked part %1 of the task</source>
+        <translation>gesperrtem Bauteil %1 der Aufgabe</translation>
+    </message>
+    <message>
+        <source>Component %1 is locked by the task, but the circuit has it moved, changed or deleted.</source>
+        <translation>Bauteil %1 ist durch die Aufgabe gesperrt, wurde in der Schaltung aber verschoben, verändert oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>The task hides the value of component %1, which the task&apos;s circuit does not have.</source>
+        <translation>Die Aufgabe verbirgt den Wert von Bauteil %1, das es in der Schaltung der Aufgabe nicht gibt.</translation>
+    </message>
+    <message>
+        <source>In the task, “allow” should give a number of parts for each kind it limits.</source>
+        <translation>In der Aufgabe sollte „allow“ für jede begrenzte Bauteilart eine Anzahl angeben.</translation>
+    </message>
+    <message>
+        <source>The task lets the learner add %1 “%2”, but the circuit has %3 added.</source>
+        <translation>Die Aufgabe erlaubt %1 zusätzliche „%2“, die Schaltung hat aber %3 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>Antwort %1</translation>
     </message>
 </context>
 <context>
@@ -382,6 +454,174 @@
         <extracomment>A fuse that is whole and its rating, as in &quot;0.5 A, intact&quot;.</extracomment>
         <translation>%1 A, intakt</translation>
     </message>
+    <message>
+        <source>locked</source>
+        <extracomment>A part a task locked where it is, after what it shows, as in &quot;closed, locked&quot;.</extracomment>
+        <translation>gesperrt</translation>
+    </message>
+    <message>
+        <source>%1, locked</source>
+        <translation>%1, gesperrt</translation>
+    </message>
+    <message>
+        <source>? volts</source>
+        <extracomment>A battery cell whose voltage the task hides, for the learner to find.</extracomment>
+        <translation>? Volt</translation>
+    </message>
+    <message>
+        <source>? ohms</source>
+        <extracomment>A resistor whose value the task hides, for the learner to find by measuring.</extracomment>
+        <translation>? Ohm</translation>
+    </message>
+</context>
+<context>
+    <name>TaskTexts</name>
+    <message>
+        <source>Every bulb is lit</source>
+        <translation>Jede Glühlampe leuchtet</translation>
+    </message>
+    <message>
+        <source>%1 is lit</source>
+        <translation>%1 leuchtet</translation>
+    </message>
+    <message>
+        <source>Every bulb is dark</source>
+        <translation>Jede Glühlampe ist dunkel</translation>
+    </message>
+    <message>
+        <source>%1 is dark</source>
+        <translation>%1 ist dunkel</translation>
+    </message>
+    <message>
+        <source>%1 is brighter than %2</source>
+        <translation>%1 leuchtet heller als %2</translation>
+    </message>
+    <message>
+        <source>%1 is as bright as %2</source>
+        <translation>%1 leuchtet so hell wie %2</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off</source>
+        <translation>%1 schaltet %2 ein und aus</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off, and no other bulb</source>
+        <translation>%1 schaltet %2 ein und aus, aber keine andere Glühlampe</translation>
+    </message>
+    <message>
+        <source>Meter %1 reads %2 %3, give or take %4 %3</source>
+        <extracomment>A meter&apos;s goal: its number, the value and how far off it may be, as in &quot;Meter 5 reads 0.15 A, give or take 0.005 A&quot;.</extracomment>
+        <translation>Messgerät %1 zeigt %2 %3 an, auf %4 %3 genau</translation>
+    </message>
+    <message>
+        <source>No cell is shorted</source>
+        <translation>Keine Batteriezelle ist kurzgeschlossen</translation>
+    </message>
+    <message>
+        <source>No fuse has blown</source>
+        <translation>Keine Sicherung ist durchgebrannt</translation>
+    </message>
+    <message>
+        <source>At most %1 of the kind %2</source>
+        <extracomment>At most so many parts of a kind, as in &quot;At most 2 of the kind Bulb&quot;.</extracomment>
+        <translation>Höchstens %1 von der Art %2</translation>
+    </message>
+    <message>
+        <source>Answer in %1: %2</source>
+        <extracomment>A question the learner answers with a number in a unit, as in &quot;Answer in Ω: What is the resistance of resistor 3?&quot;.</extracomment>
+        <translation>Antwort in %1: %2</translation>
+    </message>
+    <message>
+        <source>Component %1 is not on the board.</source>
+        <translation>Bauteil %1 ist nicht auf der Arbeitsfläche.</translation>
+    </message>
+    <message>
+        <source>There is no bulb on the board.</source>
+        <translation>Auf der Arbeitsfläche ist keine Glühlampe.</translation>
+    </message>
+    <message>
+        <source>%1 is dark: %2.</source>
+        <extracomment>A bulb and why it is dark, as in &quot;Bulb 3 is dark: a switch in its loop is open.&quot;</extracomment>
+        <translation>%1 ist dunkel: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is lit.</source>
+        <translation>%1 leuchtet.</translation>
+    </message>
+    <message>
+        <source>%1 carries %2 A, %3 carries %4 A.</source>
+        <translation>Durch %1 fließen %2 A, durch %3 fließen %4 A.</translation>
+    </message>
+    <message>
+        <source>Opening or closing %1 leaves %2 lit.</source>
+        <translation>Ob %1 offen oder geschlossen ist: %2 leuchtet weiter.</translation>
+    </message>
+    <message>
+        <source>Opening or closing %1 leaves %2 dark.</source>
+        <translation>Ob %1 offen oder geschlossen ist: %2 bleibt dunkel.</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off too.</source>
+        <translation>%1 schaltet auch %2 ein und aus.</translation>
+    </message>
+    <message>
+        <source>%1 reads %2.</source>
+        <translation>%1 zeigt %2 an.</translation>
+    </message>
+    <message>
+        <source>%1 is shorted: wires alone join its two terminals.</source>
+        <translation>%1 ist kurzgeschlossen: Leitungen allein verbinden ihre beiden Anschlüsse.</translation>
+    </message>
+    <message>
+        <source>%1 has blown.</source>
+        <translation>%1 ist durchgebrannt.</translation>
+    </message>
+    <message>
+        <source>The board has %1 of the kind %2.</source>
+        <extracomment>How many parts of a kind the board has, as in &quot;The board has 3 of the kind Bulb.&quot;</extracomment>
+        <translation>Auf der Arbeitsfläche sind %1 von der Art %2.</translation>
+    </message>
+    <message>
+        <source>Type your answer in the box first.</source>
+        <translation>Schreibe zuerst deine Antwort in das Feld.</translation>
+    </message>
+    <message>
+        <source>Type a number, with its unit if you like, as in “%1”.</source>
+        <extracomment>%1 is an example answer in the unit asked, as in &quot;20 Ω&quot;.</extracomment>
+        <translation>Schreibe eine Zahl, wenn du willst mit Einheit, zum Beispiel „%1“.</translation>
+    </message>
+    <message>
+        <source>That answer is in another unit: give it in %1.</source>
+        <translation>Diese Antwort hat eine andere Einheit: Gib sie in %1 an.</translation>
+    </message>
+    <message>
+        <source>Not yet: measure again and work it out from your readings.</source>
+        <translation>Noch nicht: Miss noch einmal und rechne es aus deinen Messwerten aus.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 goals met</source>
+        <extracomment>How many of the task&apos;s goals Check found met, as in &quot;2 of 3 goals met&quot;.</extracomment>
+        <translation>%1 von %2 Zielen erreicht</translation>
+    </message>
+    <message>
+        <source>Not met: %1. %2</source>
+        <extracomment>A goal not met and its hint, as in &quot;Not met: Bulb 3 is lit. Bulb 3 is dark: ...&quot;</extracomment>
+        <translation>Nicht erreicht: %1. %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by the task.</source>
+        <translation>%1 ist durch die Aufgabe gesperrt.</translation>
+    </message>
+    <message>
+        <source>The task lets you add no more of the kind %1.</source>
+        <extracomment>No more parts of a kind may be added, as in &quot;The task lets you add no more of the kind Bulb.&quot;</extracomment>
+        <translation>Die Aufgabe erlaubt keine weiteren Bauteile der Art %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <extracomment>How many more parts of a kind the task lets the learner add, as in &quot;Bulb: 2 left&quot;.</extracomment>
+        <translation>%1: noch %2</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -528,6 +768,14 @@
         <source>Replace %1 %2</source>
         <translation>%1 %2 ersetzen</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Change Task</source>
+        <translation>Aufgabe ändern</translation>
+    </message>
 </context>
 <context>
     <name>cw::Circuit</name>
@@ -538,6 +786,14 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Locked</source>
+        <translation>&amp;Gesperrt</translation>
+    </message>
+    <message>
+        <source>Value &amp;Hidden</source>
+        <translation>Wert &amp;verborgen</translation>
     </message>
 </context>
 <context>
@@ -552,7 +808,7 @@
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>Lösc&amp;hen</translation>
     </message>
     <message>
         <source>Delete &amp;Part</source>
@@ -662,8 +918,8 @@
         <translation>Die Schaltung mit ihren Notizen in einer neuen Datei sichern</translation>
     </message>
     <message>
-        <source>Open &amp;Example</source>
-        <translation>&amp;Beispiel öffnen</translation>
+        <source>Open E&amp;xample</source>
+        <translation>Beispie&amp;l öffnen</translation>
     </message>
     <message>
         <source>Open a Circuit</source>
@@ -784,6 +1040,129 @@
     <message>
         <source>A Fuse Stops a Short Circuit</source>
         <translation>Eine Sicherung stoppt einen Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Task: Light the Bulb</source>
+        <translation>Aufgabe: Bring die Glühlampe zum Leuchten</translation>
+    </message>
+    <message>
+        <source>Task: Two Bulbs, Equally Bright</source>
+        <translation>Aufgabe: Zwei gleich helle Glühlampen</translation>
+    </message>
+    <message>
+        <source>Task: A Switch for One Bulb</source>
+        <translation>Aufgabe: Ein Schalter für eine Glühlampe</translation>
+    </message>
+    <message>
+        <source>Task: Find the Hidden Resistor</source>
+        <translation>Aufgabe: Finde den verborgenen Widerstand</translation>
+    </message>
+    <message>
+        <source>Task: Fix the Short Circuit</source>
+        <translation>Aufgabe: Behebe den Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Task: Protect the Circuit with the Right Fuse</source>
+        <translation>Aufgabe: Schütze die Schaltung mit der richtigen Sicherung</translation>
+    </message>
+</context>
+<context>
+    <name>cw::GoalDialog</name>
+    <message>
+        <source>A bulb is lit</source>
+        <translation>Eine Glühlampe leuchtet</translation>
+    </message>
+    <message>
+        <source>A bulb is dark</source>
+        <translation>Eine Glühlampe ist dunkel</translation>
+    </message>
+    <message>
+        <source>Every bulb is lit</source>
+        <translation>Jede Glühlampe leuchtet</translation>
+    </message>
+    <message>
+        <source>Every bulb is dark</source>
+        <translation>Jede Glühlampe ist dunkel</translation>
+    </message>
+    <message>
+        <source>A bulb is brighter than another</source>
+        <translation>Eine Glühlampe leuchtet heller als eine andere</translation>
+    </message>
+    <message>
+        <source>Two bulbs are as bright as each other</source>
+        <translation>Zwei Glühlampen leuchten gleich hell</translation>
+    </message>
+    <message>
+        <source>A switch turns a bulb on and off</source>
+        <translation>Ein Schalter schaltet eine Glühlampe ein und aus</translation>
+    </message>
+    <message>
+        <source>A switch turns only one bulb on and off</source>
+        <translation>Ein Schalter schaltet nur eine Glühlampe ein und aus</translation>
+    </message>
+    <message>
+        <source>A meter reads a value</source>
+        <translation>Ein Messgerät zeigt einen Wert an</translation>
+    </message>
+    <message>
+        <source>No cell is shorted</source>
+        <translation>Keine Batteriezelle ist kurzgeschlossen</translation>
+    </message>
+    <message>
+        <source>No fuse has blown</source>
+        <translation>Keine Sicherung ist durchgebrannt</translation>
+    </message>
+    <message>
+        <source>At most so many parts of a kind</source>
+        <translation>Höchstens so viele Bauteile einer Art</translation>
+    </message>
+    <message>
+        <source>The learner types an answer</source>
+        <translation>Die Lernenden schreiben eine Antwort</translation>
+    </message>
+    <message>
+        <source>Add a Goal</source>
+        <translation>Ziel hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Goal:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>&amp;Part:</source>
+        <translation>&amp;Bauteil:</translation>
+    </message>
+    <message>
+        <source>&amp;Other part:</source>
+        <translation>&amp;Anderes Bauteil:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Art:</translation>
+    </message>
+    <message>
+        <source>&amp;Most:</source>
+        <translation>&amp;Höchstens:</translation>
+    </message>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>&amp;Frage:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>&amp;Einheit:</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Wert:</translation>
+    </message>
+    <message>
+        <source>Give or &amp;take:</source>
+        <translation>&amp;Toleranz (±):</translation>
+    </message>
+    <message>
+        <source>Every bulb</source>
+        <translation>Jede Glühlampe</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1331,34 @@
         <source>View ▸ Circuit Diagram (%1) draws the same board as a circuit diagram, black on white for a projector or a worksheet: each part as its standard symbol with its label (R3 10 Ω, L2, 1.5 V), a dot where three connections meet. Everything works as before; View ▸ Symbols chooses IEC or ANSI symbols. Export, print and copy draw the view shown.</source>
         <translation>Ansicht ▸ Schaltplan (%1) zeichnet dasselbe Brett als Schaltplan, schwarz auf weiß für den Beamer oder ein Arbeitsblatt: jedes Bauteil als genormtes Schaltzeichen mit seiner Beschriftung (R3 10 Ω, L2, 1,5 V), ein Punkt, wo sich drei Verbindungen treffen. Alles funktioniert wie zuvor; Ansicht ▸ Schaltzeichen wählt IEC- oder ANSI-Zeichen. Exportieren, Drucken und Kopieren zeichnen die gezeigte Ansicht.</translation>
     </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>A task is a circuit with instructions and goals, shown in the task panel beside the board (View ▸ Task Panel hides it). A padlock marks a part you cannot move, delete or click; a “?” marks a value to find by measuring. The strip and the Meters and Fuses bar show how many more parts of each kind you may add. Build the circuit, type any answers, then press Check (Tools ▸ Check Task, %1): each goal gets a tick or a cross, and under a cross a hint from your circuit, such as which bulb is dark and why. Check changes nothing. Saving keeps your work with the task. File ▸ Open Example has six tasks to try.</source>
+        <translation>Eine Aufgabe ist eine Schaltung mit Anleitung und Zielen, die im Aufgabenbereich neben der Arbeitsfläche steht (Ansicht ▸ Aufgabenbereich blendet ihn aus). Ein Vorhängeschloss markiert ein Bauteil, das du nicht verschieben, löschen oder anklicken kannst; ein „?“ markiert einen Wert, den du durch Messen herausfinden sollst. Die Leiste unten und die Leiste „Messgeräte und Sicherungen“ zeigen, wie viele Bauteile jeder Art du noch hinzufügen darfst. Baue die Schaltung, schreibe deine Antworten in die Felder und drücke dann „Prüfen“ (Werkzeuge ▸ Aufgabe prüfen, %1): Jedes Ziel bekommt einen Haken oder ein Kreuz, und unter einem Kreuz steht ein Hinweis aus deiner Schaltung, etwa welche Glühlampe dunkel ist und warum. Das Prüfen verändert nichts. Beim Speichern bleibt deine Arbeit bei der Aufgabe. Unter Datei ▸ Beispiel öffnen findest du sechs Aufgaben zum Ausprobieren.</translation>
+    </message>
+    <message>
+        <source>For teachers: build a board, then choose Task ▸ New Task From This Board. In the task editor write a title and instructions, lock parts or hide their values (in the editor&apos;s list, or from a part&apos;s menu on the board: right-click it, or press the Menu key), say how many parts of each kind learners may add, and add goals: a bulb lit or dark, one bulb brighter than or as bright as another (judged on the current to the milliampere), a switch that turns a bulb on and off (or only that bulb), a meter reading a value, no cell shorted, no fuse blown, at most so many parts of a kind, or a number the learner types with its unit. Press Done, then save the file and hand it out.</source>
+        <translation>Für Lehrkräfte: Baue eine Schaltung auf und wähle dann Aufgabe ▸ Neue Aufgabe aus dieser Arbeitsfläche. Im Aufgabeneditor gibst du Titel und Anleitung ein, sperrst Bauteile oder verbirgst ihre Werte (in der Liste des Editors oder über das Menü eines Bauteils auf der Arbeitsfläche: Rechtsklick oder Menütaste), legst fest, wie viele Bauteile jeder Art die Lernenden hinzufügen dürfen, und fügst Ziele hinzu: eine Glühlampe leuchtet oder ist dunkel, eine Glühlampe leuchtet heller als eine andere oder gleich hell (beurteilt nach dem Strom auf ein Milliampere genau), ein Schalter schaltet eine Glühlampe ein und aus (oder nur diese), ein Messgerät zeigt einen Wert an, keine Batteriezelle ist kurzgeschlossen, keine Sicherung ist durchgebrannt, höchstens so viele Bauteile einer Art oder eine Zahl mit Einheit, die die Lernenden eingeben. Klicke auf „Fertig“, speichere die Datei und gib sie aus.</translation>
+    </message>
+    <message>
+        <source>Tasks are for classroom practice, not a secure exam: Task ▸ Edit Task lets anyone open the editor again, and the file holds the hidden values.</source>
+        <translation>Aufgaben sind zum Üben im Unterricht gedacht, nicht für eine sichere Prüfung: Mit Aufgabe ▸ Aufgabe bearbeiten kann jeder den Editor wieder öffnen, und die Datei enthält die verborgenen Werte.</translation>
+    </message>
+    <message>
+        <source>check the task: a tick or a cross for each goal</source>
+        <translation>die Aufgabe prüfen: ein Haken oder ein Kreuz für jedes Ziel</translation>
+    </message>
+    <message>
+        <source>Menu, Shift+F10</source>
+        <translation>Menü, Umschalt+F10</translation>
+    </message>
+    <message>
+        <source>while a task is edited, lock the focused part or hide its value</source>
+        <translation>beim Bearbeiten einer Aufgabe das ausgewählte Bauteil sperren oder seinen Wert verbergen</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1011,12 +1418,147 @@
         <source>&amp;Symbols</source>
         <translation>Schalt&amp;zeichen</translation>
     </message>
+    <message>
+        <source>T&amp;ask</source>
+        <translation>Auf&amp;gabe</translation>
+    </message>
 </context>
 <context>
     <name>cw::PartBar</name>
     <message>
         <source>Meters and Fuses</source>
         <translation>Messgeräte und Sicherungen</translation>
+    </message>
+</context>
+<context>
+    <name>cw::TaskPanel</name>
+    <message>
+        <source>Task</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Task Panel</source>
+        <translation>&amp;Aufgabenbereich</translation>
+    </message>
+    <message>
+        <source>Show or hide the task beside the board</source>
+        <translation>Die Aufgabe neben der Arbeitsfläche zeigen oder ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Check Task</source>
+        <translation>Aufgabe p&amp;rüfen</translation>
+    </message>
+    <message>
+        <source>Tick each goal of the task the circuit meets, with a hint for the others</source>
+        <translation>Jedes Ziel der Aufgabe abhaken, das die Schaltung erreicht, mit einem Hinweis zu den anderen</translation>
+    </message>
+    <message>
+        <source>&amp;New Task From This Board</source>
+        <translation>&amp;Neue Aufgabe aus dieser Arbeitsfläche</translation>
+    </message>
+    <message>
+        <source>Make this board a task: lock or hide parts, set goals</source>
+        <translation>Aus dieser Arbeitsfläche eine Aufgabe machen: Bauteile sperren oder verbergen, Ziele setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Task</source>
+        <translation>Aufgabe &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>Change the task&apos;s instructions, rules and goals</source>
+        <translation>Anleitung, Regeln und Ziele der Aufgabe ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Task</source>
+        <translation>Aufgabe &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Make the board an ordinary circuit again</source>
+        <translation>Die Arbeitsfläche wieder zu einer gewöhnlichen Schaltung machen</translation>
+    </message>
+    <message>
+        <source>&amp;Goals:</source>
+        <translation>&amp;Ziele:</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check the task (F5)</source>
+        <translation>Die Aufgabe prüfen (F5)</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Anleitung:</translation>
+    </message>
+    <message>
+        <source>&amp;Parts (also from a part&apos;s menu on the board):</source>
+        <translation>&amp;Bauteile (auch über das Menü eines Bauteils auf der Arbeitsfläche):</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>Bauteil</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>Value hidden</source>
+        <translation>Wert verborgen</translation>
+    </message>
+    <message>
+        <source>Parts the learner may add</source>
+        <translation>Bauteile, die die Lernenden hinzufügen dürfen</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>beliebig viele</translation>
+    </message>
+    <message>
+        <source>G&amp;oals:</source>
+        <translation>Zi&amp;ele:</translation>
+    </message>
+    <message>
+        <source>&amp;Add Goal…</source>
+        <translation>Ziel &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Goal</source>
+        <translation>Ziel &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Done: Give It to Learners</source>
+        <translation>&amp;Fertig: an die Lernenden geben</translation>
+    </message>
+    <message>
+        <source>Leave the editor: the locks and limits hold, and the parts on the board now belong to the task</source>
+        <translation>Den Editor verlassen: Sperren und Grenzen gelten, und die Bauteile auf der Arbeitsfläche gehören jetzt zur Aufgabe</translation>
+    </message>
+    <message>
+        <source>Task Editor</source>
+        <translation>Aufgabeneditor</translation>
+    </message>
+    <message>
+        <source>Build the circuit, then press Check (F5).</source>
+        <translation>Baue die Schaltung und drücke dann „Prüfen“ (F5).</translation>
+    </message>
+    <message>
+        <source>%1 locked</source>
+        <translation>%1 gesperrt</translation>
+    </message>
+    <message>
+        <source>%1 value hidden</source>
+        <translation>%1 Wert verborgen</translation>
+    </message>
+    <message>
+        <source>The circuit changed: press Check (F5) again.</source>
+        <translation>Die Schaltung hat sich geändert: Drücke noch einmal „Prüfen“ (F5).</translation>
     </message>
 </context>
 </TS>

@@ -156,10 +156,6 @@
         <translation>No se puede leer el archivo: %1.</translation>
     </message>
     <message>
-        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter or voltmeter.</source>
-        <translation>En %1, el tipo «%2» no es una pila, un interruptor, una resistencia, una bombilla, un amperímetro ni un voltímetro.</translation>
-    </message>
-    <message>
         <source>In %1, the kind “%2” needs file version %3, but the file says version %4.</source>
         <translation>En %1, el tipo «%2» necesita la versión %3 del archivo, pero el archivo indica la versión %4.</translation>
     </message>
@@ -170,6 +166,82 @@
     <message>
         <source>In %1, “blown” should be true or false.</source>
         <translation>En %1, «blown» debe ser true o false.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a text of at most %3 letters.</source>
+        <translation>En %1, «%2» debería ser un texto de %3 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” should be a number from %3 to %4.</source>
+        <translation>En %1, «%2» debería ser un número de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>In %1, the kind “%2” is not a cell, switch, resistor, bulb, ammeter, voltmeter or fuse.</source>
+        <translation>En %1, el tipo «%2» no es una pila, un interruptor, una resistencia, una bombilla, un amperímetro, un voltímetro ni un fusible.</translation>
+    </message>
+    <message>
+        <source>goal %1 of the task</source>
+        <translation>el objetivo %1 de la tarea</translation>
+    </message>
+    <message>
+        <source>%1 should be a goal with its kind.</source>
+        <translation>%1 debería ser un objetivo con su tipo.</translation>
+    </message>
+    <message>
+        <source>In %1, there is no goal called “%2”.</source>
+        <translation>En %1 no hay ningún objetivo llamado «%2».</translation>
+    </message>
+    <message>
+        <source>In %1, “%2” is not a kind of part.</source>
+        <translation>En %1, «%2» no es un tipo de componente.</translation>
+    </message>
+    <message>
+        <source>In %1, the unit should be amperes, volts or ohms.</source>
+        <translation>En %1, la unidad debería ser amperios, voltios u ohmios.</translation>
+    </message>
+    <message>
+        <source>In %1, a meter reads amperes or volts, not ohms.</source>
+        <translation>En %1: un medidor marca amperios o voltios, no ohmios.</translation>
+    </message>
+    <message>
+        <source>The circuit has answers but no task.</source>
+        <translation>El circuito tiene respuestas, pero ninguna tarea.</translation>
+    </message>
+    <message>
+        <source>the task</source>
+        <translation>la tarea</translation>
+    </message>
+    <message>
+        <source>The circuit has a task, which needs file version %1, but the file says version %2.</source>
+        <translation>El circuito tiene una tarea, que necesita la versión %1 del archivo, pero el archivo indica la versión %2.</translation>
+    </message>
+    <message>
+        <source>In the circuit, “task” should be a task with its title, rules and goals.</source>
+        <translation>En el circuito, «task» debería ser una tarea con su título, sus reglas y sus objetivos.</translation>
+    </message>
+    <message>
+        <source>locked part %1 of the task</source>
+        <translation>el componente con candado %1 de la tarea</translation>
+    </message>
+    <message>
+        <source>Component %1 is locked by the task, but the circuit has it moved, changed or deleted.</source>
+        <translation>El componente %1 tiene candado por la tarea, pero en el circuito está movido, cambiado o borrado.</translation>
+    </message>
+    <message>
+        <source>The task hides the value of component %1, which the task&apos;s circuit does not have.</source>
+        <translation>La tarea oculta el valor del componente %1, que el circuito de la tarea no tiene.</translation>
+    </message>
+    <message>
+        <source>In the task, “allow” should give a number of parts for each kind it limits.</source>
+        <translation>En la tarea, «allow» debería dar un número de componentes para cada tipo que limita.</translation>
+    </message>
+    <message>
+        <source>The task lets the learner add %1 “%2”, but the circuit has %3 added.</source>
+        <translation>La tarea deja añadir %1 «%2», pero el circuito tiene %3 añadidos.</translation>
+    </message>
+    <message>
+        <source>answer %1</source>
+        <translation>la respuesta %1</translation>
     </message>
 </context>
 <context>
@@ -382,6 +454,174 @@
         <extracomment>A fuse that is whole and its rating, as in &quot;0.5 A, intact&quot;.</extracomment>
         <translation>%1 A, intacto</translation>
     </message>
+    <message>
+        <source>locked</source>
+        <extracomment>A part a task locked where it is, after what it shows, as in &quot;closed, locked&quot;.</extracomment>
+        <translation>con candado</translation>
+    </message>
+    <message>
+        <source>%1, locked</source>
+        <translation>%1, con candado</translation>
+    </message>
+    <message>
+        <source>? volts</source>
+        <extracomment>A battery cell whose voltage the task hides, for the learner to find.</extracomment>
+        <translation>? voltios</translation>
+    </message>
+    <message>
+        <source>? ohms</source>
+        <extracomment>A resistor whose value the task hides, for the learner to find by measuring.</extracomment>
+        <translation>? ohmios</translation>
+    </message>
+</context>
+<context>
+    <name>TaskTexts</name>
+    <message>
+        <source>Every bulb is lit</source>
+        <translation>Todas las bombillas están encendidas</translation>
+    </message>
+    <message>
+        <source>%1 is lit</source>
+        <translation>%1 está encendida</translation>
+    </message>
+    <message>
+        <source>Every bulb is dark</source>
+        <translation>Todas las bombillas están apagadas</translation>
+    </message>
+    <message>
+        <source>%1 is dark</source>
+        <translation>%1 está apagada</translation>
+    </message>
+    <message>
+        <source>%1 is brighter than %2</source>
+        <translation>%1 brilla más que %2</translation>
+    </message>
+    <message>
+        <source>%1 is as bright as %2</source>
+        <translation>%1 brilla tanto como %2</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off</source>
+        <translation>%1 enciende y apaga %2</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off, and no other bulb</source>
+        <translation>%1 enciende y apaga %2 y ninguna otra bombilla</translation>
+    </message>
+    <message>
+        <source>Meter %1 reads %2 %3, give or take %4 %3</source>
+        <extracomment>A meter&apos;s goal: its number, the value and how far off it may be, as in &quot;Meter 5 reads 0.15 A, give or take 0.005 A&quot;.</extracomment>
+        <translation>El medidor %1 marca %2 %3, con un margen de %4 %3</translation>
+    </message>
+    <message>
+        <source>No cell is shorted</source>
+        <translation>Ninguna pila está en cortocircuito</translation>
+    </message>
+    <message>
+        <source>No fuse has blown</source>
+        <translation>Ningún fusible se ha fundido</translation>
+    </message>
+    <message>
+        <source>At most %1 of the kind %2</source>
+        <extracomment>At most so many parts of a kind, as in &quot;At most 2 of the kind Bulb&quot;.</extracomment>
+        <translation>Como máximo %1 del tipo %2</translation>
+    </message>
+    <message>
+        <source>Answer in %1: %2</source>
+        <extracomment>A question the learner answers with a number in a unit, as in &quot;Answer in Ω: What is the resistance of resistor 3?&quot;.</extracomment>
+        <translation>Respuesta en %1: %2</translation>
+    </message>
+    <message>
+        <source>Component %1 is not on the board.</source>
+        <translation>El componente %1 no está en el tablero.</translation>
+    </message>
+    <message>
+        <source>There is no bulb on the board.</source>
+        <translation>No hay ninguna bombilla en el tablero.</translation>
+    </message>
+    <message>
+        <source>%1 is dark: %2.</source>
+        <extracomment>A bulb and why it is dark, as in &quot;Bulb 3 is dark: a switch in its loop is open.&quot;</extracomment>
+        <translation>%1 está apagada: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is lit.</source>
+        <translation>%1 está encendida.</translation>
+    </message>
+    <message>
+        <source>%1 carries %2 A, %3 carries %4 A.</source>
+        <translation>Por %1 pasan %2 A; por %3, %4 A.</translation>
+    </message>
+    <message>
+        <source>Opening or closing %1 leaves %2 lit.</source>
+        <translation>Al abrir o cerrar %1, %2 sigue encendida.</translation>
+    </message>
+    <message>
+        <source>Opening or closing %1 leaves %2 dark.</source>
+        <translation>Al abrir o cerrar %1, %2 sigue apagada.</translation>
+    </message>
+    <message>
+        <source>%1 turns %2 on and off too.</source>
+        <translation>%1 también enciende y apaga %2.</translation>
+    </message>
+    <message>
+        <source>%1 reads %2.</source>
+        <translation>%1 marca %2.</translation>
+    </message>
+    <message>
+        <source>%1 is shorted: wires alone join its two terminals.</source>
+        <translation>%1 está en cortocircuito: solo cables unen sus dos terminales.</translation>
+    </message>
+    <message>
+        <source>%1 has blown.</source>
+        <translation>%1 se ha fundido.</translation>
+    </message>
+    <message>
+        <source>The board has %1 of the kind %2.</source>
+        <extracomment>How many parts of a kind the board has, as in &quot;The board has 3 of the kind Bulb.&quot;</extracomment>
+        <translation>En el tablero hay %1 del tipo %2.</translation>
+    </message>
+    <message>
+        <source>Type your answer in the box first.</source>
+        <translation>Escribe primero tu respuesta en la casilla.</translation>
+    </message>
+    <message>
+        <source>Type a number, with its unit if you like, as in “%1”.</source>
+        <extracomment>%1 is an example answer in the unit asked, as in &quot;20 Ω&quot;.</extracomment>
+        <translation>Escribe un número, con su unidad si quieres, por ejemplo «%1».</translation>
+    </message>
+    <message>
+        <source>That answer is in another unit: give it in %1.</source>
+        <translation>Esa respuesta está en otra unidad: dala en %1.</translation>
+    </message>
+    <message>
+        <source>Not yet: measure again and work it out from your readings.</source>
+        <translation>Todavía no: vuelve a medir y calcúlalo a partir de tus lecturas.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 goals met</source>
+        <extracomment>How many of the task&apos;s goals Check found met, as in &quot;2 of 3 goals met&quot;.</extracomment>
+        <translation>%1 de %2 objetivos cumplidos</translation>
+    </message>
+    <message>
+        <source>Not met: %1. %2</source>
+        <extracomment>A goal not met and its hint, as in &quot;Not met: Bulb 3 is lit. Bulb 3 is dark: ...&quot;</extracomment>
+        <translation>Sin cumplir: %1. %2</translation>
+    </message>
+    <message>
+        <source>%1 is locked by the task.</source>
+        <translation>%1 tiene candado por la tarea.</translation>
+    </message>
+    <message>
+        <source>The task lets you add no more of the kind %1.</source>
+        <extracomment>No more parts of a kind may be added, as in &quot;The task lets you add no more of the kind Bulb.&quot;</extracomment>
+        <translation>La tarea no deja añadir más del tipo %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2 left</source>
+        <extracomment>How many more parts of a kind the task lets the learner add, as in &quot;Bulb: 2 left&quot;.</extracomment>
+        <translation>%1: quedan %2</translation>
+    </message>
 </context>
 <context>
     <name>cw::BoardExport</name>
@@ -528,6 +768,14 @@
         <source>Replace %1 %2</source>
         <translation>Cambiar %1 %2</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Change Task</source>
+        <translation>Cambiar la tarea</translation>
+    </message>
 </context>
 <context>
     <name>cw::Circuit</name>
@@ -538,6 +786,14 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Locked</source>
+        <translation>&amp;Con candado</translation>
+    </message>
+    <message>
+        <source>Value &amp;Hidden</source>
+        <translation>Valor &amp;oculto</translation>
     </message>
 </context>
 <context>
@@ -556,7 +812,7 @@
     </message>
     <message>
         <source>Delete &amp;Part</source>
-        <translation>Eliminar &amp;componente</translation>
+        <translation>E&amp;liminar componente</translation>
     </message>
     <message>
         <source>Delete the part that has the keyboard focus</source>
@@ -662,8 +918,8 @@
         <translation>Guardar el circuito y sus notas en un archivo nuevo</translation>
     </message>
     <message>
-        <source>Open &amp;Example</source>
-        <translation>Abrir &amp;ejemplo</translation>
+        <source>Open E&amp;xample</source>
+        <translation>Abrir e&amp;jemplo</translation>
     </message>
     <message>
         <source>Open a Circuit</source>
@@ -784,6 +1040,129 @@
     <message>
         <source>A Fuse Stops a Short Circuit</source>
         <translation>Un fusible corta un cortocircuito</translation>
+    </message>
+    <message>
+        <source>Task: Light the Bulb</source>
+        <translation>Tarea: Enciende la bombilla</translation>
+    </message>
+    <message>
+        <source>Task: Two Bulbs, Equally Bright</source>
+        <translation>Tarea: Dos bombillas igual de brillantes</translation>
+    </message>
+    <message>
+        <source>Task: A Switch for One Bulb</source>
+        <translation>Tarea: Un interruptor para una bombilla</translation>
+    </message>
+    <message>
+        <source>Task: Find the Hidden Resistor</source>
+        <translation>Tarea: Descubre la resistencia oculta</translation>
+    </message>
+    <message>
+        <source>Task: Fix the Short Circuit</source>
+        <translation>Tarea: Arregla el cortocircuito</translation>
+    </message>
+    <message>
+        <source>Task: Protect the Circuit with the Right Fuse</source>
+        <translation>Tarea: Protege el circuito con el fusible adecuado</translation>
+    </message>
+</context>
+<context>
+    <name>cw::GoalDialog</name>
+    <message>
+        <source>A bulb is lit</source>
+        <translation>Una bombilla está encendida</translation>
+    </message>
+    <message>
+        <source>A bulb is dark</source>
+        <translation>Una bombilla está apagada</translation>
+    </message>
+    <message>
+        <source>Every bulb is lit</source>
+        <translation>Todas las bombillas están encendidas</translation>
+    </message>
+    <message>
+        <source>Every bulb is dark</source>
+        <translation>Todas las bombillas están apagadas</translation>
+    </message>
+    <message>
+        <source>A bulb is brighter than another</source>
+        <translation>Una bombilla brilla más que otra</translation>
+    </message>
+    <message>
+        <source>Two bulbs are as bright as each other</source>
+        <translation>Dos bombillas brillan igual</translation>
+    </message>
+    <message>
+        <source>A switch turns a bulb on and off</source>
+        <translation>Un interruptor enciende y apaga una bombilla</translation>
+    </message>
+    <message>
+        <source>A switch turns only one bulb on and off</source>
+        <translation>Un interruptor enciende y apaga solo una bombilla</translation>
+    </message>
+    <message>
+        <source>A meter reads a value</source>
+        <translation>Un medidor marca un valor</translation>
+    </message>
+    <message>
+        <source>No cell is shorted</source>
+        <translation>Ninguna pila está en cortocircuito</translation>
+    </message>
+    <message>
+        <source>No fuse has blown</source>
+        <translation>Ningún fusible se ha fundido</translation>
+    </message>
+    <message>
+        <source>At most so many parts of a kind</source>
+        <translation>Como máximo tantos componentes de un tipo</translation>
+    </message>
+    <message>
+        <source>The learner types an answer</source>
+        <translation>El alumno escribe una respuesta</translation>
+    </message>
+    <message>
+        <source>Add a Goal</source>
+        <translation>Añadir un objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;Goal:</source>
+        <translation>&amp;Objetivo:</translation>
+    </message>
+    <message>
+        <source>&amp;Part:</source>
+        <translation>&amp;Componente:</translation>
+    </message>
+    <message>
+        <source>&amp;Other part:</source>
+        <translation>Otro com&amp;ponente:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>&amp;Most:</source>
+        <translation>&amp;Máximo:</translation>
+    </message>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>Pre&amp;gunta:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit:</source>
+        <translation>&amp;Unidad:</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>&amp;Valor:</translation>
+    </message>
+    <message>
+        <source>Give or &amp;take:</source>
+        <translation>M&amp;argen (±):</translation>
+    </message>
+    <message>
+        <source>Every bulb</source>
+        <translation>Todas las bombillas</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1331,34 @@
         <source>View ▸ Circuit Diagram (%1) draws the same board as a circuit diagram, black on white for a projector or a worksheet: each part as its standard symbol with its label (R3 10 Ω, L2, 1.5 V), a dot where three connections meet. Everything works as before; View ▸ Symbols chooses IEC or ANSI symbols. Export, print and copy draw the view shown.</source>
         <translation>Ver ▸ Esquema del circuito (%1) dibuja el mismo tablero como un esquema, negro sobre blanco para un proyector o una ficha: cada componente con su símbolo normalizado y su rótulo (R3 10 Ω, L2, 1,5 V), un punto donde se unen tres conexiones. Todo funciona como antes; Ver ▸ Símbolos elige los símbolos IEC o ANSI. Exportar, imprimir y copiar dibujan la vista que se muestra.</translation>
     </message>
+    <message>
+        <source>Tasks</source>
+        <translation>Tareas</translation>
+    </message>
+    <message>
+        <source>A task is a circuit with instructions and goals, shown in the task panel beside the board (View ▸ Task Panel hides it). A padlock marks a part you cannot move, delete or click; a “?” marks a value to find by measuring. The strip and the Meters and Fuses bar show how many more parts of each kind you may add. Build the circuit, type any answers, then press Check (Tools ▸ Check Task, %1): each goal gets a tick or a cross, and under a cross a hint from your circuit, such as which bulb is dark and why. Check changes nothing. Saving keeps your work with the task. File ▸ Open Example has six tasks to try.</source>
+        <translation>Una tarea es un circuito con instrucciones y objetivos, que se muestran en el panel de la tarea junto al tablero (Ver ▸ Panel de la tarea lo oculta). Un candado marca un componente que no puedes mover, borrar ni pulsar; un «?» marca un valor que debes descubrir midiendo. La barra de abajo y la barra «Medidores y fusibles» muestran cuántos componentes de cada tipo puedes añadir todavía. Monta el circuito, escribe tus respuestas y pulsa Comprobar (Herramientas ▸ Comprobar la tarea, %1): cada objetivo recibe una marca de correcto o una cruz, y bajo cada cruz aparece una pista sacada de tu circuito, por ejemplo qué bombilla está apagada y por qué. Comprobar no cambia nada. Al guardar, tu trabajo se guarda con la tarea. En Archivo ▸ Abrir ejemplo hay seis tareas para probar.</translation>
+    </message>
+    <message>
+        <source>For teachers: build a board, then choose Task ▸ New Task From This Board. In the task editor write a title and instructions, lock parts or hide their values (in the editor&apos;s list, or from a part&apos;s menu on the board: right-click it, or press the Menu key), say how many parts of each kind learners may add, and add goals: a bulb lit or dark, one bulb brighter than or as bright as another (judged on the current to the milliampere), a switch that turns a bulb on and off (or only that bulb), a meter reading a value, no cell shorted, no fuse blown, at most so many parts of a kind, or a number the learner types with its unit. Press Done, then save the file and hand it out.</source>
+        <translation>Para docentes: monta un circuito y elige Tarea ▸ Nueva tarea a partir de este tablero. En el editor de la tarea escribe un título y las instrucciones, pon candado a componentes u oculta sus valores (en la lista del editor o desde el menú de un componente en el tablero: clic derecho o tecla de menú), indica cuántos componentes de cada tipo pueden añadir los alumnos y añade objetivos: una bombilla encendida o apagada, una bombilla que brilla más que otra o igual (según la corriente, al miliamperio), un interruptor que enciende y apaga una bombilla (o solo esa), un medidor que marca un valor, ninguna pila en cortocircuito, ningún fusible fundido, como máximo tantos componentes de un tipo, o un número con su unidad que escribe el alumno. Pulsa Listo, guarda el archivo y repártelo.</translation>
+    </message>
+    <message>
+        <source>Tasks are for classroom practice, not a secure exam: Task ▸ Edit Task lets anyone open the editor again, and the file holds the hidden values.</source>
+        <translation>Las tareas son para practicar en clase, no para un examen seguro: con Tarea ▸ Editar la tarea cualquiera puede volver a abrir el editor, y el archivo contiene los valores ocultos.</translation>
+    </message>
+    <message>
+        <source>check the task: a tick or a cross for each goal</source>
+        <translation>comprobar la tarea: una marca o una cruz para cada objetivo</translation>
+    </message>
+    <message>
+        <source>Menu, Shift+F10</source>
+        <translation>Menú, Mayús+F10</translation>
+    </message>
+    <message>
+        <source>while a task is edited, lock the focused part or hide its value</source>
+        <translation>al editar una tarea, poner candado al componente seleccionado u ocultar su valor</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1011,12 +1418,147 @@
         <source>&amp;Symbols</source>
         <translation>&amp;Símbolos</translation>
     </message>
+    <message>
+        <source>T&amp;ask</source>
+        <translation>&amp;Tarea</translation>
+    </message>
 </context>
 <context>
     <name>cw::PartBar</name>
     <message>
         <source>Meters and Fuses</source>
         <translation>Medidores y fusibles</translation>
+    </message>
+</context>
+<context>
+    <name>cw::TaskPanel</name>
+    <message>
+        <source>Task</source>
+        <translation>Tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Task Panel</source>
+        <translation>Panel de la &amp;tarea</translation>
+    </message>
+    <message>
+        <source>Show or hide the task beside the board</source>
+        <translation>Mostrar u ocultar la tarea junto al tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Check Task</source>
+        <translation>C&amp;omprobar la tarea</translation>
+    </message>
+    <message>
+        <source>Tick each goal of the task the circuit meets, with a hint for the others</source>
+        <translation>Marcar cada objetivo de la tarea que cumple el circuito, con una pista para los demás</translation>
+    </message>
+    <message>
+        <source>&amp;New Task From This Board</source>
+        <translation>&amp;Nueva tarea a partir de este tablero</translation>
+    </message>
+    <message>
+        <source>Make this board a task: lock or hide parts, set goals</source>
+        <translation>Convertir este tablero en una tarea: poner candado u ocultar componentes, fijar objetivos</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Task</source>
+        <translation>&amp;Editar la tarea</translation>
+    </message>
+    <message>
+        <source>Change the task&apos;s instructions, rules and goals</source>
+        <translation>Cambiar las instrucciones, las reglas y los objetivos de la tarea</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Task</source>
+        <translation>&amp;Quitar la tarea</translation>
+    </message>
+    <message>
+        <source>Make the board an ordinary circuit again</source>
+        <translation>Volver a convertir el tablero en un circuito normal</translation>
+    </message>
+    <message>
+        <source>&amp;Goals:</source>
+        <translation>&amp;Objetivos:</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Check the task (F5)</source>
+        <translation>Comprobar la tarea (F5)</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Instructions:</source>
+        <translation>&amp;Instrucciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Parts (also from a part&apos;s menu on the board):</source>
+        <translation>&amp;Componentes (también desde el menú de un componente en el tablero):</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>Componente</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Con candado</translation>
+    </message>
+    <message>
+        <source>Value hidden</source>
+        <translation>Valor oculto</translation>
+    </message>
+    <message>
+        <source>Parts the learner may add</source>
+        <translation>Componentes que puede añadir el alumno</translation>
+    </message>
+    <message>
+        <source>any number</source>
+        <translation>los que quiera</translation>
+    </message>
+    <message>
+        <source>G&amp;oals:</source>
+        <translation>O&amp;bjetivos:</translation>
+    </message>
+    <message>
+        <source>&amp;Add Goal…</source>
+        <translation>&amp;Añadir objetivo…</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Goal</source>
+        <translation>&amp;Quitar objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;Done: Give It to Learners</source>
+        <translation>&amp;Listo: dársela a los alumnos</translation>
+    </message>
+    <message>
+        <source>Leave the editor: the locks and limits hold, and the parts on the board now belong to the task</source>
+        <translation>Salir del editor: los candados y los límites se aplican, y los componentes del tablero pasan a ser de la tarea</translation>
+    </message>
+    <message>
+        <source>Task Editor</source>
+        <translation>Editor de la tarea</translation>
+    </message>
+    <message>
+        <source>Build the circuit, then press Check (F5).</source>
+        <translation>Monta el circuito y pulsa Comprobar (F5).</translation>
+    </message>
+    <message>
+        <source>%1 locked</source>
+        <translation>%1 con candado</translation>
+    </message>
+    <message>
+        <source>%1 value hidden</source>
+        <translation>%1 valor oculto</translation>
+    </message>
+    <message>
+        <source>The circuit changed: press Check (F5) again.</source>
+        <translation>El circuito ha cambiado: pulsa Comprobar (F5) otra vez.</translation>
     </message>
 </context>
 </TS>

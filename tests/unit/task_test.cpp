@@ -229,6 +229,7 @@ BoardDocument TaskBoard() {
         if (g.kind != GoalKind::MeterReads && g.kind != GoalKind::Answer)
             g.value = 0, g.tolerance = 0, g.unit = AnswerUnit::Ohms;
         if (g.kind != GoalKind::Answer) g.question.clear();
+        if (g.kind == GoalKind::MeterReads) g.unit = AnswerUnit::Amperes;
     }
     d.task = t;
     d.answers = {{static_cast<int>(GoalKind::Answer), "20 \u03a9"}};

@@ -6,12 +6,19 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <functional>
+#include <map>
 #include <QToolTip>
 
 #include "app/commands.h"
 #include "app/help_window.h"
 #include "app/part_texts.h"
 #include "geometry/terminal_position.h"
+#include "app/main_window.h"
 #include "support/window_driver.h"
 
 // Readable QStrings in failure messages.
@@ -185,6 +192,33 @@ TEST(Translation, NumbersFollowTheLanguageShown) {
     EXPECT_EQ(d.window().ControlDescription(d.window().Element(Kind::Cell, 1)),
               "1,5 voltios, 0,136 A, 1,36 V entre sus terminales");
     QCoreApplication::removeTranslator(spanish);
+}
+
+// In every language (window.german and window.spanish run it too): no two commands of one menu,
+// nor two menus of the bar, share an access key.
+TEST(Translation, EveryMenuKeepsItsAccessKeysApart) {
+    QTranslator* shown = LoadTranslations(*qApp);
+    {
+        WindowDriver d(true);
+        std::function<void(const QList<QAction*>&, const QString&)> check =
+            [&](const QList<QAction*>& actions, const QString& where) {
+                std::map<QChar, QString> taken;
+                for (QAction* a : actions) {
+                    const QString text = a->text();
+                    const qsizetype amp = text.indexOf(QRegularExpression("&[^&]"));
+                    if (amp >= 0) {
+                        const QChar key = text[amp + 1].toLower();
+                        EXPECT_FALSE(taken.count(key))
+                            << where.toStdString() << ": " << text.toStdString() << " and "
+                            << taken[key].toStdString();
+                        taken[key] = text;
+                    }
+                    if (a->menu()) check(a->menu()->actions(), text);
+                }
+            };
+        check(d.main()->menuBar()->actions(), QStringLiteral("menu bar"));
+    }
+    if (shown) QCoreApplication::removeTranslator(shown);
 }
 
 }  // namespace
