@@ -67,7 +67,9 @@ void Circuit::Restore(const BoardDocument& d) {
     }
     RefreshBoard();
     setUpdatesEnabled(true);
-    if (!focusWidget() || !focusWidget()->isVisible())
+    // A board built anew starts the keyboard on the strip, as at start, wherever the focus went
+    // while its controls were replaced.
+    if (!focusWidget() || !focusWidget()->isVisible() || !isAncestorOf(focusWidget()))
         Element(kStripKinds[0], board_.UBound(kStripKinds[0]))->setFocus(Qt::OtherFocusReason);
     UpdateFocusMarker();
 }

@@ -130,6 +130,7 @@ void TaskPanel::BuildLearnerPage() {
     column->addWidget(goalsLabel);
     goals_ = new QListWidget(page);
     goals_->setObjectName(QStringLiteral("taskGoals"));
+    goals_->setAccessibleName(tr("Goals"));
     goals_->setWordWrap(true);
     goals_->setSelectionMode(QAbstractItemView::SingleSelection);
     goalsLabel->setBuddy(goals_);
