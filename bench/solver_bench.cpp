@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "analysis/solver.h"
+#include "files/task_check.h"
+#include "model/part_kinds.h"
 #include "dense_elimination.h"
 #include "generated_boards.h"
 
@@ -120,9 +122,55 @@ BENCHMARK(SolveBoard<HalfNodes>)
     ->Arg(2000)
     ->Arg(10000);
 
+// Check on a task of 20 goals, every kind among them, five switches asked whether they control a
+// bulb (each a solve of its own with the switch toggled), on the board as the window has it.
+void CheckTwentyGoals(benchmark::State& state) {
+    Board b = Metered(static_cast<int>(state.range(0)));
+    std::vector<int> bulbs, switches, meters, cells;
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= b.PlacedCount(kind); ++i) {
+            const int k = b.At(kind, i).Tag;
+            if (kind == Kind::Light) bulbs.push_back(k);
+            if (kind == Kind::Swit) switches.push_back(k);
+            if (IsMeter(kind)) meters.push_back(k);
+        }
+    }
+    const SolveResult solved = SolveCircuit(b);
+    const CircuitReadings readings = ReadCircuit(b, solved);
+    Task task;
+    auto goal = [&task](GoalKind kind, int part = 0, int other = 0) {
+        Goal g;
+        g.kind = kind;
+        g.part = part;
+        g.other = other;
+        g.value = 0.1;
+        g.tolerance = 0.01;
+        g.count = 100;
+        g.partKind = Kind::Light;
+        task.goals.push_back(g);
+    };
+    for (int i = 0; i < 5; ++i) goal(GoalKind::Controls, switches.at(i), bulbs.at(i));
+    for (int i = 0; i < 4; ++i) goal(GoalKind::Lit, bulbs.at(i));
+    goal(GoalKind::Lit);
+    goal(GoalKind::Dark);
+    for (int i = 0; i < 3; ++i) goal(GoalKind::AsBright, bulbs.at(i), bulbs.at(i + 1));
+    goal(GoalKind::Brighter, bulbs.at(5), bulbs.at(6));
+    goal(GoalKind::MeterReads, meters.at(0));
+    goal(GoalKind::NoShortedCell);
+    goal(GoalKind::NoBlownFuse);
+    goal(GoalKind::AtMost);
+    goal(GoalKind::Answer);
+    const std::vector<TaskAnswer> answers = {{19, QStringLiteral("20 \u03a9")}};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CheckTask(b, solved, readings, task, answers).data());
+    }
+    state.counters["goals"] = static_cast<double>(task.goals.size());
+}
+
 BENCHMARK(ReadBoard<Mesh>)->Name("Readings/RandomMesh")->Arg(500)->Arg(10000);
 // 100 meters among 500 parts: the solve that lights the bulbs also reads the meters.
 BENCHMARK(SolveBoard<Metered>)->Name("Solve/Metered")->Arg(500);
+BENCHMARK(CheckTwentyGoals)->Name("Task/CheckTwentyGoals")->Arg(500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace cw::bench
