@@ -183,6 +183,8 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
         {tr("Escape"), tr("cancel the new part or the wire being drawn")},
         {QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText),
          tr("check the task: a tick or a cross for each goal")},
+        {QKeySequence(Qt::Key_F6).toString(QKeySequence::NativeText),
+         tr("move the keyboard between the board and the task panel")},
         {tr("Menu, Shift+F10"),
          tr("while a task is edited, lock the focused part or hide its value")},
     };

@@ -119,12 +119,24 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     tools->addSeparator();
     tools->addAction(task_->CheckTask());
 
+    // F6 takes the keyboard between the board and the task panel (its answers, its Check).
+    auto* panes = new QAction(tr("Switch Between Board and &Task Panel"), this);
+    panes->setShortcut(QKeySequence(Qt::Key_F6));
+    panes->setStatusTip(tr("Move the keyboard from the board to the task panel and back"));
+    connect(panes, &QAction::triggered, this, [this] {
+        if (task_->isVisible() && !task_->isAncestorOf(focusWidget())) {
+            task_->FocusFirst();
+        } else {
+            circuit_->FocusOrder().front()->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
     QMenu* task = menuBar()->addMenu(tr("T&ask"));
     task->addAction(task_->NewTask());
     task->addAction(task_->EditTask());
     task->addAction(task_->RemoveTask());
     task->addSeparator();
     task->addAction(task_->CheckTask());
+    task->addAction(panes);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(commands.Help());

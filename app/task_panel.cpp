@@ -385,6 +385,13 @@ QString TaskPanel::Summary() const {
     return summary_->text();
 }
 
+void TaskPanel::FocusFirst() {
+    QWidget* first = model_.Authoring()             ? static_cast<QWidget*>(titleEdit_)
+                     : !answerBoxes_.empty()         ? answerBoxes_.front().second
+                                                     : static_cast<QWidget*>(goals_);
+    first->setFocus(Qt::ShortcutFocusReason);
+}
+
 QLineEdit* TaskPanel::AnswerBox(int g) const {
     for (const auto& [goal, box] : answerBoxes_) {
         if (goal == g) return box;

@@ -48,6 +48,8 @@ class TaskPanel final : public QDockWidget {
     QString Summary() const;
     // Takes into the task what the teacher is still typing (before a save).
     void Commit();
+    // Gives the keyboard to the panel: the first answer box, else the goals.
+    void FocusFirst();
     // The learner's answer box of goal g, if it has one.
     QLineEdit* AnswerBox(int g) const;
 

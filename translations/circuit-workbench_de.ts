@@ -1359,6 +1359,10 @@
         <source>while a task is edited, lock the focused part or hide its value</source>
         <translation>beim Bearbeiten einer Aufgabe das ausgewählte Bauteil sperren oder seinen Wert verbergen</translation>
     </message>
+    <message>
+        <source>move the keyboard between the board and the task panel</source>
+        <translation>die Tastatur zwischen Arbeitsfläche und Aufgabenbereich wechseln</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1421,6 +1425,14 @@
     <message>
         <source>T&amp;ask</source>
         <translation>Auf&amp;gabe</translation>
+    </message>
+    <message>
+        <source>Switch Between Board and &amp;Task Panel</source>
+        <translation>Zwischen Arbeitsfläche und Aufgabenbereich &amp;wechseln</translation>
+    </message>
+    <message>
+        <source>Move the keyboard from the board to the task panel and back</source>
+        <translation>Die Tastatur von der Arbeitsfläche in den Aufgabenbereich und zurück bringen</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1571,10 @@
     <message>
         <source>The circuit changed: press Check (F5) again.</source>
         <translation>Die Schaltung hat sich geändert: Drücke noch einmal „Prüfen“ (F5).</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Ziele</translation>
     </message>
 </context>
 </TS>

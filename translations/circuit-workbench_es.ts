@@ -1359,6 +1359,10 @@
         <source>while a task is edited, lock the focused part or hide its value</source>
         <translation>al editar una tarea, poner candado al componente seleccionado u ocultar su valor</translation>
     </message>
+    <message>
+        <source>move the keyboard between the board and the task panel</source>
+        <translation>llevar el teclado entre el tablero y el panel de la tarea</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1421,6 +1425,14 @@
     <message>
         <source>T&amp;ask</source>
         <translation>&amp;Tarea</translation>
+    </message>
+    <message>
+        <source>Switch Between Board and &amp;Task Panel</source>
+        <translation>Pasar entre el tablero y el panel de la &amp;tarea</translation>
+    </message>
+    <message>
+        <source>Move the keyboard from the board to the task panel and back</source>
+        <translation>Llevar el teclado del tablero al panel de la tarea y de vuelta</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1571,10 @@
     <message>
         <source>The circuit changed: press Check (F5) again.</source>
         <translation>El circuito ha cambiado: pulsa Comprobar (F5) otra vez.</translation>
+    </message>
+    <message>
+        <source>Goals</source>
+        <translation>Objetivos</translation>
     </message>
 </context>
 </TS>

@@ -105,6 +105,16 @@ TEST(TaskWindow, AHiddenValueIsNotSpokenAndCheckChangesNothing) {
     ASSERT_TRUE(panel.isVisible());
     QLineEdit* box = panel.AnswerBox(0);
     ASSERT_NE(box, nullptr);
+    // F6 takes the keyboard to the answer and back to the board.
+    QAction* panes = nullptr;
+    for (QAction* a : t.d.main()->findChildren<QAction*>()) {
+        if (a->shortcut() == QKeySequence(Qt::Key_F6)) panes = a;
+    }
+    ASSERT_NE(panes, nullptr);
+    panes->trigger();
+    EXPECT_EQ(t.d.main()->focusWidget(), box);
+    panes->trigger();
+    EXPECT_TRUE(t.w.isAncestorOf(t.d.main()->focusWidget()));
     box->setText(QStringLiteral("18 \u03a9"));
     QSignalSpy told(&panel, &TaskPanel::Announce);
     panel.RunCheck();
