@@ -453,6 +453,8 @@ bool Circuit::BeginPlacing(Kind kind, QPoint globalPos) {
     held_ = {kind, U, side / 2, side / 2};
     ComponentMouseDown(board_, *this, kind, U, kLeftButton, 0, held_.x, held_.y);
     barPlacing_ = board_.MouseMode == kMousePlacing;
+    // A press the task refused leaves no copy showing where the bar's drag began.
+    if (!barPlacing_) SetElementVisible(kind, U, false);
     return barPlacing_;
 }
 

@@ -309,6 +309,7 @@ void FileSession::UpdateTitle() {
 }
 
 bool FileSession::MayDiscard() {
+    if (beforeSave_) beforeSave_();
     Look();
     if (!Modified()) return true;
     switch (questions_.keepChanges(Name())) {

@@ -82,7 +82,8 @@ class FileSession final : public QObject {
     // Where recovery copies are kept.
     static QString RecoveryFolder();
 
-    // Called before a save looks at the board: a text still being typed is taken in.
+    // Called before a save, or the question whether changes would be lost, looks at the board:
+    // a text still being typed is taken in.
     void SetBeforeSave(std::function<void()> before) { beforeSave_ = std::move(before); }
 
     // Puts the board to the step done or undone (the undo history's commands call it).

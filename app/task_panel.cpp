@@ -265,12 +265,19 @@ void TaskPanel::Change(ChangeFn&& change) {
 }
 
 void TaskPanel::Commit() {
-    const QString title = titleEdit_->text().trimmed();
-    const QString instructions = instructionsEdit_->toPlainText();
-    Change([&](Task& t) {
-        t.title = title;
-        t.instructions = instructions;
-    });
+    if (!model_.HasTask()) return;
+    if (model_.Authoring()) {
+        const QString title = titleEdit_->text().trimmed();
+        const QString instructions = instructionsEdit_->toPlainText();
+        Change([&](Task& t) {
+            t.title = title;
+            t.instructions = instructions;
+        });
+        return;
+    }
+    std::vector<std::pair<int, QString>> typed;
+    for (const auto& [goal, box] : answerBoxes_) typed.push_back({goal, box->text()});
+    SetAnswers(typed);
 }
 
 void TaskPanel::SetAnswers(const std::vector<std::pair<int, QString>>& typed) {
@@ -295,6 +302,7 @@ void TaskPanel::ShowTask() {
     toggleViewAction()->setEnabled(task.has_value());
     if (!task) {
         hide();
+        hadTask_ = false;
         return;
     }
     const QScopedValueRollback<bool> showing(showing_, true);
@@ -315,7 +323,10 @@ void TaskPanel::ShowTask() {
     ShowGoals();
     ShowParts();
     summary_->setText(tr("Build the circuit, then press Check (F5)."));
-    if (!isVisible()) show();
+    // A task that comes (a file, New Task) shows its panel; one already shown stays as the
+    // learner set it.
+    if (!hadTask_ || editing) show();
+    hadTask_ = true;
 }
 
 void TaskPanel::ShowGoals() {
@@ -444,10 +455,7 @@ void TaskPanel::ClearResults() {
 
 void TaskPanel::RunCheck() {
     if (!model_.HasTask()) return;
-    // What the learner is typing counts.
-    std::vector<std::pair<int, QString>> typed;
-    for (const auto& [goal, box] : answerBoxes_) typed.push_back({goal, box->text()});
-    SetAnswers(typed);
+    Commit();  // what the learner is typing counts
     results_ = model_.Check();
     const std::optional<Task> task = model_.CurrentTask();
     for (int g = 0; g < goals_->count(); ++g) goals_->item(g)->setText(GoalLine(g));

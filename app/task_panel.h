@@ -46,7 +46,8 @@ class TaskPanel final : public QDockWidget {
     // What the panel shows of goal g: its text, and its tick or cross and hint once checked.
     QString GoalLine(int g) const;
     QString Summary() const;
-    // Takes into the task what the teacher is still typing (before a save).
+    // Takes in what is still being typed: the teacher's title and instructions, the learner's
+    // answers (before a save, or before the board is judged changed).
     void Commit();
     // Gives the keyboard to the panel: the first answer box, else the goals.
     void FocusFirst();
@@ -95,6 +96,7 @@ class TaskPanel final : public QDockWidget {
     std::array<QSpinBox*, kKinds.size()> allowance_{};
     QListWidget* goalList_;
     bool showing_ = false;  // the panel is filling its fields from the model
+    bool hadTask_ = false;  // the model held a task when last shown
 };
 
 }  // namespace cw

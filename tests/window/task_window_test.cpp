@@ -92,6 +92,9 @@ TEST(TaskWindow, LocksAndAllowancesHoldAgainstEveryWayOfEditing) {
     t.w.BarHost().PickUpFromBar(Kind::Ammeter);
     d.Key(Qt::Key_Return);
     EXPECT_EQ(t.b.PlacedCount(Kind::Ammeter), 1);
+    // A drag from the bar refused leaves no copy on the board.
+    EXPECT_FALSE(t.w.BarHost().BeginPlacing(Kind::Ammeter, t.w.mapToGlobal(QPoint(300, 300))));
+    EXPECT_FALSE(t.b.At(Kind::Ammeter, t.b.UBound(Kind::Ammeter)).Visible);
 }
 
 TEST(TaskWindow, AHiddenValueIsNotSpokenAndCheckChangesNothing) {
@@ -132,6 +135,15 @@ TEST(TaskWindow, AHiddenValueIsNotSpokenAndCheckChangesNothing) {
     EXPECT_EQ(history.count(), 2);
     panel.RunCheck();
     EXPECT_EQ(history.count(), 2);
+    // What is still being typed is saved.
+    box->setText(QStringLiteral("21"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("answer.cwb"));
+    t.d.main()->Files().Questions().savePath = [&](const QString&) { return path; };
+    ASSERT_TRUE(t.d.main()->Files().SaveBoardAs());
+    const ReadOutcome saved = ReadBoardFileAt(path);
+    ASSERT_TRUE(saved.document);
+    EXPECT_EQ(saved.document->answers, (std::vector<TaskAnswer>{{0, QStringLiteral("21")}}));
 }
 
 TEST(TaskWindow, ATaskMadeFromABoardKeepsTheLearnersWorkAcrossASave) {
