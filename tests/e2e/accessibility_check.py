@@ -6,12 +6,10 @@ and an ammeter picked up from the bar of meters and fuses.
 
     accessibility_check.py <window x> <window y>
 """
-import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+from atspi_hands import Hands, pump
 
 X, Y = int(sys.argv[1]), int(sys.argv[2])
 failures = []
@@ -23,16 +21,6 @@ def check(what, got, want):
     else:
         print(f"FAIL {what}: {got!r}, expected {want!r}")
         failures.append(what)
-
-
-def pump(seconds):
-    """Lets events arrive while waiting."""
-    end = time.time() + seconds
-    context = GLib.MainContext.default()
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
 
 
 def find_window():
@@ -65,24 +53,8 @@ def wait_for_description(window, name, want):
     check(f"{name} description", got, want)
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=True)
-    time.sleep(0.1)
-
-
-def drag(x1, y1, x2, y2):
-    xdotool("mousemove", X + x1, Y + y1)
-    xdotool("mousedown", 1)
-    for step in range(1, 5):
-        xdotool("mousemove", X + x1 + (x2 - x1) * step // 4, Y + y1 + (y2 - y1) * step // 4)
-    xdotool("mouseup", 1)
-    pump(0.2)
-
-
-def click(x, y):
-    xdotool("mousemove", X + x, Y + y)
-    xdotool("click", 1)
-    pump(0.2)
+hands = Hands(X, Y)
+xdotool, drag, click = hands.xdotool, hands.drag, hands.click
 
 
 window = find_window()

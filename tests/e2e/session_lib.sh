@@ -77,6 +77,30 @@ locate_board() {  # sets X and Y (the board's screen position) once the window s
     Y=$((Y + row))
 }
 
+# The sessions that read the program as a screen reader does: the script runs again inside a
+# private D-Bus session (its arguments passed on), then a display and the AT-SPI bus start, so
+# the program finds the bus as it starts. Needs `shots`; sets `python` to the Python that loads
+# Debian's pyatspi. Exits 77 (skipped) when a tool is missing, except under CI=true.
+start_accessibility_bus() {  # the script's own arguments
+    require_tools Xvfb xdotool dbus-run-session
+    launcher=/usr/libexec/at-spi-bus-launcher
+    # Debian's pyatspi loads in the system's Python, which need not be the python3 first on PATH.
+    python=/usr/bin/python3
+    if [ ! -x "$launcher" ] || ! "$python" -c 'import pyatspi' 2>/dev/null; then
+        echo "end-to-end test: at-spi2-core or python3-pyatspi is not installed"
+        if [ "${CI:-}" = "true" ]; then exit 1; fi
+        exit 77
+    fi
+    if [ -z "${CW_IN_DBUS_SESSION:-}" ]; then
+        exec env CW_IN_DBUS_SESSION=1 dbus-run-session -- "$0" "$@" 2>"$shots/dbus.log"
+    fi
+    start_display
+    "$launcher" --launch-immediately >"$shots/at-spi.log" 2>&1 &
+    helper_pids+=($!)
+    sleep 1
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
 start_app() {  # program, log file, [arguments...]; sets app_pid, X and Y
     launch_app "$@"
     locate_board

@@ -5,12 +5,10 @@ mouse and checked again: the goal is ticked.
 
     task_check.py <board x> <board y>
 """
-import subprocess
 import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+from atspi_hands import Hands, pump
 
 X, Y = int(sys.argv[1]), int(sys.argv[2])
 failures = []
@@ -22,26 +20,12 @@ def check(what, ok, got):
         failures.append(what)
 
 
-def pump(seconds):
-    end = time.time() + seconds
-    context = GLib.MainContext.default()
-    while time.time() < end:
-        while context.pending():
-            context.iteration(False)
-        time.sleep(0.02)
-
-
 def xdotool(*args):
-    subprocess.run(["xdotool", *map(str, args)], check=True)
+    Hands.xdotool(*args)
     pump(0.2)
 
 
-def drag(x1, y1, x2, y2):
-    xdotool("mousemove", X + x1, Y + y1)
-    xdotool("mousedown", 1)
-    for step in range(1, 5):
-        xdotool("mousemove", X + x1 + (x2 - x1) * step // 4, Y + y1 + (y2 - y1) * step // 4)
-    xdotool("mouseup", 1)
+drag = Hands(X, Y).drag
 
 
 def find(node, name, role, depth=0):

@@ -10,24 +10,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 shots=${2:-$(mktemp -d)}
 mkdir -p "$shots"
 source "$here/session_lib.sh"
-require_tools Xvfb xdotool dbus-run-session import convert
-launcher=/usr/libexec/at-spi-bus-launcher
-python=/usr/bin/python3
-if [ ! -x "$launcher" ] || ! "$python" -c 'import pyatspi' 2>/dev/null; then
-    echo "task session: at-spi2-core or python3-pyatspi is not installed"
-    if [ "${CI:-}" = "true" ]; then exit 1; fi
-    exit 77
-fi
-
-if [ -z "${CW_IN_DBUS_SESSION:-}" ]; then
-    exec env CW_IN_DBUS_SESSION=1 dbus-run-session -- "$0" "$@" 2>"$shots/dbus.log"
-fi
-
-start_display
-"$launcher" --launch-immediately >"$shots/at-spi.log" 2>&1 &
-helper_pids+=($!)
-sleep 1
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+require_tools import convert
+start_accessibility_bus "$@"
 # A copy, so the session's changes never touch the example.
 cp "$here/../../data/examples/task-light-the-bulb.cwb" "$shots/task.cwb"
 chmod u+w "$shots/task.cwb"
