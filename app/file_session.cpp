@@ -149,7 +149,8 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
         // An undo or redo the task's rules forbid (it would move a locked part) is not done.
         const auto* next = static_cast<const StepCommand*>(
             history_.command(forward ? history_.index() : history_.index() - 1));
-        if (const std::optional<RuleBreach> breach = Breach(next->Step().Apply(current_, forward))) {
+        if (const std::optional<RuleBreach> breach =
+                Breach(next->Step().Apply(current_, forward))) {
             model_.Refuse(breach->kind, breach->number);
             return;
         }

@@ -92,8 +92,8 @@ QString PartTexts::Locked(const QString& description) {
     return description.isEmpty() ? tr("locked") : tr("%1, locked").arg(description);
 }
 
-QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb,
-                               const PartReading* reading, bool hidden) {
+QString PartTexts::Description(Kind kind, int16_t value, BulbState bulb, const PartReading* reading,
+                               bool hidden) {
     if (hidden && Info(kind).role == Role::Source) {
         //: A battery cell whose voltage the task hides, for the learner to find.
         return tr("? volts");

@@ -68,8 +68,9 @@ TaskPanel::TaskPanel(CircuitModel& model, QWidget* parent)
 
     check_ = new QAction(tr("&Check Task"), this);
     check_->setShortcut(QKeySequence(Qt::Key_F5));
-    check_->setStatusTip(tr("Tick each goal of the task the circuit meets, with a hint for the "
-                            "others"));
+    check_->setStatusTip(
+        tr("Tick each goal of the task the circuit meets, with a hint for the "
+           "others"));
     connect(check_, &QAction::triggered, this, [this] { RunCheck(); });
     new_ = new QAction(tr("&New Task From This Board"), this);
     new_->setStatusTip(tr("Make this board a task: lock or hide parts, set goals"));
@@ -240,8 +241,9 @@ void TaskPanel::BuildEditorPage() {
     });
     auto* done = new QPushButton(tr("&Done: Give It to Learners"), page);
     done->setObjectName(QStringLiteral("taskDone"));
-    done->setToolTip(tr("Leave the editor: the locks and limits hold, and the parts on the "
-                        "board now belong to the task"));
+    done->setToolTip(
+        tr("Leave the editor: the locks and limits hold, and the parts on the "
+           "board now belong to the task"));
     connect(done, &QPushButton::clicked, this, [this] {
         Commit();
         const EditScope edit(model_);
@@ -361,8 +363,9 @@ void TaskPanel::ShowAnswerBoxes(const Task& task) {
             box->setObjectName(QStringLiteral("answer%1").arg(index));
             box->setAccessibleName(goal.question);
             box->setPlaceholderText(QStringLiteral("20 ") + TaskTexts::UnitSymbol(goal.unit));
-            connect(box, &QLineEdit::editingFinished, this,
-                    [this, index, box] { SetAnswers({{index, box->text()}}); });
+            connect(box, &QLineEdit::editingFinished, this, [this, index, box] {
+                SetAnswers({{index, box->text()}});
+            });
             auto* label = new QLabel(goal.question, answers_);
             label->setWordWrap(true);
             label->setBuddy(box);
@@ -397,9 +400,9 @@ QString TaskPanel::Summary() const {
 }
 
 void TaskPanel::FocusFirst() {
-    QWidget* first = model_.Authoring()             ? static_cast<QWidget*>(titleEdit_)
-                     : !answerBoxes_.empty()         ? answerBoxes_.front().second
-                                                     : static_cast<QWidget*>(goals_);
+    QWidget* first = model_.Authoring()      ? static_cast<QWidget*>(titleEdit_)
+                     : !answerBoxes_.empty() ? answerBoxes_.front().second
+                                             : static_cast<QWidget*>(goals_);
     first->setFocus(Qt::ShortcutFocusReason);
 }
 

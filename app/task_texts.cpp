@@ -45,7 +45,8 @@ QString TaskTexts::GoalText(const Goal& g) {
         case GoalKind::Controls:
             return tr("%1 turns %2 on and off").arg(Switch(g.part), Bulb(g.other));
         case GoalKind::ControlsOnly:
-            return tr("%1 turns %2 on and off, and no other bulb").arg(Switch(g.part), Bulb(g.other));
+            return tr("%1 turns %2 on and off, and no other bulb")
+                .arg(Switch(g.part), Bulb(g.other));
         case GoalKind::MeterReads:
             //: A meter's goal: its number, the value and how far off it may be, as in
             //: "Meter 5 reads 0.15 A, give or take 0.005 A".
@@ -58,7 +59,9 @@ QString TaskTexts::GoalText(const Goal& g) {
             return tr("No fuse has blown");
         case GoalKind::AtMost:
             //: At most so many parts of a kind, as in "At most 2 of the kind Bulb".
-            return tr("At most %1 of the kind %2").arg(g.count).arg(PartTexts::KindName(g.partKind));
+            return tr("At most %1 of the kind %2")
+                .arg(g.count)
+                .arg(PartTexts::KindName(g.partKind));
         case GoalKind::Answer:
             //: A question the learner answers with a number in a unit, as in
             //: "Answer in Ω: What is the resistance of resistor 3?".
@@ -86,7 +89,8 @@ QString TaskTexts::Hint(const GoalResult& r, const Goal& g) {
             return tr("%1 carries %2 A, %3 carries %4 A.")
                 .arg(Bulb(r.part), PartTexts::Amps(r.a), Bulb(r.other), PartTexts::Amps(r.b));
         case HintKind::NoControl:
-            return r.lit ? tr("Opening or closing %1 leaves %2 lit.").arg(Switch(r.part), Bulb(r.other))
+            return r.lit ? tr("Opening or closing %1 leaves %2 lit.")
+                               .arg(Switch(r.part), Bulb(r.other))
                          : tr("Opening or closing %1 leaves %2 dark.")
                                .arg(Switch(r.part), Bulb(r.other));
         case HintKind::AlsoControls:
@@ -102,9 +106,7 @@ QString TaskTexts::Hint(const GoalResult& r, const Goal& g) {
             return tr("%1 has blown.").arg(PartTexts::PartName(Kind::Fuse, r.part));
         case HintKind::TooMany:
             //: How many parts of a kind the board has, as in "The board has 3 of the kind Bulb."
-            return tr("The board has %1 of the kind %2.")
-                .arg(r.a)
-                .arg(PartTexts::KindName(r.kind));
+            return tr("The board has %1 of the kind %2.").arg(r.a).arg(PartTexts::KindName(r.kind));
         case HintKind::NoAnswer:
             return tr("Type your answer in the box first.");
         case HintKind::Unreadable:
@@ -139,7 +141,8 @@ QString TaskTexts::Spoken(const std::vector<GoalResult>& results, const std::vec
 
 QString TaskTexts::Refused(Kind kind, int number) {
     if (number > 0) return tr("%1 is locked by the task.").arg(PartTexts::PartName(kind, number));
-    //: No more parts of a kind may be added, as in "The task lets you add no more of the kind Bulb."
+    //: No more parts of a kind may be added, as in "The task lets you add no more of the kind
+    //: Bulb."
     return tr("The task lets you add no more of the kind %1.").arg(PartTexts::KindName(kind));
 }
 

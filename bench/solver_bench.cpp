@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "analysis/solver.h"
-#include "files/task_check.h"
-#include "model/part_kinds.h"
 #include "dense_elimination.h"
+#include "files/task_check.h"
 #include "generated_boards.h"
+#include "model/part_kinds.h"
 
 namespace cw::bench {
 namespace {

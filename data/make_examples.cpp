@@ -320,8 +320,7 @@ bool TaskFixTheShort() {
     m.MakeTask("Fix the Short Circuit",
                "The bulb stays dark and the cell is being drained. Find the fault with the "
                "Delete tool and put it right.",
-               {c, b}, {},
-               {MakeGoal(cw::GoalKind::NoShortedCell), MakeGoal(cw::GoalKind::Lit, b)});
+               {c, b}, {}, {MakeGoal(cw::GoalKind::NoShortedCell), MakeGoal(cw::GoalKind::Lit, b)});
     return m.Write("task-fix-the-short");
 }
 
@@ -335,8 +334,9 @@ bool TaskTheRightFuse() {
     m.Path({Maker::Plus(b), m.At(310, 245), m.At(310, 345), Maker::Plus(s)});
     m.Path({Maker::Minus(s), m.At(440, 345), m.At(440, 245), Maker::Minus(b)});
     cw::Goal answer = MakeGoal(cw::GoalKind::Answer);
-    answer.question = QStringLiteral("Which rating protects this circuit: the smallest fuse that "
-                                     "still lets the bulb light?");
+    answer.question = QStringLiteral(
+        "Which rating protects this circuit: the smallest fuse that "
+        "still lets the bulb light?");
     answer.unit = cw::AnswerUnit::Amperes;
     answer.value = 0.25;
     answer.tolerance = 0.001;

@@ -34,40 +34,39 @@ QByteArray Number(double v) {
 }
 
 void WritePart(QByteArray& out, const SavedPart& p) {
-        out += "{\"kind\": \"";
-        out += QByteArray::fromRawData(Info(p.kind).fileName.data(),
-                                       static_cast<qsizetype>(Info(p.kind).fileName.size()));
-        out += "\", \"number\": " + QByteArray::number(p.number) +
-               ", \"left\": " + QByteArray::number(p.left) +
-               ", \"top\": " + QByteArray::number(p.top);
-        switch (Info(p.kind).fileValue) {
-            case FileValue::Closed:
-                out += p.value == kSwitchClosed ? ", \"closed\": true" : ", \"closed\": false";
-                break;
-            case FileValue::Ohms:
-                out += ", \"ohms\": " + QByteArray::number(p.value);
-                break;
-            case FileValue::Fuse:
-                out += ", \"rating\": " +
-                       QByteArray::number(std::abs(static_cast<int>(p.value)) / 1000.0, 'g', 4) +
-                       (p.value < 0 ? ", \"blown\": true" : ", \"blown\": false");
-                break;
-            case FileValue::None:
-                break;
-        }
-        if (p.deleted) out += ", \"deleted\": true";
-        out += "}";
+    out += "{\"kind\": \"";
+    out += QByteArray::fromRawData(Info(p.kind).fileName.data(),
+                                   static_cast<qsizetype>(Info(p.kind).fileName.size()));
+    out += "\", \"number\": " + QByteArray::number(p.number) +
+           ", \"left\": " + QByteArray::number(p.left) + ", \"top\": " + QByteArray::number(p.top);
+    switch (Info(p.kind).fileValue) {
+        case FileValue::Closed:
+            out += p.value == kSwitchClosed ? ", \"closed\": true" : ", \"closed\": false";
+            break;
+        case FileValue::Ohms:
+            out += ", \"ohms\": " + QByteArray::number(p.value);
+            break;
+        case FileValue::Fuse:
+            out += ", \"rating\": " +
+                   QByteArray::number(std::abs(static_cast<int>(p.value)) / 1000.0, 'g', 4) +
+                   (p.value < 0 ? ", \"blown\": true" : ", \"blown\": false");
+            break;
+        case FileValue::None:
+            break;
     }
+    if (p.deleted) out += ", \"deleted\": true";
+    out += "}";
+}
 
 // What each goal is called in a file and which fields it has, in the order of GoalKind.
 enum GoalFields : uint8_t {
-    kPartField = 1,      // "part", a component number
-    kEveryBulb = 2,      // "part" may be left out: every bulb
-    kOtherField = 4,     // "other", a component number
-    kCountFields = 8,    // "kind" and "count"
-    kMeasureFields = 16, // "value" and "tolerance"
-    kQuestionField = 32, // "question"
-    kUnitField = 64,     // "unit"
+    kPartField = 1,       // "part", a component number
+    kEveryBulb = 2,       // "part" may be left out: every bulb
+    kOtherField = 4,      // "other", a component number
+    kCountFields = 8,     // "kind" and "count"
+    kMeasureFields = 16,  // "value" and "tolerance"
+    kQuestionField = 32,  // "question"
+    kUnitField = 64,      // "unit"
 };
 struct GoalFormat {
     GoalKind kind;
@@ -294,8 +293,9 @@ class Reader {
         if (!Field(o, where, key, v)) return false;
         out = v.toDouble(std::nan(""));
         if (!v.isDouble() || !std::isfinite(out) || out < low || std::fabs(out) > kLargestMeasure)
-            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In %1, “%2” should be a number from "
-                                                          "%3 to %4."))
+            return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                             "In %1, “%2” should be a number from "
+                                             "%3 to %4."))
                             .arg(where, QLatin1String(key))
                             .arg(low)
                             .arg(kLargestMeasure));
@@ -420,8 +420,8 @@ bool Reader::ReadGoal(const QJsonValue& v, int index, Task& task) {
     const QJsonObject o = v.toObject();
     QJsonValue name;
     if (!v.isObject())
-        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "%1 should be a goal with its kind."))
-                        .arg(where));
+        return Fail(
+            Tr(QT_TRANSLATE_NOOP("BoardFile", "%1 should be a goal with its kind.")).arg(where));
     if (!Field(o, where, "goal", name)) return false;
     const auto format = std::find_if(kGoalFormats.begin(), kGoalFormats.end(), [&](const auto& f) {
         return name.toString() == QLatin1String(f.name);
@@ -487,8 +487,9 @@ bool Reader::ReadTask(const QJsonObject& root, BoardDocument& d) {
                         .arg(kTaskFileVersion)
                         .arg(version_));
     if (!section.isObject())
-        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In the circuit, “task” should be a task "
-                                                      "with its title, rules and goals.")));
+        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                         "In the circuit, “task” should be a task "
+                                         "with its title, rules and goals.")));
     const QJsonObject o = section.toObject();
     Task t;
     if (!Text(o, where, "title", t.title) || !Text(o, where, "instructions", t.instructions) ||
@@ -536,8 +537,9 @@ bool Reader::ReadTask(const QJsonObject& root, BoardDocument& d) {
         numbers->erase(std::unique(numbers->begin(), numbers->end()), numbers->end());
     }
     if (!allow.isObject())
-        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile", "In the task, “allow” should give a number "
-                                                      "of parts for each kind it limits.")));
+        return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
+                                         "In the task, “allow” should give a number "
+                                         "of parts for each kind it limits.")));
     const QJsonObject allowed = allow.toObject();
     for (auto it = allowed.begin(); it != allowed.end(); ++it) {
         const QByteArray utf8 = it.key().toUtf8();
@@ -549,8 +551,8 @@ bool Reader::ReadTask(const QJsonObject& root, BoardDocument& d) {
         int most = 0;
         if (!Whole(it.value(), where, it.key(), 0, kMaxComponentNumber, most)) return false;
         int added = 0;
-        for (const SavedPart& p : d.parts) added += p.kind == *kind && !p.deleted &&
-                                                    p.number >= t.rules.firstAdded;
+        for (const SavedPart& p : d.parts)
+            added += p.kind == *kind && !p.deleted && p.number >= t.rules.firstAdded;
         if (added > most)
             return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
                                              "The task lets the learner add %1 “%2”, but the "

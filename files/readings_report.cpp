@@ -127,7 +127,7 @@ QByteArray ReadingsReport(const BoardDocument& d) {
                QByteArray(info.fileName.data(), static_cast<qsizetype>(info.fileName.size())) +
                '\t' + state + '\t' + (hidden ? QByteArray("?") : Fixed(reading.milliamps, 3)) +
                '\t' +
-               (hidden              ? QByteArray("?")
+               (hidden               ? QByteArray("?")
                 : reading.voltsKnown ? Fixed(reading.centivolts, 2)
                                      : QByteArray("---")) +
                '\t' + display + '\n';

@@ -74,8 +74,7 @@ TEST(TaskGoals, BulbsLitAndDarkSayWhyNot) {
 
 TEST(TaskGoals, BrightnessIsTheCurrentAsTheLearnerReadsIt) {
     Board b = EmptyBoard();
-    const int c1 = AddPart(b, Kind::Cell), a = AddPart(b, Kind::Light),
-              s = AddPart(b, Kind::Light);
+    const int c1 = AddPart(b, Kind::Cell), a = AddPart(b, Kind::Light), s = AddPart(b, Kind::Light);
     Loop(b, c1, {a, s});  // 1.5 V over 21 ohms: 71 mA each
     const int c2 = AddPart(b, Kind::Cell), bright = AddPart(b, Kind::Light);
     Loop(b, c2, {bright});  // 136 mA
@@ -179,8 +178,9 @@ TEST(TaskGoals, TypedAnswersInTheirUnit) {
     g.tolerance = 1;
     Board b = EmptyBoard();
     auto judged = [&](const QString& text) {
-        return Judge(b, {g}, text.isNull() ? std::vector<TaskAnswer>{}
-                                           : std::vector<TaskAnswer>{{0, text}})[0];
+        return Judge(
+            b, {g},
+            text.isNull() ? std::vector<TaskAnswer>{} : std::vector<TaskAnswer>{{0, text}})[0];
     };
     EXPECT_EQ(judged(QString()).hint, HintKind::NoAnswer);
     EXPECT_EQ(judged("about 20").hint, HintKind::Unreadable);
@@ -195,7 +195,8 @@ BoardDocument TaskBoard() {
     BoardDocument d;
     d.width = 582;
     d.height = 550;
-    d.parts = {{Kind::Cell, 1, 10, 10}, {Kind::Resi, 2, 200, 10, false, 20},
+    d.parts = {{Kind::Cell, 1, 10, 10},
+               {Kind::Resi, 2, 200, 10, false, 20},
                {Kind::Fuse, 3, 300, 10, false, 500}};
     d.nextNumber = 4;
     d.wires = {{{1, 3}}, {{4, 5}}, {{6, 2}}};
@@ -284,9 +285,9 @@ TEST(TaskFile, ADamagedTaskIsRefusedWithAMessage) {
     // Answers with no task, and more parts added than the task allows.
     BoardDocument d = TaskBoard();
     d.task.reset();
-    EXPECT_FALSE(ReadBoardFile(WriteBoardFile(d).replace("\"notes\": []",
-                                                         "\"notes\": [], \"answers\": []"))
-                     .document);
+    EXPECT_FALSE(
+        ReadBoardFile(WriteBoardFile(d).replace("\"notes\": []", "\"notes\": [], \"answers\": []"))
+            .document);
     d = TaskBoard();
     d.parts.push_back({Kind::Light, 4, 0, 200});
     d.parts.push_back({Kind::Light, 5, 100, 200});

@@ -9,16 +9,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QToolTip>
 #include <QTranslator>
 #include <functional>
 #include <map>
-#include <QToolTip>
 
 #include "app/commands.h"
 #include "app/help_window.h"
+#include "app/main_window.h"
 #include "app/part_texts.h"
 #include "geometry/terminal_position.h"
-#include "app/main_window.h"
 #include "support/window_driver.h"
 
 // Readable QStrings in failure messages.

@@ -10,11 +10,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QSignalSpy>
 #include <QUndoStack>
 
 #include "app/commands.h"
@@ -100,8 +100,8 @@ TEST(TaskWindow, LocksAndAllowancesHoldAgainstEveryWayOfEditing) {
 TEST(TaskWindow, AHiddenValueIsNotSpokenAndCheckChangesNothing) {
     HiddenResistorTask t;
     const QString said = t.w.ControlDescription(t.w.Element(Kind::Resi, 1));
-    EXPECT_EQ(said, PartTexts::Locked(PartTexts::Description(Kind::Resi, 20, BulbState::Lit,
-                                                             nullptr, true)));
+    EXPECT_EQ(said, PartTexts::Locked(
+                        PartTexts::Description(Kind::Resi, 20, BulbState::Lit, nullptr, true)));
     EXPECT_FALSE(said.contains("20"));
     EXPECT_TRUE(t.w.ControlDescription(t.w.Element(Kind::Cell, 1)).contains("1.5"));
     TaskPanel& panel = t.d.main()->Task();
