@@ -213,10 +213,6 @@ void Circuit::ShowHelp(const QString& section) {
     help_->activateWindow();
 }
 
-}  // namespace cw
-
-namespace cw {
-
 void Circuit::contextMenuEvent(QContextMenuEvent* event) {
     // While the teacher edits a task, a part's menu locks it or hides its value.
     std::optional<ControlInfo> part;

@@ -147,12 +147,14 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
         const QString what = forward ? history_.redoText() : history_.undoText();
         if (forward ? !history_.canRedo() : !history_.canUndo()) return;
         // An undo or redo the task's rules forbid (it would move a locked part) is not done.
-        const auto* next = static_cast<const StepCommand*>(
-            history_.command(forward ? history_.index() : history_.index() - 1));
-        if (const std::optional<RuleBreach> breach =
-                Breach(next->Step().Apply(current_, forward))) {
-            model_.Refuse(breach->kind, breach->number);
-            return;
+        if (model_.HasTask()) {
+            const auto* next = static_cast<const StepCommand*>(
+                history_.command(forward ? history_.index() : history_.index() - 1));
+            if (const std::optional<RuleBreach> breach =
+                    Breach(next->Step().Apply(current_, forward))) {
+                model_.Refuse(breach->kind, breach->number);
+                return;
+            }
         }
         if (forward) {
             history_.redo();

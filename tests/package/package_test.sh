@@ -50,7 +50,9 @@ for size in 16 22 32 48 64 128 256; do
 done
 for example in ammeters-round-a-series-loop cells-aiding-and-opposing one-bulb \
     resistor-dims-a-bulb series-and-parallel short-circuit switch-controls-a-bulb \
-    voltmeters-across-a-series-loop fuse-stops-a-short-circuit; do
+    voltmeters-across-a-series-loop fuse-stops-a-short-circuit task-light-the-bulb \
+    task-two-bulbs-equally-bright task-switch-for-one-bulb task-find-the-hidden-resistor \
+    task-fix-the-short task-the-right-fuse; do
     expected+=$'\n'"./usr/share/circuit-workbench/examples/$example.cwb"
 done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
@@ -158,6 +160,9 @@ done
     fail "the ammeters of a series loop disagree: $(cat "$work/ammeters-round-a-series-loop.readings")"
 [ "$(awk -F'\t' '$2 == "voltmeter" { print $6 }' "$work/voltmeters-across-a-series-loop.readings" | tr '\n' ' ')" = "0.71 V 0.71 V 1.43 V " ] ||
     fail "the voltmeters read: $(cat "$work/voltmeters-across-a-series-loop.readings")"
+# A task's hidden resistor gives away neither its ohms nor its own current and voltage.
+grep -qP '^2\tresistor\t\? ohms\t\?\t\?\t$' "$work/task-find-the-hidden-resistor.readings" ||
+    fail "the hidden resistor reads: $(cat "$work/task-find-the-hidden-resistor.readings")"
 if env -u DISPLAY "$root/usr/bin/circuit-workbench" --readings "$work/damaged.cwb" >/dev/null 2>&1; then
     fail "--readings of a damaged file succeeded"
 fi
