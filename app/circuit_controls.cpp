@@ -55,6 +55,12 @@ QString Circuit::ControlDescription(const QWidget* control) {
     if (c.type != ControlType::Part) return {};
     const int tag = board_.At(c.kind, c.index).Tag;
     if (tag <= 0) return {};  // still being dragged out of the palette
+    if (board_.Predict.veiled) {
+        // Nothing the circuit does shows until the learner asks: a bulb says its prediction.
+        const QString what = PartTexts::Veiled(c.kind, board_.ValueOf(tag), board_.Predict.Of(tag),
+                                               board_.Rules.Hidden(tag));
+        return board_.Rules.Locked(tag) ? PartTexts::Locked(what) : what;
+    }
     const BulbState bulb = c.kind == LampKind() ? BulbStateOf(c.index) : BulbState::Unsolved;
     // While the circuit is being solved again the readings are a step behind.
     const PartReading* reading = nullptr;
@@ -196,6 +202,13 @@ void Circuit::keyPressEvent(QKeyEvent* event) {
     // A held key acts once; only the arrows repeat, as holding one moves a part on.
     if (event->isAutoRepeat() && !IsArrowKey(key)) {
         event->accept();
+        return;
+    }
+    // Predictions made, Enter on a part shows the results (Space steps a bulb's prediction).
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter) && board_.Predict.veiled &&
+        Identify(focusWidget()).type == ControlType::Part && !keyboard_->GestureRunning()) {
+        event->accept();
+        model_.Reveal();
         return;
     }
     if (!plain || !keyboard_->KeyPress(key, event->modifiers())) {

@@ -49,6 +49,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     SetDiagramView(std::nullopt);
     // Meters write their decimals as the learner's language does.
     SetMeterDecimalSeparator(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
+    PartTexts::SetPaintedGuessWords();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
     setPalette(pal);
@@ -91,6 +92,14 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     glasso_->CursorAt = [this](QPoint p) { return CursorAt(p); };
     glasso_->ToolTipAt = [this](QPoint p) { return ToolTipAt(p); };
     glasso_->NotesEdited = [this] { const EditScope edit(model_); };
+    // A veiled bulb takes the pencil's click as a prediction, as it takes the other tools'.
+    glasso_->TakesPress = [this](QPoint p) {
+        if (!board_.Predict.veiled) return false;
+        const std::optional<ControlInfo> part = PartAt(glasso_->mapTo(this, p));
+        if (!part || Info(part->kind).role != Role::Lamp) return false;
+        const EditScope edit(model_);
+        return TakesClick(part->kind, board_.At(part->kind, part->index).Tag);
+    };
 
     mainPicture_ = new PictureControl(platform_, this);
     mainPicture_->setGeometry(8, 408, 33, 33);
@@ -178,6 +187,15 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         ShowPartsLeft();
     });
     connect(&model_, &CircuitModel::EditEnded, this, [this] { ShowPartsLeft(); });
+    connect(&model_, &CircuitModel::Veiled, this, [this] { RepaintResults(); });
+    connect(&model_, &CircuitModel::Revealed, this, [this] { RepaintResults(); });
+    connect(&model_, &CircuitModel::Guessed, this, [this](int bulb) {
+        for (int i = 1; i <= board_.PlacedCount(LampKind()); ++i) {
+            if (board_.At(LampKind(), i).Tag != bulb) continue;
+            RefreshElement(LampKind(), i);
+            AnnounceControl(Element(LampKind(), i));
+        }
+    });
     controls_.SetFixed(mainPicture_, linePic_, pencilPic_, delPic_);
     relay_.emplace(*glasso_, platform_, handle_, mainPicture_->Handle(), board_,
                    [this](Kind kind, int i) {
@@ -561,9 +579,31 @@ void Circuit::CircuitSolved(const SolveResult& solved) {
 }
 
 void Circuit::ShowCurrent(bool on) {
-    current_->setVisible(on);
-    if (on) current_->UnderChanged(current_->rect());
+    currentWanted_ = on;
+    // Veiled, the current's flow would give the results away.
+    const bool shown = on && !board_.Predict.veiled;
+    current_->setVisible(shown);
+    if (shown) current_->UnderChanged(current_->rect());
     FeedCurrentView();
+}
+
+void Circuit::RepaintResults() {
+    for (Kind kind : kKinds) {
+        if (Info(kind).role != Role::Lamp && !IsMeter(kind)) continue;
+        for (int i = 1; i <= board_.PlacedCount(kind); ++i) RefreshElement(kind, i);
+    }
+    ShowCurrent(currentWanted_);
+    std::vector<QWidget*> parts;
+    for (Kind kind : kKinds) {
+        for (int l = 1; l <= board_.PlacedCount(kind); ++l) parts.push_back(Element(kind, l));
+    }
+    narrator_.TellAll(parts);
+}
+
+bool Circuit::TakesClick(Kind kind, int number) {
+    if (!board_.Predict.veiled || Info(kind).role != Role::Lamp || number <= 0) return false;
+    model_.CycleGuess(number);
+    return true;
 }
 
 void Circuit::SetElectronFlow(bool electrons) {

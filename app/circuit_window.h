@@ -170,6 +170,7 @@ class Circuit final : public QWidget,
     void CircuitSolving() override { solving_ = true; }
     void CircuitSolved(const SolveResult& solved) override;
     void Refused(Kind kind, int number) override { model_.Refuse(kind, number); }
+    bool TakesClick(Kind kind, int number) override;
 
     // PartBarHost
     bool BeginPlacing(Kind kind, QPoint globalPos) override;
@@ -181,6 +182,9 @@ class Circuit final : public QWidget,
     }
     bool TabFrom(QWidget* from, bool next) override;
 
+    // Predict first: the bulbs and meters painted anew (veiled or shown), the current's view
+    // hidden while veiled.
+    void RepaintResults();
     // Shows on the strip's copies (and tells the bar) how many more parts of each kind a task
     // lets the learner add, where that changed.
     void ShowPartsLeft();
@@ -251,6 +255,7 @@ class Circuit final : public QWidget,
     QPointer<HelpWindow> help_;
     CircuitCommands* commands_ = nullptr;
     std::array<int, kKinds.size()> partsLeftShown_ = TaskRules::NoLimits();
+    bool currentWanted_ = false;  // the current's view is on, whether or not veiled
 };
 
 }  // namespace cw

@@ -136,6 +136,45 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                          .arg(QKeySequence(Qt::CTRL | Qt::Key_E).toString(QKeySequence::NativeText),
                               QKeySequence(QKeySequence::Print).toString(QKeySequence::NativeText),
                               QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
+    html += QStringLiteral("<h2><a name='predict'></a>%1</h2>").arg(tr("Predict first"));
+    html +=
+        QStringLiteral("<p>%1</p><p>%2</p><ul>")
+            .arg(
+                tr("View ▸ Predict First asks you to think before you look. After each change to "
+                   "the "
+                   "circuit, the bulbs show white glass with a “?”, the meters “?”, and the "
+                   "current's "
+                   "view and the readings stay hidden. Click each bulb, with any tool (or press "
+                   "Space on "
+                   "it), to say what you expect: dark (no light), dim (lit, under 0.10 A) or "
+                   "bright "
+                   "(0.10 A or more). Then press Show Results (%1, Enter on a part, or the button "
+                   "in the "
+                   "status bar): the circuit shows as it is, and each prediction is marked right "
+                   "or "
+                   "wrong. The status bar counts your right predictions since you switched the "
+                   "mode on.")
+                    .arg(
+                        QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText)),
+                tr("For a wrong prediction, the Predictions panel explains the bulb from the "
+                   "circuit, "
+                   "the first of these that fits:"));
+    for (const char* trigger :
+         {QT_TR_NOOP("a wire joins its terminals: the current takes the wire;"),
+          QT_TR_NOOP("a switch in its loop is open: no current flows round it;"),
+          QT_TR_NOOP("the cells in its loop push against each other: no current;"),
+          QT_TR_NOOP("another reason it is dark (not in a closed loop, no cell, a fuse blown);"),
+          QT_TR_NOOP("two or more cells push the same way round its loop: more current;"),
+          QT_TR_NOOP("another bulb is in its loop, one after the other: the same current "
+                     "passes through both, none is used up on the way;"),
+          QT_TR_NOOP("a resistor is in its loop: before the bulb or after it, the current is "
+                     "the same all the way round;"),
+          QT_TR_NOOP("it has a path of its own across the cell: its own current, while the "
+                     "cell gives more in all, shared between the paths;"),
+          QT_TR_NOOP("otherwise, that it is lit, with its current.")}) {
+        html += QStringLiteral("<li>%1</li>").arg(tr(trigger));
+    }
+    html += QStringLiteral("</ul>");
     html += QStringLiteral("<h2><a name='tasks'></a>%1</h2>").arg(tr("Tasks"));
     html += QStringLiteral("<p>%1</p><p>%2</p><p>%3</p>")
                 .arg(tr("A task is a circuit with instructions and goals, shown in the task "
@@ -183,6 +222,9 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
         {tr("Escape"), tr("cancel the new part or the wire being drawn")},
         {QKeySequence(Qt::Key_F5).toString(QKeySequence::NativeText),
          tr("check the task: a tick or a cross for each goal")},
+        {QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText),
+         tr("with Predict First, show the results and how the predictions did (Enter on a part "
+            "does the same; Space on a bulb steps its prediction)")},
         {QKeySequence(Qt::Key_F6).toString(QKeySequence::NativeText),
          tr("move the keyboard between the board and the task panel")},
         {tr("Menu, Shift+F10"),

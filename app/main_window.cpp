@@ -4,10 +4,12 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -20,6 +22,7 @@
 #include "app/file_session.h"
 #include "app/part_bar.h"
 #include "app/part_texts.h"
+#include "app/prediction_texts.h"
 #include "app/task_panel.h"
 #include "app/task_texts.h"
 #include "files/circuit_model.h"
@@ -113,6 +116,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     view->addSeparator();
     view->addAction(task_->toggleViewAction());
+    BuildPredictFirst(view);
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addActions(commands.Tools()->actions());
@@ -164,13 +168,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* bar = new PartBar(circuit_->BarHost(), this);
     addToolBar(Qt::TopToolBarArea, bar);
     connect(circuit_, &Circuit::PartsLeftChanged, bar, &PartBar::ShowLeft);
-    // The panel comes beside the board, not out of it: the window grows by it.
-    resizeDocks({task_}, {kTaskPanelWidth}, Qt::Horizontal);
-    connect(task_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-        if (!shown) return;
-        if (QLayout* l = layout()) l->activate();
-        GrowCircuitTo(QSize(kDesignClientWidth, circuit_->height()));
-    });
+    // The panels come beside the board, not out of it: the window grows by them.
+    resizeDocks({task_, verdicts_}, {kTaskPanelWidth, kTaskPanelWidth}, Qt::Horizontal);
+    for (QDockWidget* dock : {static_cast<QDockWidget*>(task_), verdicts_}) {
+        connect(dock, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+            if (!shown) return;
+            if (QLayout* l = layout()) l->activate();
+            GrowCircuitTo(QSize(kDesignClientWidth, circuit_->height()));
+        });
+    }
 
     // The circuit window keeps its designed size; the window grows by the menu, part and status
     // bars.
@@ -200,6 +206,72 @@ void MainWindow::ShowToolHint(int16_t tool) {
                                    .arg(ShortcutText(circuit_->Commands().Tool(kToolLine)), help));
             break;
     }
+}
+
+void MainWindow::BuildPredictFirst(QMenu* view) {
+    predictFirst_ = view->addAction(tr("&Predict First"));
+    predictFirst_->setCheckable(true);
+    predictFirst_->setStatusTip(
+        tr("After each change, predict every bulb before the results show"));
+    showResults_ = view->addAction(tr("S&how Results"));
+    showResults_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    showResults_->setStatusTip(
+        tr("Show the bulbs, meters and current, and how your predictions "
+           "did"));
+    showResults_->setEnabled(false);
+    connect(showResults_, &QAction::triggered, this, [this] { model_->Reveal(); });
+    // The tally and Show in the status bar, while the mode is on.
+    tally_ = new QLabel(statusBar());
+    tally_->setObjectName(QStringLiteral("predictionTally"));
+    auto* show = new QToolButton(statusBar());
+    show->setDefaultAction(showResults_);
+    show->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    statusBar()->addPermanentWidget(tally_);
+    statusBar()->addPermanentWidget(show);
+    tally_->hide();
+    show->hide();
+    verdicts_ = new QDockWidget(tr("Predictions"), this);
+    verdicts_->setObjectName(QStringLiteral("predictionsPanel"));
+    verdicts_->setFeatures(QDockWidget::DockWidgetClosable);
+    verdictList_ = new QListWidget(verdicts_);
+    verdictList_->setWordWrap(true);
+    verdictList_->setAccessibleName(tr("Predictions"));
+    verdicts_->setWidget(verdictList_);
+    addDockWidget(Qt::RightDockWidgetArea, verdicts_);
+    verdicts_->hide();
+    auto showTally = [this] {
+        tally_->setText(PredictionTexts::Tally(model_->RightGuesses(), model_->MadeGuesses()));
+    };
+    connect(predictFirst_, &QAction::toggled, this, [this, show, showTally](bool on) {
+        model_->SetPredictFirst(on);
+        tally_->setVisible(on);
+        show->setVisible(on);
+        if (!on) verdicts_->hide();
+        showTally();
+    });
+    connect(model_, &CircuitModel::Veiled, this, [this] {
+        showResults_->setEnabled(true);
+        //: Said when a change hides the results until the learner has predicted them.
+        Tell(tr("Predict: click each bulb for dark, dim or bright, then Show (%1).")
+                 .arg(showResults_->shortcut().toString(QKeySequence::NativeText)));
+    });
+    connect(model_, &CircuitModel::Revealed, this,
+            [this, showTally](const std::vector<CircuitModel::Verdict>& verdicts) {
+                showResults_->setEnabled(false);
+                showTally();
+                if (!model_->PredictFirst()) return;
+                verdictList_->clear();
+                for (const CircuitModel::Verdict& v : verdicts)
+                    verdictList_->addItem(PredictionTexts::Verdict(v));
+                if (!verdicts.empty()) verdicts_->show();
+                Tell(PredictionTexts::Spoken(verdicts));
+            });
+}
+
+QStringList MainWindow::VerdictLines() const {
+    QStringList lines;
+    for (int i = 0; i < verdictList_->count(); ++i) lines << verdictList_->item(i)->text();
+    return lines;
 }
 
 void MainWindow::Tell(const QString& text) {

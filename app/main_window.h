@@ -8,7 +8,10 @@
 
 class QAction;
 
+class QDockWidget;
 class QLabel;
+class QListWidget;
+class QMenu;
 
 namespace cw {
 
@@ -32,6 +35,10 @@ class MainWindow final : public QMainWindow {
     FileSession& Files() { return *files_; }
     BoardExport& Exports() { return *exports_; }
     TaskPanel& Task() { return *task_; }
+    // Predict first: the mode, Show, and what the last Show found.
+    QAction* PredictFirst() const { return predictFirst_; }
+    QAction* ShowResults() const { return showResults_; }
+    QStringList VerdictLines() const;
     // Makes the circuit window at least this size, as far as the screen allows.
     void GrowCircuitTo(QSize size);
 
@@ -43,6 +50,7 @@ class MainWindow final : public QMainWindow {
   private:
     // Says in the status bar what the chosen tool does and how to get going.
     void ShowToolHint(int16_t tool);
+    void BuildPredictFirst(QMenu* view);
     // Says it in the status bar and to the screen reader.
     void Tell(const QString& text);
 
@@ -54,6 +62,11 @@ class MainWindow final : public QMainWindow {
     QAction* fullScreen_;
     QLabel* toolHint_;
     TaskPanel* task_;
+    QAction* predictFirst_;
+    QAction* showResults_;
+    QLabel* tally_;
+    QDockWidget* verdicts_;
+    QListWidget* verdictList_;
 };
 
 }  // namespace cw

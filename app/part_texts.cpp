@@ -7,6 +7,7 @@
 
 #include "geometry/hit_test.h"
 #include "model/part_kinds.h"
+#include "render/symbol_painters.h"
 
 namespace cw {
 
@@ -85,6 +86,47 @@ QString PartTexts::Reading(Kind kind, int16_t value) {
     //: A meter's reading, as in "0.136 A" or "1.50 V".
     return Info(kind).role == Role::Ammeter ? tr("%1 A").arg(Amps(value))
                                             : tr("%1 V").arg(Volts(value));
+}
+
+QString PartTexts::GuessWord(Guess guess) {
+    switch (guess) {
+        case Guess::Dark:
+            //: A prediction of a bulb: no light at all.
+            return tr("dark");
+        case Guess::Dim:
+            //: A prediction of a bulb: lit, under 0.10 A.
+            return tr("dim");
+        case Guess::Bright:
+            //: A prediction of a bulb: lit, 0.10 A or more.
+            return tr("bright");
+        case Guess::None:
+            break;
+    }
+    return QStringLiteral("?");
+}
+
+void PartTexts::SetPaintedGuessWords() {
+    std::array<std::string, 4> words;
+    for (Guess g : {Guess::None, Guess::Dark, Guess::Dim, Guess::Bright})
+        words[static_cast<size_t>(g)] = GuessWord(g).toStdString();
+    SetGuessWords(words);
+}
+
+QString PartTexts::Veiled(Kind kind, int16_t value, Guess guess, bool hidden) {
+    switch (Info(kind).role) {
+        case Role::Lamp:
+            if (guess == Guess::None) {
+                //: A bulb while predictions are asked for, before the learner predicted it.
+                return tr("not shown yet: predict dark, dim or bright");
+            }
+            //: A bulb while predictions are asked for, as in "not shown yet; your prediction: dim".
+            return tr("not shown yet; your prediction: %1").arg(GuessWord(guess));
+        case Role::Ammeter:
+        case Role::Voltmeter:
+            return tr("not shown yet");
+        default:
+            return Description(kind, value, BulbState::Unsolved, nullptr, hidden);
+    }
 }
 
 QString PartTexts::Locked(const QString& description) {

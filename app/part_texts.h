@@ -26,6 +26,13 @@ class PartTexts {
     // A value a task hides is "?", and so are the part's own current and voltage.
     static QString Description(Kind kind, int16_t value, BulbState bulb,
                                const PartReading* reading = nullptr, bool hidden = false);
+    // While predictions are asked for: a bulb's prediction ("not shown yet; your prediction:
+    // dim"), a meter "not shown yet", the others as set, without readings.
+    static QString Veiled(Kind kind, int16_t value, Guess guess, bool hidden);
+    // A prediction's word: "dark", "dim", "bright"; "?" for none.
+    static QString GuessWord(Guess guess);
+    // Sets the words the veiled bulbs show, in the learner's language.
+    static void SetPaintedGuessWords();
     // What a task's rules add to it: "locked".
     static QString Locked(const QString& description);
     // Why a bulb is dark: "a switch in its loop is open".

@@ -125,7 +125,11 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
         const ComponentElement& e = board.At(kind, i);
         const float dx = std::fabs(board.RubberX - e.Left);
         const float dy = std::fabs(board.RubberY - e.Top);
-        if (board.ToolMode == kToolDelete) {
+        const bool click = dx <= kClickSlack && dy <= kClickSlack;
+        if (click && host.TakesClick(kind, e.Tag)) {
+            // Taken by the window: a drag's small slip is put back, and no tool acts.
+            host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
+        } else if (board.ToolMode == kToolDelete) {
             // The delete tool never moves a component: a drag puts it back, and so does a
             // deletion the junction table has no room for.
             const bool moved = dx >= kDeleteDragDistance || dy >= kDeleteDragDistance;

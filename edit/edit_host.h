@@ -48,6 +48,9 @@ class EditHost {
     // A press was refused by the task's rules: number 0, no more parts of the kind may be added;
     // otherwise that part is locked.
     virtual void Refused(Kind /*kind*/, int /*number*/) {}
+    // A click (no drag) on a placed part, before any tool acts on it: true when the window took
+    // it (a prediction asked for on a bulb), and the tool does nothing.
+    virtual bool TakesClick(Kind /*kind*/, int /*number*/) { return false; }
 };
 
 }  // namespace cw

@@ -99,7 +99,81 @@ void CircuitModel::EnterEdit(bool arrowMove) {
 
 void CircuitModel::LeaveEdit() {
     if (--depth_ > 0 || !Idle()) return;
+    if (predictFirst_) {
+        // A changed circuit hides its results until the learner has predicted them.
+        std::vector<int64_t> now = CircuitSignature();
+        if (now != signature_) {
+            signature_ = std::move(now);
+            board.Predict.veiled = true;
+            board.Predict.guesses.clear();
+            emit Veiled();
+        }
+    }
     emit EditEnded(arrowEdit_);
+}
+
+std::vector<int64_t> CircuitModel::CircuitSignature() const {
+    std::vector<int64_t> s;
+    s.reserve(static_cast<size_t>(2 * board.LastValue() + 2 * board.LastWire()));
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board.At(kind, i);
+            if (!e.Visible || e.Tag <= 0) continue;
+            // A fuse the circuit blew is a result; a rating, a switch or a resistor the learner's.
+            const int16_t v = board.ValueOf(e.Tag);
+            const int64_t value = Info(kind).fileValue == FileValue::Fuse   ? std::abs(v)
+                                  : Info(kind).fileValue != FileValue::None ? v
+                                                                            : 0;
+            s.push_back((int64_t{e.Tag} << 24) | (int64_t{KindIndex(kind)} << 16) |
+                        (value & 0xffff));
+        }
+    }
+    for (int w = 1; w <= board.LastWire(); ++w)
+        s.push_back((int64_t{board.WireTable[w].end[0]} << 16) ^ board.WireTable[w].end[1]);
+    return s;
+}
+
+void CircuitModel::SetPredictFirst(bool on) {
+    predictFirst_ = on;
+    right_ = made_ = 0;
+    signature_ = CircuitSignature();
+    if (!on && board.Predict.veiled) {
+        board.Predict.veiled = false;
+        board.Predict.guesses.clear();
+        emit Revealed({});
+    }
+}
+
+void CircuitModel::CycleGuess(int bulb) {
+    if (!board.Predict.veiled) return;
+    board.Predict.Set(bulb, NextGuess(board.Predict.Of(bulb)));
+    emit Guessed(bulb);
+}
+
+std::vector<CircuitModel::Verdict> CircuitModel::Reveal() {
+    std::vector<Verdict> verdicts;
+    if (!board.Predict.veiled) return verdicts;
+    for (const auto& [bulb, guess] : board.Predict.guesses) {
+        if (guess == Guess::None) continue;
+        bool onBoard = false;
+        for (int i = 1; i <= board.PlacedCount(LampKind()); ++i)
+            onBoard |= board.At(LampKind(), i).Tag == bulb && board.At(LampKind(), i).Visible;
+        if (!onBoard) continue;
+        Verdict v;
+        v.bulb = bulb;
+        v.guess = guess;
+        v.actual = GuessOf(board.ValueOf(bulb));
+        ++made_;
+        if (v.guess == v.actual) {
+            ++right_;
+        } else {
+            v.why = Explain(board, lastSolve_, Readings(), bulb);
+        }
+        verdicts.push_back(v);
+    }
+    board.Predict.veiled = false;
+    emit Revealed(verdicts);
+    return verdicts;
 }
 
 void CircuitModel::TakeSolve(const SolveResult& solved) {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "analysis/explain.h"
 #include "analysis/solver.h"
 #include "files/board_document.h"
 #include "files/task_check.h"
@@ -43,6 +44,23 @@ class CircuitModel final : public QObject {
     bool Authoring() const { return !board.Rules.enforced; }
     // Every goal of the task judged on the board as last solved; nothing changes.
     std::vector<GoalResult> Check();
+    // Predict first: while on, an edit that changes the circuit veils its results
+    // (board.Predict) until Reveal; predictions are made on the veiled bulbs. Not kept in files.
+    void SetPredictFirst(bool on);
+    bool PredictFirst() const { return predictFirst_; }
+    // Steps the bulb's prediction (dark, dim, bright) while veiled.
+    void CycleGuess(int bulb);
+    // Shows the results and judges each prediction made; nothing when nothing is veiled.
+    struct Verdict {
+        int bulb = 0;
+        Guess guess = Guess::None;
+        Guess actual = Guess::Dark;
+        Explained why;  // for a wrong prediction
+    };
+    std::vector<Verdict> Reveal();
+    // Predictions right, and made, since the mode was switched on.
+    int RightGuesses() const { return right_; }
+    int MadeGuesses() const { return made_; }
     // An edit the task's rules refused: number 0, no more parts of the kind; else that part.
     void Refuse(Kind kind, int number) { emit EditRefused(static_cast<int>(kind), number); }
 
@@ -82,15 +100,25 @@ class CircuitModel final : public QObject {
     // the rules as they were.
     void TaskChanged(const TaskRules& before);
     void EditRefused(int kind, int number);
+    // Predict first: the results were veiled, shown, or a prediction changed (its bulb's number).
+    void Veiled();
+    void Revealed(const std::vector<cw::CircuitModel::Verdict>& verdicts);
+    void Guessed(int bulb);
 
   private:
     std::optional<Task> TaskWithRules() const;
+    // What the circuit is, electrically: parts with their numbers and the values a learner sets,
+    // and the wires. Moves and notes leave it as it is.
+    std::vector<int64_t> CircuitSignature() const;
 
     int width_ = 0, height_ = 0;
     float stripHeight_ = 0;
     std::function<bool()> pointerHeld_;
     int depth_ = 0;           // edits running, one inside another
     bool arrowEdit_ = false;  // the outermost is an arrow key's
+    bool predictFirst_ = false;
+    std::vector<int64_t> signature_;
+    int right_ = 0, made_ = 0;
     std::optional<Task> task_;
     std::vector<TaskAnswer> answers_;
     SolveResult lastSolve_;

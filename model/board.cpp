@@ -16,6 +16,22 @@ bool TaskRules::Hidden(int k) const {
     return std::binary_search(hidden.begin(), hidden.end(), k);
 }
 
+Guess Predictions::Of(int k) const {
+    const auto at =
+        std::lower_bound(guesses.begin(), guesses.end(), std::pair<int32_t, Guess>{k, Guess::None});
+    return at != guesses.end() && at->first == k ? at->second : Guess::None;
+}
+
+void Predictions::Set(int k, Guess g) {
+    auto at =
+        std::lower_bound(guesses.begin(), guesses.end(), std::pair<int32_t, Guess>{k, Guess::None});
+    if (at != guesses.end() && at->first == k) {
+        at->second = g;
+    } else {
+        guesses.insert(at, {k, g});
+    }
+}
+
 int AddedParts(const Board& board, Kind kind) {
     int added = 0;
     for (int i = 1; i <= board.PlacedCount(kind); ++i) {

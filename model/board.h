@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace cw {
@@ -120,6 +121,30 @@ struct TaskRules {
     friend bool operator==(const TaskRules&, const TaskRules&) = default;
 };
 
+// A learner's prediction of a bulb before the circuit is shown: dark, dim (lit, under
+// kBrightFrom hundredths of an ampere) or bright.
+enum class Guess : uint8_t { None, Dark, Dim, Bright };
+inline constexpr int kBrightFrom = 10;
+// What a bulb's stored value shows, in a prediction's words.
+constexpr Guess GuessOf(int16_t value) {
+    return value <= 0 ? Guess::Dark : value < kBrightFrom ? Guess::Dim : Guess::Bright;
+}
+// A click steps a prediction dark, dim, bright, dark ...
+constexpr Guess NextGuess(Guess g) {
+    return g == Guess::Dark ? Guess::Dim : g == Guess::Dim ? Guess::Bright : Guess::Dark;
+}
+
+// Predict first: after an edit that changes the circuit its results are veiled (the bulbs'
+// glass, the meters' faces, the readings, the current's view) until the learner has predicted
+// and asks to see.
+struct Predictions {
+    bool veiled = false;
+    std::vector<std::pair<int32_t, Guess>> guesses;  // by bulb number, ascending
+
+    Guess Of(int k) const;
+    void Set(int k, Guess g);
+};
+
 struct Board {
     // Interaction fields.
     int16_t AnchorX = 0, AnchorY = 0;
@@ -136,6 +161,7 @@ struct Board {
     // does a raised one. The parts' order in a file; the window stacks its controls by it.
     std::vector<ElementRef> Stack;
     TaskRules Rules;
+    Predictions Predict;
 
     ComponentArray& Array(Kind k) { return arrays[KindIndex(k)]; }
     const ComponentArray& Array(Kind k) const { return arrays[KindIndex(k)]; }

@@ -140,7 +140,11 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     if (firstPress || (held == 0 && !IsButtonUp(message))) reporting_ = !penMode_;
     const bool report = reporting_;
     if (IsButtonUp(message) && held == 0) reporting_ = !penMode_;
-    if (!report) {
+    if (!report && firstPress && message == kWmLButtonDown && TakesPress)
+        taken_ = TakesPress(pos.toPoint());
+    if (taken_) {
+        if (IsButtonUp(message) && held == 0) taken_ = false;
+    } else if (!report) {
         Draw(message, wParam, pos);
         if (IsButtonUp(message) && held == 0 && NotesEdited) NotesEdited();
     } else if (sink_) {

@@ -50,12 +50,16 @@ class FreehandOverlay final : public QWidget, public Glasso {
     // A pencil gesture has ended (its last button came up, or it was lost): its strokes drawn
     // or erased are one edit of the notes.
     std::function<void()> NotesEdited;
+    // Asked at a pen gesture's press: true when the host takes it (a click on a part that asks
+    // for one), so no stroke is drawn until every button is up.
+    std::function<bool(QPoint)> TakesPress;
     // Sets the pointer shape for where the pointer is now (after a tool change, say).
     void UpdateCursor();
     // The desktop took the running gesture away (its release will never come): a stroke being
     // drawn ends where it is, and the next press decides afresh who gets its messages.
     void ForgetGesture() {
         drawing_ = false;
+        taken_ = false;
         reporting_ = !penMode_;
     }
 
@@ -79,6 +83,7 @@ class FreehandOverlay final : public QWidget, public Glasso {
     bool penMode_ = false;
     bool drawing_ = false;
     bool reporting_ = true;  // the running gesture's messages go to the host
+    bool taken_ = false;     // the running pen gesture was taken by the host
     std::vector<QPolygonF>& strokes_;
 };
 

@@ -179,6 +179,7 @@ void PaintSymbol(Surface& s, const Board& board, Kind kind, int32_t tag, Symbols
     const int16_t value = placed ? board.ValueOf(tag) : Info(kind).newValue;
     const std::string number = placed ? std::to_string(tag) : std::string();
     const bool hidden = placed && board.Rules.Hidden(tag);
+    const bool veiled = Veiled(board, tag);
     switch (Info(kind).role) {
         case Role::Source:
             Cell(s, f);
@@ -194,16 +195,25 @@ void PaintSymbol(Surface& s, const Board& board, Kind kind, int32_t tag, Symbols
             Label(s, f, "R" + number + " " + (hidden ? "?" : std::to_string(value)) + " \u03a9");
             break;
         case Role::Lamp:
-            Lamp(s, f, symbols, value);
-            Label(s, f, "L" + number);
+            // Veiled, unlit and labelled with the prediction.
+            Lamp(s, f, symbols, veiled ? 0 : value);
+            Label(s, f, "L" + number + (veiled ? " " + GuessWord(board.Predict.Of(tag)) : ""));
             break;
         case Role::Ammeter:
             Meter(s, f, "A");
-            Label(s, f, value == kNoReading ? "---" : Decimal(value, 1000, 3) + " A", true);
+            Label(s, f,
+                  veiled                ? "? A"
+                  : value == kNoReading ? "---"
+                                        : Decimal(value, 1000, 3) + " A",
+                  true);
             break;
         case Role::Voltmeter:
             Meter(s, f, "V");
-            Label(s, f, value == kNoReading ? "---" : Decimal(value, 100, 2) + " V", true);
+            Label(s, f,
+                  veiled                ? "? V"
+                  : value == kNoReading ? "---"
+                                        : Decimal(value, 100, 2) + " V",
+                  true);
             break;
         case Role::Fuse: {
             Fuse(s, f, symbols, value < 0);

@@ -122,12 +122,18 @@ void Meter_Paint(Surface& s, const Board& board, Kind kind, int32_t tag) {
     s.SetDrawWidth(1);
     s.Box(faceLeft, faceTop, faceRight, faceBottom);
     const bool placed = tag >= 1 && tag <= board.LastValue();
-    const std::string text = FaceText(placed ? board.ValueOf(tag) : kNoReading, ammeter ? 3 : 2);
+    // Veiled, the face shows a question mark until the learner asks to see.
+    const std::string text =
+        Veiled(board, tag) ? std::string()
+                           : FaceText(placed ? board.ValueOf(tag) : kNoReading, ammeter ? 3 : 2);
     const double pitch = (faceRight - faceLeft - 4) / 6.0;  // room for "-10.000"
     const double glyphH = (faceBottom - faceTop) * 0.6;
     s.SetForeColor({140, 255, 140});
     s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 45))));
     Segments(s, text, faceRight - 2, faceTop + (faceBottom - faceTop - glyphH) / 2, pitch, glyphH);
+    if (text.empty())
+        s.Text((faceLeft + faceRight) / 2 - glyphH * 0.3, faceTop + glyphH * 1.2, glyphH * 1.2,
+               "?");
     // The unit, in strokes: A or V.
     s.SetForeColor({0, 0, 0});
     s.SetDrawWidth(std::max(1, static_cast<int>(Nearest16(SW / 30))));

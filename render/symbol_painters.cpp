@@ -26,7 +26,21 @@ bool IsPlacedTag(const Board& board, int32_t tag) {
     return tag >= 1 && tag <= board.LastValue();
 }
 
+// What a veiled bulb says: "?" until predicted, then the prediction, in the learner's language.
+std::array<std::string, 4> gGuessWords = {"?", "dark", "dim", "bright"};
+
 }  // namespace
+
+void SetGuessWords(const std::array<std::string, 4>& words) {
+    gGuessWords = words;
+}
+const std::string& GuessWord(Guess g) {
+    return gGuessWords[static_cast<size_t>(g)];
+}
+
+bool Veiled(const Board& board, int32_t tag) {
+    return board.Predict.veiled && IsPlacedTag(board, tag);
+}
 
 int16_t PaintedValue(const Board& board, int32_t tag) {
     return IsPlacedTag(board, tag) ? board.ValueOf(tag) : int16_t{0};
@@ -125,10 +139,13 @@ void Light_Paint(Surface& s, const Board& board, int32_t tag) {
     s.Box(left, SH - h, right, SH - 2);
     s.Line(left, SH - (2 * h) / 3.0 - 1, right, SH - (2 * h) / 3.0 - 1);
     s.Line(left, SH - h / 3.0 - 1, right, SH - h / 3.0 - 1);
-    s.SetFillColor(BulbGlassColour(PaintedValue(board, tag)));
+    // Veiled, the glass is white, neither grey nor yellow, and says what the learner predicted.
+    const bool veiled = Veiled(board, tag);
+    s.SetFillColor(veiled ? kVeiledGlass : BulbGlassColour(PaintedValue(board, tag)));
     const double glassHalfHeight = (SH - h) / 2;
     const double radius = SW / 2 - 2;
     s.Circle(SW / 2, glassHalfHeight, radius, glassHalfHeight / radius);
+
     s.Line(right, SH - h / 2.0, SW, SH - h / 2.0);
     s.Line(0, SH - h / 2.0, left, SH - h / 2.0);
     s.SetDrawWidth(2);
@@ -140,6 +157,13 @@ void Light_Paint(Surface& s, const Board& board, int32_t tag) {
     s.LineStepFromCurrent(q, q);
     s.LineStepFromCurrent(q, -q);
     s.LineStepFromCurrent(0, stem);
+    if (veiled) {
+        // Above the filament, in the glass's upper half.
+        const std::string& word = GuessWord(board.Predict.Of(tag));
+        const double size = std::max(6.0, SH / 7);
+        s.Text(SW / 2 - static_cast<double>(word.size()) * size * 0.28, glassHalfHeight * 0.55,
+               size, word);
+    }
 }
 
 void Resi_Paint(Surface& s, const Board& board, int32_t tag) {

@@ -4,7 +4,9 @@
 // nothing.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/board.h"
 #include "render/surface.h"
@@ -20,6 +22,14 @@ int16_t PaintedValue(const Board& board, int32_t tag);
 // Glass colour of a bulb whose ValueTable entry is v: grey at 0, pale yellow at 20, full yellow
 // from 40; values beyond the curve's range are full yellow.
 Rgb BulbGlassColour(int v);
+
+// A bulb's glass while predictions are asked for, and what it says: "?", or the prediction
+// (words set for the learner's language: "?", "dark", "dim", "bright").
+inline constexpr Rgb kVeiledGlass{255, 255, 255};
+void SetGuessWords(const std::array<std::string, 4>& words);
+const std::string& GuessWord(Guess g);
+// The element carrying tag shows no result: predictions are asked for.
+bool Veiled(const Board& board, int32_t tag);
 
 void Cell_Paint(Surface& s);
 void Swit_Paint(Surface& s, const Board& board, int32_t tag);

@@ -473,6 +473,98 @@
         <extracomment>A resistor whose value the task hides, for the learner to find by measuring.</extracomment>
         <translation>? Ohm</translation>
     </message>
+    <message>
+        <source>dark</source>
+        <extracomment>A prediction of a bulb: no light at all.</extracomment>
+        <translation>dunkel</translation>
+    </message>
+    <message>
+        <source>dim</source>
+        <extracomment>A prediction of a bulb: lit, under 0.10 A.</extracomment>
+        <translation>schwach</translation>
+    </message>
+    <message>
+        <source>bright</source>
+        <extracomment>A prediction of a bulb: lit, 0.10 A or more.</extracomment>
+        <translation>hell</translation>
+    </message>
+    <message>
+        <source>not shown yet: predict dark, dim or bright</source>
+        <extracomment>A bulb while predictions are asked for, before the learner predicted it.</extracomment>
+        <translation>noch nicht gezeigt: sage dunkel, schwach oder hell voraus</translation>
+    </message>
+    <message>
+        <source>not shown yet; your prediction: %1</source>
+        <extracomment>A bulb while predictions are asked for, as in &quot;not shown yet; your prediction: dim&quot;.</extracomment>
+        <translation>noch nicht gezeigt; deine Vorhersage: %1</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>noch nicht gezeigt</translation>
+    </message>
+</context>
+<context>
+    <name>PredictionTexts</name>
+    <message>
+        <source>A wire joins %1&apos;s two terminals: the current takes the wire, and none passes through the bulb.</source>
+        <translation>Eine Leitung verbindet die beiden Anschlüsse von %1: Der Strom nimmt die Leitung, durch die Glühlampe fließt nichts.</translation>
+    </message>
+    <message>
+        <source>%1 is open: no current can flow round %2&apos;s loop.</source>
+        <translation>%1 ist offen: Im Stromkreis von %2 kann kein Strom fließen.</translation>
+    </message>
+    <message>
+        <source>A switch in %1&apos;s loop is open: no current can flow round it.</source>
+        <translation>Ein Schalter im Stromkreis von %1 ist offen: Dort kann kein Strom fließen.</translation>
+    </message>
+    <message>
+        <source>The cells in %1&apos;s loop push against each other: no current flows.</source>
+        <translation>Die Batteriezellen im Stromkreis von %1 treiben gegeneinander: Es fließt kein Strom.</translation>
+    </message>
+    <message>
+        <source>Cells in %1&apos;s loop push the same way, one after another: together they drive %2 A through it.</source>
+        <translation>Batteriezellen im Stromkreis von %1 treiben hintereinander in dieselbe Richtung: Zusammen treiben sie %2 A hindurch.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are in one loop: the same %3 A passes through both.</source>
+        <extracomment>As in &quot;Bulb 2 and Bulb 3 are in one loop: the same 0.071 A passes through both.&quot;</extracomment>
+        <translation>%1 und %2 liegen in einem Stromkreis: Durch beide fließen dieselben %3 A.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2&apos;s loop: before the bulb or after it, it holds the current to the same %3 A all the way round.</source>
+        <translation>%1 liegt im Stromkreis von %2: Ob vor oder nach der Glühlampe, er begrenzt den Strom überall auf dieselben %3 A.</translation>
+    </message>
+    <message>
+        <source>%1 has a path of its own: %2 A through it, while %3 gives %4 A in all, shared between the paths.</source>
+        <translation>%1 hat einen eigenen Weg: %2 A fließen durch sie, während %3 insgesamt %4 A liefert, aufgeteilt auf die Wege.</translation>
+    </message>
+    <message>
+        <source>%1 is lit: %2 A flows through it.</source>
+        <translation>%1 leuchtet: %2 A fließen durch sie.</translation>
+    </message>
+    <message>
+        <source>%1 is dark: %2.</source>
+        <translation>%1 ist dunkel: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, right.</source>
+        <extracomment>A prediction that was right, as in &quot;Bulb 2: dim, right.&quot;</extracomment>
+        <translation>%1: %2, richtig.</translation>
+    </message>
+    <message>
+        <source>%1: you said %2; it is %3, %4 A.</source>
+        <extracomment>A prediction that was wrong, as in &quot;Bulb 3: you said bright; it is dim, 0.071 A.&quot;</extracomment>
+        <translation>%1: Du hast „%2“ vorhergesagt; sie ist %3, %4 A.</translation>
+    </message>
+    <message>
+        <source>Predictions: %1 of %2 right</source>
+        <extracomment>Predictions right out of those made since predict first was switched on.</extracomment>
+        <translation>Vorhersagen: %1 von %2 richtig</translation>
+    </message>
+    <message>
+        <source>Shown: %1 of %2 predictions right.</source>
+        <translation>Gezeigt: %1 von %2 Vorhersagen richtig.</translation>
+    </message>
 </context>
 <context>
     <name>TaskTexts</name>
@@ -1363,6 +1455,58 @@
         <source>move the keyboard between the board and the task panel</source>
         <translation>die Tastatur zwischen Arbeitsfläche und Aufgabenbereich wechseln</translation>
     </message>
+    <message>
+        <source>Predict first</source>
+        <translation>Erst vorhersagen</translation>
+    </message>
+    <message>
+        <source>View ▸ Predict First asks you to think before you look. After each change to the circuit, the bulbs show white glass with a “?”, the meters “?”, and the current&apos;s view and the readings stay hidden. Click each bulb, with any tool (or press Space on it), to say what you expect: dark (no light), dim (lit, under 0.10 A) or bright (0.10 A or more). Then press Show Results (%1, Enter on a part, or the button in the status bar): the circuit shows as it is, and each prediction is marked right or wrong. The status bar counts your right predictions since you switched the mode on.</source>
+        <translation>Ansicht ▸ Erst vorhersagen lässt dich nachdenken, bevor du hinschaust. Nach jeder Änderung der Schaltung zeigen die Glühlampen weißes Glas mit „?“, die Messgeräte „?“, und die Stromanzeige und die Messwerte bleiben verborgen. Klicke jede Glühlampe mit einem beliebigen Werkzeug an (oder drücke die Leertaste auf ihr), um zu sagen, was du erwartest: dunkel (kein Licht), schwach (leuchtet, unter 0,10 A) oder hell (0,10 A oder mehr). Drücke dann „Ergebnisse zeigen“ (%1, Eingabetaste auf einem Bauteil oder die Schaltfläche in der Statusleiste): Die Schaltung zeigt sich, wie sie ist, und jede Vorhersage wird als richtig oder falsch markiert. Die Statusleiste zählt deine richtigen Vorhersagen, seit du die Betriebsart eingeschaltet hast.</translation>
+    </message>
+    <message>
+        <source>For a wrong prediction, the Predictions panel explains the bulb from the circuit, the first of these that fits:</source>
+        <translation>Zu einer falschen Vorhersage erklärt der Bereich „Vorhersagen“ die Glühlampe aus der Schaltung, mit dem ersten dieser Gründe, der zutrifft:</translation>
+    </message>
+    <message>
+        <source>a wire joins its terminals: the current takes the wire;</source>
+        <translation>eine Leitung verbindet ihre Anschlüsse: Der Strom nimmt die Leitung;</translation>
+    </message>
+    <message>
+        <source>a switch in its loop is open: no current flows round it;</source>
+        <translation>ein Schalter in ihrem Stromkreis ist offen: Dort fließt kein Strom;</translation>
+    </message>
+    <message>
+        <source>the cells in its loop push against each other: no current;</source>
+        <translation>die Batteriezellen in ihrem Stromkreis treiben gegeneinander: kein Strom;</translation>
+    </message>
+    <message>
+        <source>another reason it is dark (not in a closed loop, no cell, a fuse blown);</source>
+        <translation>ein anderer Grund, warum sie dunkel ist (kein geschlossener Stromkreis, keine Batteriezelle, eine Sicherung durchgebrannt);</translation>
+    </message>
+    <message>
+        <source>two or more cells push the same way round its loop: more current;</source>
+        <translation>zwei oder mehr Batteriezellen treiben in ihrem Stromkreis in dieselbe Richtung: mehr Strom;</translation>
+    </message>
+    <message>
+        <source>another bulb is in its loop, one after the other: the same current passes through both, none is used up on the way;</source>
+        <translation>eine andere Glühlampe liegt hintereinander im selben Stromkreis: Durch beide fließt derselbe Strom, unterwegs wird nichts verbraucht;</translation>
+    </message>
+    <message>
+        <source>a resistor is in its loop: before the bulb or after it, the current is the same all the way round;</source>
+        <translation>ein Widerstand liegt in ihrem Stromkreis: Ob vor oder nach der Glühlampe, der Strom ist überall gleich;</translation>
+    </message>
+    <message>
+        <source>it has a path of its own across the cell: its own current, while the cell gives more in all, shared between the paths;</source>
+        <translation>sie hat einen eigenen Weg an der Batteriezelle: ihren eigenen Strom, während die Batteriezelle insgesamt mehr liefert, aufgeteilt auf die Wege;</translation>
+    </message>
+    <message>
+        <source>otherwise, that it is lit, with its current.</source>
+        <translation>sonst, dass sie leuchtet, mit ihrem Strom.</translation>
+    </message>
+    <message>
+        <source>with Predict First, show the results and how the predictions did (Enter on a part does the same; Space on a bulb steps its prediction)</source>
+        <translation>bei „Erst vorhersagen“ die Ergebnisse zeigen und wie die Vorhersagen ausgingen (die Eingabetaste auf einem Bauteil ebenso; die Leertaste auf einer Glühlampe schaltet ihre Vorhersage weiter)</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1433,6 +1577,31 @@
     <message>
         <source>Move the keyboard from the board to the task panel and back</source>
         <translation>Die Tastatur von der Arbeitsfläche in den Aufgabenbereich und zurück bringen</translation>
+    </message>
+    <message>
+        <source>&amp;Predict First</source>
+        <translation>E&amp;rst vorhersagen</translation>
+    </message>
+    <message>
+        <source>After each change, predict every bulb before the results show</source>
+        <translation>Nach jeder Änderung jede Glühlampe vorhersagen, bevor die Ergebnisse erscheinen</translation>
+    </message>
+    <message>
+        <source>S&amp;how Results</source>
+        <translation>Ergebnisse ze&amp;igen</translation>
+    </message>
+    <message>
+        <source>Show the bulbs, meters and current, and how your predictions did</source>
+        <translation>Glühlampen, Messgeräte und Strom zeigen, und wie deine Vorhersagen ausgingen</translation>
+    </message>
+    <message>
+        <source>Predictions</source>
+        <translation>Vorhersagen</translation>
+    </message>
+    <message>
+        <source>Predict: click each bulb for dark, dim or bright, then Show (%1).</source>
+        <extracomment>Said when a change hides the results until the learner has predicted them.</extracomment>
+        <translation>Vorhersagen: Klicke jede Glühlampe für dunkel, schwach oder hell an, dann zeigen (%1).</translation>
     </message>
 </context>
 <context>

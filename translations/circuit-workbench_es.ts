@@ -473,6 +473,98 @@
         <extracomment>A resistor whose value the task hides, for the learner to find by measuring.</extracomment>
         <translation>? ohmios</translation>
     </message>
+    <message>
+        <source>dark</source>
+        <extracomment>A prediction of a bulb: no light at all.</extracomment>
+        <translation>apagada</translation>
+    </message>
+    <message>
+        <source>dim</source>
+        <extracomment>A prediction of a bulb: lit, under 0.10 A.</extracomment>
+        <translation>tenue</translation>
+    </message>
+    <message>
+        <source>bright</source>
+        <extracomment>A prediction of a bulb: lit, 0.10 A or more.</extracomment>
+        <translation>brillante</translation>
+    </message>
+    <message>
+        <source>not shown yet: predict dark, dim or bright</source>
+        <extracomment>A bulb while predictions are asked for, before the learner predicted it.</extracomment>
+        <translation>aún sin mostrar: predice apagada, tenue o brillante</translation>
+    </message>
+    <message>
+        <source>not shown yet; your prediction: %1</source>
+        <extracomment>A bulb while predictions are asked for, as in &quot;not shown yet; your prediction: dim&quot;.</extracomment>
+        <translation>aún sin mostrar; tu predicción: %1</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>aún sin mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>PredictionTexts</name>
+    <message>
+        <source>A wire joins %1&apos;s two terminals: the current takes the wire, and none passes through the bulb.</source>
+        <translation>Un cable une los dos terminales de %1: la corriente va por el cable y no pasa nada por la bombilla.</translation>
+    </message>
+    <message>
+        <source>%1 is open: no current can flow round %2&apos;s loop.</source>
+        <translation>%1 está abierto: no puede circular corriente por el circuito de %2.</translation>
+    </message>
+    <message>
+        <source>A switch in %1&apos;s loop is open: no current can flow round it.</source>
+        <translation>Un interruptor del circuito de %1 está abierto: no puede circular corriente por él.</translation>
+    </message>
+    <message>
+        <source>The cells in %1&apos;s loop push against each other: no current flows.</source>
+        <translation>Las pilas del circuito de %1 empujan una contra otra: no circula corriente.</translation>
+    </message>
+    <message>
+        <source>Cells in %1&apos;s loop push the same way, one after another: together they drive %2 A through it.</source>
+        <translation>Las pilas del circuito de %1 empujan en el mismo sentido, una tras otra: juntas hacen pasar %2 A.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are in one loop: the same %3 A passes through both.</source>
+        <extracomment>As in &quot;Bulb 2 and Bulb 3 are in one loop: the same 0.071 A passes through both.&quot;</extracomment>
+        <translation>%1 y %2 están en un mismo circuito: por las dos pasan los mismos %3 A.</translation>
+    </message>
+    <message>
+        <source>%1 is in %2&apos;s loop: before the bulb or after it, it holds the current to the same %3 A all the way round.</source>
+        <translation>%1 está en el circuito de %2: antes o después de la bombilla, limita la corriente a los mismos %3 A en todo el recorrido.</translation>
+    </message>
+    <message>
+        <source>%1 has a path of its own: %2 A through it, while %3 gives %4 A in all, shared between the paths.</source>
+        <translation>%1 tiene un camino propio: pasan %2 A por ella, mientras %3 da %4 A en total, repartidos entre los caminos.</translation>
+    </message>
+    <message>
+        <source>%1 is lit: %2 A flows through it.</source>
+        <translation>%1 está encendida: pasan %2 A por ella.</translation>
+    </message>
+    <message>
+        <source>%1 is dark: %2.</source>
+        <translation>%1 está apagada: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2, right.</source>
+        <extracomment>A prediction that was right, as in &quot;Bulb 2: dim, right.&quot;</extracomment>
+        <translation>%1: %2, correcto.</translation>
+    </message>
+    <message>
+        <source>%1: you said %2; it is %3, %4 A.</source>
+        <extracomment>A prediction that was wrong, as in &quot;Bulb 3: you said bright; it is dim, 0.071 A.&quot;</extracomment>
+        <translation>%1: predijiste «%2»; está %3, %4 A.</translation>
+    </message>
+    <message>
+        <source>Predictions: %1 of %2 right</source>
+        <extracomment>Predictions right out of those made since predict first was switched on.</extracomment>
+        <translation>Predicciones: %1 de %2 correctas</translation>
+    </message>
+    <message>
+        <source>Shown: %1 of %2 predictions right.</source>
+        <translation>Mostrado: %1 de %2 predicciones correctas.</translation>
+    </message>
 </context>
 <context>
     <name>TaskTexts</name>
@@ -1363,6 +1455,58 @@
         <source>move the keyboard between the board and the task panel</source>
         <translation>llevar el teclado entre el tablero y el panel de la tarea</translation>
     </message>
+    <message>
+        <source>Predict first</source>
+        <translation>Predecir primero</translation>
+    </message>
+    <message>
+        <source>View ▸ Predict First asks you to think before you look. After each change to the circuit, the bulbs show white glass with a “?”, the meters “?”, and the current&apos;s view and the readings stay hidden. Click each bulb, with any tool (or press Space on it), to say what you expect: dark (no light), dim (lit, under 0.10 A) or bright (0.10 A or more). Then press Show Results (%1, Enter on a part, or the button in the status bar): the circuit shows as it is, and each prediction is marked right or wrong. The status bar counts your right predictions since you switched the mode on.</source>
+        <translation>Ver ▸ Predecir primero te pide pensar antes de mirar. Tras cada cambio del circuito, las bombillas muestran un cristal blanco con «?», los medidores «?», y la vista de la corriente y las lecturas quedan ocultas. Haz clic en cada bombilla, con cualquier herramienta (o pulsa Espacio sobre ella), para decir lo que esperas: apagada (sin luz), tenue (encendida, menos de 0,10 A) o brillante (0,10 A o más). Después pulsa Mostrar resultados (%1, Intro sobre un componente o el botón de la barra de estado): el circuito se muestra tal como es y cada predicción se marca como correcta o incorrecta. La barra de estado cuenta tus predicciones correctas desde que activaste el modo.</translation>
+    </message>
+    <message>
+        <source>For a wrong prediction, the Predictions panel explains the bulb from the circuit, the first of these that fits:</source>
+        <translation>Para una predicción incorrecta, el panel Predicciones explica la bombilla a partir del circuito, con la primera de estas razones que se cumpla:</translation>
+    </message>
+    <message>
+        <source>a wire joins its terminals: the current takes the wire;</source>
+        <translation>un cable une sus terminales: la corriente va por el cable;</translation>
+    </message>
+    <message>
+        <source>a switch in its loop is open: no current flows round it;</source>
+        <translation>un interruptor de su circuito está abierto: no circula corriente;</translation>
+    </message>
+    <message>
+        <source>the cells in its loop push against each other: no current;</source>
+        <translation>las pilas de su circuito empujan una contra otra: no hay corriente;</translation>
+    </message>
+    <message>
+        <source>another reason it is dark (not in a closed loop, no cell, a fuse blown);</source>
+        <translation>otra razón por la que está apagada (no está en un circuito cerrado, no hay pila, un fusible fundido);</translation>
+    </message>
+    <message>
+        <source>two or more cells push the same way round its loop: more current;</source>
+        <translation>dos o más pilas empujan en el mismo sentido en su circuito: más corriente;</translation>
+    </message>
+    <message>
+        <source>another bulb is in its loop, one after the other: the same current passes through both, none is used up on the way;</source>
+        <translation>otra bombilla está en su circuito, una tras otra: la misma corriente pasa por las dos, no se gasta nada por el camino;</translation>
+    </message>
+    <message>
+        <source>a resistor is in its loop: before the bulb or after it, the current is the same all the way round;</source>
+        <translation>hay una resistencia en su circuito: antes o después de la bombilla, la corriente es la misma en todo el recorrido;</translation>
+    </message>
+    <message>
+        <source>it has a path of its own across the cell: its own current, while the cell gives more in all, shared between the paths;</source>
+        <translation>tiene un camino propio entre los bornes de la pila: su propia corriente, mientras la pila da más en total, repartida entre los caminos;</translation>
+    </message>
+    <message>
+        <source>otherwise, that it is lit, with its current.</source>
+        <translation>si no, que está encendida, con su corriente.</translation>
+    </message>
+    <message>
+        <source>with Predict First, show the results and how the predictions did (Enter on a part does the same; Space on a bulb steps its prediction)</source>
+        <translation>con Predecir primero, mostrar los resultados y cómo han ido las predicciones (Intro sobre un componente hace lo mismo; Espacio sobre una bombilla cambia su predicción)</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1433,6 +1577,31 @@
     <message>
         <source>Move the keyboard from the board to the task panel and back</source>
         <translation>Llevar el teclado del tablero al panel de la tarea y de vuelta</translation>
+    </message>
+    <message>
+        <source>&amp;Predict First</source>
+        <translation>Pre&amp;decir primero</translation>
+    </message>
+    <message>
+        <source>After each change, predict every bulb before the results show</source>
+        <translation>Tras cada cambio, predecir cada bombilla antes de ver los resultados</translation>
+    </message>
+    <message>
+        <source>S&amp;how Results</source>
+        <translation>Mostrar &amp;resultados</translation>
+    </message>
+    <message>
+        <source>Show the bulbs, meters and current, and how your predictions did</source>
+        <translation>Mostrar las bombillas, los medidores y la corriente, y cómo han ido tus predicciones</translation>
+    </message>
+    <message>
+        <source>Predictions</source>
+        <translation>Predicciones</translation>
+    </message>
+    <message>
+        <source>Predict: click each bulb for dark, dim or bright, then Show (%1).</source>
+        <extracomment>Said when a change hides the results until the learner has predicted them.</extracomment>
+        <translation>Predice: haz clic en cada bombilla para apagada, tenue o brillante, y luego muestra (%1).</translation>
     </message>
 </context>
 <context>
