@@ -52,6 +52,22 @@ expect_glass wire-deleted "$grey"
 drag 40 -15 420 330
 expect_pixel ammeter-from-the-bar 425 370 'srgb(200,200,200)'
 
+# Predict first (View ▸ Predict First): the wire put back veils the bulb; a click of the pencil
+# and two of the line tool predict it bright; Ctrl+Enter shows it lit.
+keys alt+v
+keys p
+keys l
+drag 297 174 97 145    # the bulb's first terminal to the cell's first again
+expect_glass veiled-after-the-wire 'srgb(255,255,255)'
+keys p
+click 345 130          # the pencil predicts: dark
+keys l
+click 345 130          # dim
+click 345 130          # bright
+expect_glass still-veiled 'srgb(255,255,255)'
+keys ctrl+Return
+expect_glass shown "$lit"
+
 expect_running
 echo "screenshots in $shots"
 [ "$failures" -eq 0 ]
