@@ -85,10 +85,10 @@ void Circuit::SetPaletteCopyHints(Kind kind) {
     const int U = board_.UBound(kind);
     if (PictureControl* copy = Element(kind, U)) {
         const int left = PartsLeft(board_, kind);
-        copy->setToolTip(left == TaskRules::kNoLimit
-                             ? PartTexts::PaletteHint(kind)
-                             : TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
-                                   PartTexts::PaletteHint(kind));
+        copy->setToolTip(FittedTip(left == TaskRules::kNoLimit
+                                       ? PartTexts::PaletteHint(kind)
+                                       : TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
+                                             PartTexts::PaletteHint(kind)));
         copy->setCursor(Qt::OpenHandCursor);
     }
     if (PictureControl* dragged = Element(kind, U - 1)) {
@@ -128,7 +128,7 @@ QString Circuit::PartTip(const QWidget* part) {
 QString Circuit::ToolTipAt(QPoint overlayPoint) {
     const std::optional<ControlInfo> part = PartAt(glasso_->mapTo(this, overlayPoint));
     if (!part) return {};
-    return PartTip(Element(part->kind, part->index));
+    return FittedTip(PartTip(Element(part->kind, part->index)));
 }
 
 void Circuit::AnnounceControl(QWidget* control) {

@@ -78,7 +78,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         button->SetPaintHandler(paint);
         QAction* action = commands_->Tool(tool);
         button->Click = [action] { action->trigger(); };
-        button->setToolTip(action->toolTip());
+        button->setToolTip(FittedTip(action->toolTip()));
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };

@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QSettings>
+#include <QToolTip>
 #include <QWidget>
 
 #include "app/part_texts.h"
@@ -132,6 +134,14 @@ std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
         rows.emplace_back(ShortcutText(a), a->toolTip());
     }
     return rows;
+}
+
+QString FittedTip(const QString& text) {
+    // The designed width, less the tooltip's own margins.
+    constexpr int kTipRoom = 560;
+    if (text.isEmpty() || QFontMetrics(QToolTip::font()).horizontalAdvance(text) <= kTipRoom)
+        return text;
+    return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 }  // namespace cw

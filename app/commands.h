@@ -79,4 +79,8 @@ class CircuitCommands final : public QObject {
 // The keys of an action as the platform writes them, "Del, Backspace".
 QString ShortcutText(const QAction* action);
 
+// A tooltip that fits the window at its designed width: as it is when one line does, otherwise
+// as a paragraph, which the tooltip wraps into lines that do.
+QString FittedTip(const QString& text);
+
 }  // namespace cw

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
+#include <functional>
 
 #include "app/board_export.h"
 #include "app/circuit_window.h"
@@ -31,6 +32,22 @@ namespace cw {
 namespace {
 // The task panel's width when it first shows beside the board.
 constexpr int kTaskPanelWidth = 280;
+
+// A label that fits its words to the room it is given, each time that changes.
+class FittingLabel final : public QLabel {
+  public:
+    FittingLabel(QWidget* parent, std::function<void()> fit)
+        : QLabel(parent), fit_(std::move(fit)) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        fit_();
+    }
+
+  private:
+    std::function<void()> fit_;
+};
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -150,8 +167,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     // First steps: what the chosen tool does and how to get going, below the board; a menu
     // command's own tip shows there while the pointer is over it.
-    toolHint_ = new QLabel(statusBar());
+    toolHint_ = new FittingLabel(statusBar(), [this] { ShowToolHint(hintTool_); });
     toolHint_->setObjectName(QStringLiteral("toolHint"));
+    // It takes the room the status bar has, and fits its words to it.
+    toolHint_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(toolHint_, 1);
     for (int16_t tool : {kToolLine, kToolPencil, kToolDelete}) {
         connect(commands.Tool(tool), &QAction::toggled, this, [this, tool](bool on) {
@@ -188,24 +207,52 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 void MainWindow::ShowToolHint(int16_t tool) {
+    hintTool_ = tool;
     const QString help =
         QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
+    const QString line = ShortcutText(circuit_->Commands().Tool(kToolLine));
+    // The whole hint where the window has room, a shorter one where it has not (the help keeps
+    // the whole); the key to help always shows, at the end.
+    QString whole, brief;
     switch (tool) {
         case kToolLine:
-            toolHint_->setText(tr("Line tool: drag from one terminal to another to draw a wire; "
-                                  "click a switch or a resistor to change it. %1: help")
-                                   .arg(help));
+            whole =
+                tr("Line tool: drag from one terminal to another to draw a wire; click a switch "
+                   "or a resistor to change it. %1: help")
+                    .arg(help);
+            //: The line tool's hint where the window is narrow (582 pixels): keep it short.
+            brief = tr("Line tool: drag between terminals to wire; click to change a switch. "
+                       "%1: help")
+                        .arg(help);
             break;
         case kToolDelete:
-            toolHint_->setText(
-                tr("Delete tool: click a part or a wire to delete it. %1: help").arg(help));
+            whole = tr("Delete tool: click a part or a wire to delete it. %1: help").arg(help);
+            //: The delete tool's hint where the window is narrow (582 pixels): keep it short.
+            brief = tr("Delete tool: click a part or wire to delete it. %1: help").arg(help);
             break;
         default:
-            toolHint_->setText(tr("Pencil: draw notes. To join parts with wires, choose the Line "
-                                  "tool (%1). %2: help")
-                                   .arg(ShortcutText(circuit_->Commands().Tool(kToolLine)), help));
+            whole = tr("Pencil: draw notes. To join parts with wires, choose the Line tool (%1). "
+                       "%2: help")
+                        .arg(line, help);
+            //: The pencil's hint where the window is narrow (582 pixels): keep it short.
+            brief =
+                tr("Pencil: draw notes. For wires, the Line tool (%1). %2: help").arg(line, help);
             break;
     }
+    const QFontMetrics metrics = toolHint_->fontMetrics();
+    const int room = toolHint_->contentsRect().width();
+    QString shown = metrics.horizontalAdvance(whole) <= room ? whole : brief;
+    // Narrower still, whole words go from the end of the hint, never the key to help.
+    const QString key = tr("%1: help").arg(help);
+    while (metrics.horizontalAdvance(shown) > room && shown.endsWith(key)) {
+        QString head = shown.chopped(key.size()).trimmed();
+        if (head.endsWith(QChar(0x2026))) head.chop(1);
+        const qsizetype space = head.lastIndexOf(QLatin1Char(' '));
+        if (space <= 0) break;
+        shown = head.left(space) + QChar(0x2026) + QLatin1Char(' ') + key;
+    }
+    toolHint_->setText(shown);
+    toolHint_->setToolTip(whole);
 }
 
 void MainWindow::BuildPredictFirst(QMenu* view) {

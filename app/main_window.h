@@ -61,6 +61,7 @@ class MainWindow final : public QMainWindow {
     QAction* quit_;
     QAction* fullScreen_;
     QLabel* toolHint_;
+    int16_t hintTool_ = 0;
     TaskPanel* task_;
     QAction* predictFirst_;
     QAction* showResults_;

@@ -4,6 +4,7 @@
 #include <QToolButton>
 #include <vector>
 
+#include "app/commands.h"
 #include "app/part_texts.h"
 #include "app/task_texts.h"
 #include "model/part_kinds.h"
@@ -32,7 +33,7 @@ class PartSource final : public QToolButton {
         setIconSize(QSize(28, 28));
         setText(PartTexts::KindName(kind));
         setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        setToolTip(PartTexts::PaletteHint(kind));
+        setToolTip(FittedTip(PartTexts::PaletteHint(kind)));
         setAccessibleName(PartTexts::KindName(kind));
         setAccessibleDescription(PartTexts::PaletteHint(kind));
         setFocusPolicy(Qt::TabFocus);
@@ -94,7 +95,7 @@ void PartBar::ShowLeft(Kind kind, int left) {
         const QString hint = limited ? TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
                                            PartTexts::PaletteHint(kind)
                                      : PartTexts::PaletteHint(kind);
-        button->setToolTip(hint);
+        button->setToolTip(FittedTip(hint));
         button->setAccessibleDescription(hint);
     }
 }

@@ -1603,6 +1603,25 @@
         <extracomment>Said when a change hides the results until the learner has predicted them.</extracomment>
         <translation>Vorhersagen: Klicke jede Glühlampe für dunkel, schwach oder hell an, dann zeigen (%1).</translation>
     </message>
+    <message>
+        <source>Line tool: drag between terminals to wire; click to change a switch. %1: help</source>
+        <extracomment>The line tool&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Leitung: von Anschluss zu Anschluss ziehen; Schalter anklicken. %1: Hilfe</translation>
+    </message>
+    <message>
+        <source>Delete tool: click a part or wire to delete it. %1: help</source>
+        <extracomment>The delete tool&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Löschen: Bauteil oder Leitung anklicken. %1: Hilfe</translation>
+    </message>
+    <message>
+        <source>Pencil: draw notes. For wires, the Line tool (%1). %2: help</source>
+        <extracomment>The pencil&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Stift: Notizen. Für Leitungen das Leitungswerkzeug (%1). %2: Hilfe</translation>
+    </message>
+    <message>
+        <source>%1: help</source>
+        <translation>%1: Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>cw::PartBar</name>

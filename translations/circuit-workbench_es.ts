@@ -1603,6 +1603,25 @@
         <extracomment>Said when a change hides the results until the learner has predicted them.</extracomment>
         <translation>Predice: haz clic en cada bombilla para apagada, tenue o brillante, y luego muestra (%1).</translation>
     </message>
+    <message>
+        <source>Line tool: drag between terminals to wire; click to change a switch. %1: help</source>
+        <extracomment>The line tool&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Cable: arrastra entre terminales; clic en un interruptor lo cambia. %1: ayuda</translation>
+    </message>
+    <message>
+        <source>Delete tool: click a part or wire to delete it. %1: help</source>
+        <extracomment>The delete tool&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Eliminar: clic en un componente o cable. %1: ayuda</translation>
+    </message>
+    <message>
+        <source>Pencil: draw notes. For wires, the Line tool (%1). %2: help</source>
+        <extracomment>The pencil&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Lápiz: notas. Para cables, la herramienta de cable (%1). %2: ayuda</translation>
+    </message>
+    <message>
+        <source>%1: help</source>
+        <translation>%1: ayuda</translation>
+    </message>
 </context>
 <context>
     <name>cw::PartBar</name>

@@ -6,9 +6,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QTranslator>
 #include <functional>
@@ -177,7 +182,7 @@ TEST(Translation, GermanComesFromTheSystemLanguage) {
     WindowDriver d;
     Circuit& w = d.window();
     EXPECT_EQ(Child(w, 0)->text(QAccessible::Name), "Batteriezelle");
-    EXPECT_TRUE(w.ToolButton(kToolLine).toolTip().startsWith("Leitungswerkzeug (L)"));
+    EXPECT_TRUE(w.ToolButton(kToolLine).toolTip().contains("Leitungswerkzeug (L)"));
     QCoreApplication::removeTranslator(german);
 }
 
@@ -217,6 +222,44 @@ TEST(Translation, EveryMenuKeepsItsAccessKeysApart) {
                 }
             };
         check(d.main()->menuBar()->actions(), QStringLiteral("menu bar"));
+    }
+    if (shown) QCoreApplication::removeTranslator(shown);
+}
+
+// In every language: the status bar's first-steps hint of each tool fits the window at its
+// designed width, whole, with the key to help at its end; the strip's tooltips fit it too.
+TEST(Translation, EveryStatusBarHintFitsTheDesignedWidth) {
+    QTranslator* shown = LoadTranslations(*qApp);
+    {
+        WindowDriver d(true);
+        MainWindow& main = *d.main();
+        main.resize(kDesignClientWidth, main.height());
+        main.show();
+        QApplication::processEvents();
+        auto* hint = main.findChild<QLabel*>(QStringLiteral("toolHint"));
+        ASSERT_NE(hint, nullptr);
+        const QString help =
+            QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
+        const QString key = QCoreApplication::translate("cw::MainWindow", "%1: help").arg(help);
+        for (int16_t tool : {kToolLine, kToolPencil, kToolDelete}) {
+            d.window().ChooseTool(tool);
+            const QString text = hint->text();
+            SCOPED_TRACE(text.toStdString());
+            EXPECT_TRUE(text.endsWith(key));
+            EXPECT_FALSE(text.contains(QChar(0x2026)));  // whole words, none left out
+            EXPECT_LE(hint->fontMetrics().horizontalAdvance(text), hint->contentsRect().width());
+            EXPECT_LE(hint->geometry().right(), main.statusBar()->width());
+        }
+        // A tooltip is one line that fits, or a paragraph the tooltip wraps to fit.
+        for (QWidget* c : d.window().FocusOrder()) {
+            if (c->toolTip().isEmpty()) continue;
+            SCOPED_TRACE(c->toolTip().toStdString());
+            QLabel tip;
+            tip.setFont(QToolTip::font());
+            tip.setWordWrap(Qt::mightBeRichText(c->toolTip()));
+            tip.setText(c->toolTip());
+            EXPECT_LE(tip.sizeHint().width(), kDesignClientWidth);
+        }
     }
     if (shown) QCoreApplication::removeTranslator(shown);
 }
