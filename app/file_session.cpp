@@ -182,8 +182,8 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
             !examples_->actions().constLast()->isSeparator())
             examples_->addSeparator();
         QAction* a = examples_->addAction(tr(e.title));
-        const QString resource = QStringLiteral(":/examples/%1.%2").arg(e.resource, kFileSuffix);
-        connect(a, &QAction::triggered, this, [this, resource] { OpenExample(resource); });
+        const QString name = QLatin1String(e.resource);
+        connect(a, &QAction::triggered, this, [this, name] { OpenExample(ExampleResource(name)); });
     }
 
     questions_.openPath = [this] {
@@ -285,6 +285,15 @@ void FileSession::ApplyStep(const BoardStep& step, bool forward) {
     current_ = model_.Snapshot();
     UpdateTitle();
     KeepRecovery();
+}
+
+QString FileSession::ExampleResource(const QString& name) {
+    // The language the program's texts are shown in (its default locale follows them).
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    const QString local =
+        QStringLiteral(":/examples/%1.%2.%3").arg(name, language, QLatin1String(kFileSuffix));
+    if (language != QLatin1String("en") && QFile::exists(local)) return local;
+    return QStringLiteral(":/examples/%1.%2").arg(name, QLatin1String(kFileSuffix));
 }
 
 size_t FileSession::HistoryBytes() const {

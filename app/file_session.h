@@ -57,6 +57,8 @@ class FileSession final : public QObject {
     size_t HistoryBytes() const;
     // The ready-made circuits, each opening as a new, unnamed board.
     QMenu* Examples() const { return examples_; }
+    // The example of that name in the language the texts are shown in, else in English.
+    static QString ExampleResource(const QString& name);
     FileQuestions& Questions() { return questions_; }
 
     // Opens a file after asking about unsaved changes; false when it was not opened (the board

@@ -53,7 +53,10 @@ for example in ammeters-round-a-series-loop cells-aiding-and-opposing one-bulb \
     voltmeters-across-a-series-loop fuse-stops-a-short-circuit task-light-the-bulb \
     task-two-bulbs-equally-bright task-switch-for-one-bulb task-find-the-hidden-resistor \
     task-fix-the-short task-the-right-fuse; do
-    expected+=$'\n'"./usr/share/circuit-workbench/examples/$example.cwb"
+    # Each in English, German and Spanish.
+    for language in "" .de .es; do
+        expected+=$'\n'"./usr/share/circuit-workbench/examples/$example$language.cwb"
+    done
 done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
 if [ "$files" != "$(sort <<<"$expected")" ]; then
@@ -106,10 +109,12 @@ version=$("$root/usr/bin/circuit-workbench" --version) || fail "--version failed
 [ "$release" = "$(dpkg-deb -f "$deb" Version)" ] || fail "the metainfo's release is $release"
 echo "version: $version"
 
-# Worksheet figures without a window: every example to PNG, SVG and PDF.
+# Worksheet figures without a window: every example (in English: the others differ only in
+# their words) to PNG, SVG and PDF.
 pictures="$work/pictures"
 mkdir -p "$pictures"
 for example in "$root"/usr/share/circuit-workbench/examples/*.cwb; do
+    case "$(basename "$example")" in *.*.cwb) continue ;; esac
     name=$(basename "$example" .cwb)
     for ext in png svg pdf; do
         env -u DISPLAY "$root/usr/bin/circuit-workbench" --export "$pictures/$name.$ext" "$example" ||

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -251,7 +252,45 @@ TEST(FileSession, ExamplesOpenUnnamedAndLit) {
     }
     qsizetype offered = 0;
     for (const QAction* a : s.main.Files().Examples()->actions()) offered += !a->isSeparator();
-    EXPECT_EQ(offered, examples.size());
+    EXPECT_EQ(offered * 3, examples.size());  // each in English, German and Spanish
+}
+
+// Every example in German and Spanish too: the same circuit and task goals, its words in the
+// language; Open Example picks the one for the language shown, English where none is.
+TEST(FileSession, ExamplesComeInTheLearnersLanguage) {
+    const QStringList english =
+        QDir(":/examples").entryList().filter(QRegularExpression("^[^.]*\\.cwb$"));
+    ASSERT_GE(english.size(), 15);
+    for (const QString& name : english) {
+        SCOPED_TRACE(name.toStdString());
+        const ReadOutcome en = ReadBoardFileAt(":/examples/" + name);
+        ASSERT_TRUE(en.document);
+        for (const char* language : {"de", "es"}) {
+            const QString local =
+                QString(name).replace(".cwb", QStringLiteral(".%1.cwb").arg(language));
+            const ReadOutcome read = ReadBoardFileAt(":/examples/" + local);
+            ASSERT_TRUE(read.document) << local.toStdString();
+            EXPECT_EQ(read.document->parts, en.document->parts);
+            EXPECT_EQ(read.document->wires.size(), en.document->wires.size());
+            if (en.document->task) {
+                EXPECT_EQ(read.document->task->goals.size(), en.document->task->goals.size());
+                EXPECT_NE(read.document->task->title, en.document->task->title);
+            } else {
+                EXPECT_FALSE(read.document->notes.empty());
+                EXPECT_NE(read.document->notes, en.document->notes);
+            }
+        }
+    }
+    Session s;
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
+    EXPECT_EQ(FileSession::ExampleResource("one-bulb"), ":/examples/one-bulb.de.cwb");
+    s.main.Files().Examples()->actions().front()->trigger();
+    EXPECT_EQ(s.w().Document().notes,
+              ReadBoardFileAt(":/examples/one-bulb.de.cwb").document->notes);
+    QLocale::setDefault(QLocale(QLocale::French));
+    EXPECT_EQ(FileSession::ExampleResource("one-bulb"), ":/examples/one-bulb.cwb");
+    QLocale::setDefault(before);
 }
 
 TEST(FileSession, ALargerBoardGrowsTheWindowAndPartsBeyondAreClamped) {
