@@ -115,6 +115,7 @@ void TaskPanel::BuildLearnerPage() {
     title_ = new QLabel(page);
     title_->setObjectName(QStringLiteral("taskTitle"));
     title_->setWordWrap(true);
+    title_->setTextFormat(Qt::PlainText);  // a file's words, never markup
     QFont big = title_->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.2);
@@ -367,6 +368,7 @@ void TaskPanel::ShowAnswerBoxes(const Task& task) {
                 SetAnswers({{index, box->text()}});
             });
             auto* label = new QLabel(goal.question, answers_);
+            label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
             label->setBuddy(box);
             answerRows_->addWidget(label);

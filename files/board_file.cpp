@@ -279,7 +279,9 @@ class Reader {
     bool Text(const QJsonObject& o, const QString& where, const char* key, QString& out) {
         QJsonValue v;
         if (!Field(o, where, key, v)) return false;
-        if (!v.isString() || v.toString().size() > kLongestText)
+        // Text a file cannot hold again as it was (half a surrogate pair) is damage too.
+        if (!v.isString() || v.toString().size() > kLongestText ||
+            !QStringView(v.toString()).isValidUtf16())
             return Fail(Tr(QT_TRANSLATE_NOOP("BoardFile",
                                              "In %1, “%2” should be a text of at most %3 letters."))
                             .arg(where, QLatin1String(key))

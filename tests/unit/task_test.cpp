@@ -261,6 +261,7 @@ TEST(TaskFile, ADamagedTaskIsRefusedWithAMessage) {
     const QByteArray good = WriteBoardFile(TaskBoard());
     const std::pair<QByteArray, QByteArray> damage[] = {
         {"\"title\": \"Find R\"", "\"title\": 7"},
+        {"\"title\": \"Find R\"", "\"title\": \"Find \\ud800R\""},
         {"\"goal\": \"lit\"", "\"goal\": \"glows\""},
         {"\"firstAdded\": 4", "\"firstAdded\": 9"},
         {"{\"kind\": \"cell\", \"number\": 1, \"left\": 10, \"top\": 10},\n      {",
