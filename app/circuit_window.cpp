@@ -557,6 +557,14 @@ void Circuit::RefreshBoard() {
     mainPicture_->Refresh();
     ChangedUnderCurrent(mainPicture_->geometry());
 }
+
+void Circuit::RefreshBoardArea(int x1, int y1, int x2, int y2) {
+    // The diagram's wires run their own ways between the points: it is painted whole.
+    if (DiagramView()) return RefreshBoard();
+    const QRect area(QPoint(x1, y1), QPoint(x2, y2));
+    mainPicture_->RefreshArea(area);
+    ChangedUnderCurrent(area.translated(mainPicture_->pos()));
+}
 Surface& Circuit::BoardSurface() {
     return mainPicture_->DrawingSurface();
 }

@@ -164,6 +164,7 @@ class Circuit final : public QWidget,
     void RefreshElement(Kind kind, int i) override;
     void ZOrderOverlay() override;
     void RefreshBoard() override;
+    void RefreshBoardArea(int x1, int y1, int x2, int y2) override;
     Surface& BoardSurface() override;
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;

@@ -85,8 +85,18 @@ void ImageSurface::DrawText(double x, double y, double size, const std::string& 
     Finish(QRectF(x, y - size, size * static_cast<double>(utf8.size()), size * 1.4));
 }
 
+bool ImageSurface::Outside(double x1, double y1, double x2, double y2) const {
+    if (clip_.isNull()) return false;
+    // A pen's whole width and two pixels more on every side: nothing drawn reaches beyond.
+    const double dpr = image_->devicePixelRatio();
+    const double m = std::max(1, State().DrawWidth) * dpr + 2;
+    const QRectF box(QPointF(std::min(x1, x2) * dpr - m, std::min(y1, y2) * dpr - m),
+                     QPointF(std::max(x1, x2) * dpr + m, std::max(y1, y2) * dpr + m));
+    return !box.intersects(QRectF(clip_));
+}
+
 void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {
-    if (image_->isNull()) return;
+    if (image_->isNull() || Outside(x1, y1, x2, y2)) return;
     if (State().DrawWidth >= 2 && (x1 == x2 || y1 == y2)) {
         // A level or upright thick line is a box of no width whose round pen ends make its caps.
         const QRectF path = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
@@ -113,7 +123,7 @@ void ImageSurface::DrawBox(double x1, double y1, double x2, double y2) {
 }
 
 void ImageSurface::DrawEllipse(double cx, double cy, double rx, double ry) {
-    if (image_->isNull()) return;
+    if (image_->isNull() || Outside(cx - rx, cy - ry, cx + rx, cy + ry)) return;
     // A rounded rectangle all corner: QPainter takes 9 microseconds for a wire's end dot, a
     // full board has two thousand of them, and its 9-pixel dots come out 8 across.
     const QRectF r(cx - rx, cy - ry, 2 * rx, 2 * ry);
@@ -230,8 +240,13 @@ void ImageSurface::FillCapsule(double x1, double y1, double x2, double y2) {
     const double reach = r * std::sqrt(length2);
     const double inverseDx = 1 / dx, inverseMinusDy = -1 / dy;
     QPainter* p = RunPainter();
-    const int firstRow = static_cast<int>(std::floor(std::min(ay, by) - r));
-    const int lastRow = static_cast<int>(std::ceil(std::max(ay, by) + r));
+    int firstRow = static_cast<int>(std::floor(std::min(ay, by) - r));
+    int lastRow = static_cast<int>(std::ceil(std::max(ay, by) + r));
+    if (!p) {
+        // Rows the runs would drop whole are not worked out at all.
+        firstRow = std::max(firstRow, runBounds_.top());
+        lastRow = std::min(lastRow, runBounds_.bottom());
+    }
     for (int row = firstRow; row <= lastRow; ++row) {
         const double y = row + 0.5;
         double lo = std::numeric_limits<double>::infinity(), hi = -lo;

@@ -56,6 +56,8 @@ class ImageSurface final : public Surface {
     // fall on a pixel centre; nothing elsewhere.
     QPointF SpareShift(double x, double y) const;
     void Finish(const QRectF& bounds);
+    // A shape between the two points, the pen included, lies wholly outside the batch's clip.
+    bool Outside(double x1, double y1, double x2, double y2) const;
     // Outlines the rounded rectangle path (corner radii rx, ry; a point when the path has no
     // size) with the pen's width in pen, and fills its inside with fill when given, pixel by
     // pixel in device space. The pen's outer corners are round, or square when mitred.

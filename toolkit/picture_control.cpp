@@ -89,7 +89,10 @@ void PictureControl::Refresh() {
         update();
         return;
     }
-    const QRegion changed = ChangedArea(previous_, image_);
+    ShowChanged(ChangedArea(previous_, image_));
+}
+
+void PictureControl::ShowChanged(const QRegion& changed) {
     if (changed.isEmpty()) return;
     const qreal dpr = image_.devicePixelRatio();
     QRegion logical;
@@ -98,6 +101,24 @@ void PictureControl::Refresh() {
             QRectF(r.x() / dpr, r.y() / dpr, r.width() / dpr, r.height() / dpr).toAlignedRect();
     }
     update(logical.translated(border_, border_));
+}
+
+void PictureControl::RefreshArea(const QRect& area) {
+    const QRect clip = area & QRect(0, 0, static_cast<int>(std::ceil(ScaleWidth())),
+                                    static_cast<int>(std::ceil(ScaleHeight())));
+    if (clip.isEmpty()) return;
+    if (EnsureImage()) return Refresh();
+    // As Refresh does, only the pixels that changed go to the screen: the parts lying over a
+    // long wire's area are not all painted again for it.
+    const qreal dpr = image_.devicePixelRatio();
+    const QRect device =
+        QRectF(clip.x() * dpr, clip.y() * dpr, clip.width() * dpr, clip.height() * dpr)
+            .toAlignedRect() &
+        image_.rect();
+    const QImage before = image_.copy(device);
+    Render(&clip);
+    if (isVisible())
+        ShowChanged(ChangedArea(before, image_.copy(device)).translated(device.topLeft()));
 }
 
 void PictureControl::Redraw(const Rect32& area) {

@@ -48,6 +48,9 @@ class PictureControl final : public QWidget {
     void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y);
     // Repaints the area now.
     void Redraw(const Rect32& area);
+    // Runs the Paint handler for the area alone (inner-area coordinates) and shows it with the
+    // next frame: for a change known to lie there.
+    void RefreshArea(const QRect& area);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +63,8 @@ class PictureControl final : public QWidget {
   private:
     bool EnsureImage();  // true when the image was recreated
     void Render(const QRect* clip);
+    // Shows the pixels in the region (device pixels of the image) with the next frame.
+    void ShowChanged(const QRegion& changed);
     enum class Action { Down, Move, Up };
     // Runs the handler of one event: button 1 left, 2 right, 4 middle (for moves, those held);
     // shift 1 Shift, 2 Ctrl; (x, y) in the outer area's pixels.
