@@ -559,9 +559,14 @@ void Circuit::RefreshBoard() {
 }
 
 void Circuit::RefreshBoardArea(int x1, int y1, int x2, int y2) {
-    // The diagram's wires run their own ways between the points: it is painted whole.
-    if (DiagramView()) return RefreshBoard();
+    // The diagram's wires run their own ways between the points: it is painted whole; and so is
+    // a board a quarter of which the area covers (measured: beyond that the whole costs no more).
     const QRect area(QPoint(x1, y1), QPoint(x2, y2));
+    const QRect board = mainPicture_->rect();
+    const QRect within = area & board;
+    if (DiagramView() || 4 * static_cast<qint64>(within.width()) * within.height() >
+                             static_cast<qint64>(board.width()) * board.height())
+        return RefreshBoard();
     mainPicture_->RefreshArea(area);
     ChangedUnderCurrent(area.translated(mainPicture_->pos()));
 }

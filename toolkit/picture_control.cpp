@@ -50,14 +50,15 @@ namespace {
 // Where two images of one size and format differ: bands of a few rows, each as wide as the
 // pixels that changed in it, so a long diagonal wire that moved gives a thin staircase rather
 // than the rectangle around it.
-QRegion ChangedArea(const QImage& a, const QImage& b) {
+// a is compared with the part of b whose top-left corner is at `at`.
+QRegion ChangedArea(const QImage& a, const QImage& b, QPoint at = QPoint()) {
     constexpr int kBandRows = 16;
     const int w = a.width();
     QRegion region;
     QRect band;
     for (int y = 0; y < a.height(); ++y) {
         const auto* p = reinterpret_cast<const uint32_t*>(a.constScanLine(y));
-        const auto* q = reinterpret_cast<const uint32_t*>(b.constScanLine(y));
+        const auto* q = reinterpret_cast<const uint32_t*>(b.constScanLine(y + at.y())) + at.x();
         if (std::memcmp(p, q, static_cast<size_t>(w) * 4) != 0) {
             int x0 = 0;
             while (p[x0] == q[x0]) ++x0;
