@@ -63,8 +63,6 @@ TaskPanel::TaskPanel(CircuitModel& model, QWidget* parent)
     pages_ = new QStackedWidget(this);
     pages_->setMinimumWidth(240);
     setWidget(pages_);
-    BuildLearnerPage();
-    BuildEditorPage();
 
     check_ = new QAction(tr("&Check Task"), this);
     check_->setShortcut(QKeySequence(Qt::Key_F5));
@@ -268,7 +266,7 @@ void TaskPanel::Change(ChangeFn&& change) {
 }
 
 void TaskPanel::Commit() {
-    if (!model_.HasTask()) return;
+    if (!model_.HasTask() || !titleEdit_) return;
     if (model_.Authoring()) {
         const QString title = titleEdit_->text().trimmed();
         const QString instructions = instructionsEdit_->toPlainText();
@@ -307,6 +305,11 @@ void TaskPanel::ShowTask() {
         hide();
         hadTask_ = false;
         return;
+    }
+    // Built when a task first comes: a window without one starts without them.
+    if (!titleEdit_) {
+        BuildLearnerPage();
+        BuildEditorPage();
     }
     const QScopedValueRollback<bool> showing(showing_, true);
     const bool editing = model_.Authoring();
@@ -398,10 +401,11 @@ QString TaskPanel::GoalLine(int g) const {
 }
 
 QString TaskPanel::Summary() const {
-    return summary_->text();
+    return summary_ ? summary_->text() : QString();
 }
 
 void TaskPanel::FocusFirst() {
+    if (!titleEdit_) return;
     QWidget* first = model_.Authoring()      ? static_cast<QWidget*>(titleEdit_)
                      : !answerBoxes_.empty() ? answerBoxes_.front().second
                                              : static_cast<QWidget*>(goals_);
@@ -416,6 +420,7 @@ QLineEdit* TaskPanel::AnswerBox(int g) const {
 }
 
 void TaskPanel::ShowParts() {
+    if (!parts_) return;
     const QScopedValueRollback<bool> showing(showing_, true);
     const Board& b = model_.board;
     std::vector<std::pair<int, Kind>> parts;
@@ -459,7 +464,7 @@ void TaskPanel::ClearResults() {
 }
 
 void TaskPanel::RunCheck() {
-    if (!model_.HasTask()) return;
+    if (!model_.HasTask() || !goals_) return;
     Commit();  // what the learner is typing counts
     results_ = model_.Check();
     const std::optional<Task> task = model_.CurrentTask();

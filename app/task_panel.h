@@ -80,21 +80,21 @@ class TaskPanel final : public QDockWidget {
     QAction* remove_;
     QStackedWidget* pages_;
     // The learner's page.
-    QLabel* title_;
-    QLabel* instructions_;
-    QListWidget* goals_;
-    QWidget* answers_;
-    QVBoxLayout* answerRows_;
+    QLabel* title_ = nullptr;
+    QLabel* instructions_ = nullptr;
+    QListWidget* goals_ = nullptr;
+    QWidget* answers_ = nullptr;
+    QVBoxLayout* answerRows_ = nullptr;
     std::vector<std::pair<int, QLineEdit*>> answerBoxes_;
     std::vector<std::pair<int, QString>> answersAsked_;
-    QLabel* summary_;
+    QLabel* summary_ = nullptr;
     std::vector<GoalResult> results_;
     // The editor.
-    QLineEdit* titleEdit_;
-    QPlainTextEdit* instructionsEdit_;
-    QTableWidget* parts_;
+    QLineEdit* titleEdit_ = nullptr;
+    QPlainTextEdit* instructionsEdit_ = nullptr;
+    QTableWidget* parts_ = nullptr;
     std::array<QSpinBox*, kKinds.size()> allowance_{};
-    QListWidget* goalList_;
+    QListWidget* goalList_ = nullptr;
     bool showing_ = false;  // the panel is filling its fields from the model
     bool hadTask_ = false;  // the model held a task when last shown
 };
