@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QPageLayout>
@@ -16,6 +17,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <array>
 #ifdef CW_HAVE_SVG
 #include <QSvgGenerator>
 #endif
@@ -38,6 +40,45 @@ namespace {
 QString Tr(const char* text) {
     return QCoreApplication::translate("BoardExport", text);
 }
+
+}  // namespace
+
+// A board of flat colours has few: its palette picture takes a third of the bytes and is written
+// several times faster, since a palette picture's rows need no filtering.
+QImage WithOwnPalette(const QImage& rgb) {
+    constexpr int kMostColours = 256;
+    QImage indexed(rgb.size(), QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    QHash<QRgb, uchar> indexOf;
+    // Most pixels repeat a colour met a moment ago: a small table in front of the hash.
+    struct Recent {
+        QRgb colour = 0;
+        int index = -1;
+    };
+    std::array<Recent, 1024> recent{};
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* to = indexed.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = from[x] | 0xff000000u;
+            Recent& r = recent[(c * 2654435761u) >> 22];
+            if (r.index < 0 || r.colour != c) {
+                auto at = indexOf.constFind(c);
+                if (at == indexOf.constEnd()) {
+                    if (colours.size() == kMostColours) return rgb;
+                    at = indexOf.insert(c, static_cast<uchar>(colours.size()));
+                    colours.push_back(c);
+                }
+                r = {c, *at};
+            }
+            to[x] = static_cast<uchar>(r.index);
+        }
+    }
+    indexed.setColorTable(colours);
+    return indexed;
+}
+
+namespace {
 
 // Writes what paint produces to the file; the file appears whole or not at all.
 QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& paint) {
@@ -83,7 +124,7 @@ QString ExportBoard(const Circuit& circuit, const QString& path, int scale) {
                 }
                 image.setDevicePixelRatio(1);
                 QImageWriter writer(&out, "png");
-                return writer.write(image.convertToFormat(QImage::Format_RGB32));
+                return writer.write(WithOwnPalette(image.convertToFormat(QImage::Format_RGB32)));
             });
         case PictureFormat::Svg:
 #ifdef CW_HAVE_SVG

@@ -4,6 +4,7 @@
 // --export.
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -22,6 +23,10 @@ enum class PictureFormat { Png, Svg, Pdf };
 
 // The format a file name asks for by its extension (any case); none for another.
 std::optional<PictureFormat> PictureFormatOf(const QString& path);
+
+// The picture with a palette of its own colours when it has no more than 256 (the same pixels,
+// written faster and smaller); otherwise the picture as it is.
+QImage WithOwnPalette(const QImage& rgb);
 
 // Writes the board to the file in the format its name asks for: PNG at the screen's pixels (or
 // scaled, drawn as shapes, when scale is above 1), SVG or PDF as shapes. Nothing is left at the

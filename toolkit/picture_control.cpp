@@ -144,9 +144,15 @@ void PictureControl::ShowPendingStrokes() {
 }
 
 void PictureControl::paintEvent(QPaintEvent* event) {
-    if (EnsureImage()) Render(nullptr);
     QPainter p(this);
-    p.setClipRegion(event->region());
+    PaintTo(p, QPoint(), event->region());
+}
+
+void PictureControl::PaintTo(QPainter& p, QPoint at, const QRegion& clip) {
+    if (EnsureImage()) Render(nullptr);
+    p.save();
+    p.translate(at);
+    p.setClipRegion(clip, Qt::IntersectClip);
     if (border_ > 0) {
         // A sunken frame around the inner area, as the tool buttons have.
         p.fillRect(rect(), QColor(255, 255, 255));
@@ -156,6 +162,7 @@ void PictureControl::paintEvent(QPaintEvent* event) {
                    QColor(64, 64, 64));
     }
     p.drawImage(QPoint(border_, border_), image_);
+    p.restore();
 }
 
 void PictureControl::Deliver(Action action, QMouseEvent* event) {

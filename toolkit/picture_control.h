@@ -52,6 +52,10 @@ class PictureControl final : public QWidget {
     // next frame: for a change known to lie there.
     void RefreshArea(const QRect& area);
 
+    // Paints the control as it shows on screen, its top-left corner at `at`, inside clip (the
+    // control's own coordinates).
+    void PaintTo(QPainter& p, QPoint at, const QRegion& clip);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -84,6 +84,20 @@ TEST(Export, PngIsTheWindowsPixelsAndSvgAndPdfLookTheSame) {
     EXPECT_EQ(screen.pixelColor(320, 120), QColor(210, 210, 128));
 }
 
+TEST(Export, APictureOfManyColoursKeepsThemAll) {
+    // 256 colours fit a palette; one more keeps the picture as it is.
+    for (int n : {256, 257}) {
+        QImage rgb(n, 2, QImage::Format_RGB32);
+        for (int x = 0; x < n; ++x) {
+            rgb.setPixel(x, 0, qRgb(x % 256, x / 256, 7));
+            rgb.setPixel(n - 1 - x, 1, qRgb(x % 256, x / 256, 7));
+        }
+        const QImage written = WithOwnPalette(rgb);
+        EXPECT_EQ(written.format(), n == 256 ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+        EXPECT_EQ(written.convertToFormat(QImage::Format_RGB32), rgb);
+    }
+}
+
 TEST(Export, TwiceAsFineCopyAndPrint) {
     WindowDriver d(true);
     Circuit& w = d.window();
