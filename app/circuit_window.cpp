@@ -399,6 +399,7 @@ PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     c->setFocusPolicy(Qt::TabFocus);
     c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
+    c->SetCached(true);
     c->MouseDown = [this, kind, i](int b, int sh, float x, float y) {
         const EditScope edit(model_);
         const bool idle = board_.MouseMode == kMouseIdle;

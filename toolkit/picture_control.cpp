@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "toolkit/picture_cache.h"
+
 namespace cw {
 
 PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
@@ -32,6 +34,24 @@ void PictureControl::Render(const QRect* clip) {
     // A new image holds no drawing yet, so it is drawn whole whatever the clip asked for.
     if (EnsureImage()) clip = nullptr;
     if (image_.isNull()) return;
+    std::string key;
+    if (cached_ && !clip && paint_) {
+        KeySurface keys(ScaleWidth(), ScaleHeight());
+        paint_(keys);
+        key.swap(keys.Key());
+        const double frame[] = {
+            ScaleWidth(),
+            ScaleHeight(),
+            image_.devicePixelRatio(),
+            static_cast<double>(image_.width()),
+            static_cast<double>(image_.height()),
+            static_cast<double>(backColor_.r << 16 | backColor_.g << 8 | backColor_.b)};
+        key.append(reinterpret_cast<const char*>(frame), sizeof frame);
+        if (const QImage* kept = PictureCache::Shared().Find(key)) {
+            image_ = *kept;
+            return;
+        }
+    }
     const QColor back(backColor_.r, backColor_.g, backColor_.b);
     if (clip) {
         QPainter p(&image_);
@@ -43,6 +63,7 @@ void PictureControl::Render(const QRect* clip) {
     if (paint_) paint_(surface_);
     surface_.EndBatch();
     surface_.TakeDrawn();
+    if (!key.empty()) PictureCache::Shared().Keep(key, image_);
 }
 
 namespace {
@@ -85,6 +106,7 @@ void PictureControl::Refresh() {
     std::swap(image_, previous_);
     Render(nullptr);
     if (!isVisible()) return;
+    if (image_.constBits() == previous_.constBits()) return;  // the same kept picture
     if (previous_.size() != image_.size() ||
         previous_.devicePixelRatio() != image_.devicePixelRatio()) {
         update();

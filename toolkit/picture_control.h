@@ -27,6 +27,10 @@ class PictureControl final : public QWidget {
     Rgb BackColor() const { return backColor_; }
     void SetBackColor(Rgb c) { backColor_ = c; }
     void SetPaintHandler(std::function<void(Surface&)> handler) { paint_ = std::move(handler); }
+    // A control whose whole picture comes from its Paint handler alone (a part, not a board
+    // drawn on between repaints) takes it from the shared picture cache when it was drawn
+    // before.
+    void SetCached(bool cached) { cached_ = cached; }
 
     // Mouse events as (Button, Shift, X, Y), X and Y in the inner area's pixels.
     std::function<void(int, int, float, float)> MouseDown, MouseMove, MouseUp;
@@ -83,6 +87,7 @@ class PictureControl final : public QWidget {
     QImage previous_;  // the image Refresh replaced, to find what changed
     ImageSurface surface_{&image_};
     bool leftPressed_ = false;
+    bool cached_ = false;
 };
 
 }  // namespace cw
