@@ -19,8 +19,16 @@ void Circuit::Restore(const BoardDocument& d) {
     // Nothing is painted until every part is back; then each once.
     rebuilding_ = true;
     setUpdatesEnabled(false);
+    // The keyboard on a part goes back to the strip, as at start; on a strip copy, it stays on
+    // its kind's copy.
+    const ControlInfo focused = focusWidget() ? Identify(focusWidget()) : ControlInfo{};
     for (Kind kind : kKinds) {
-        while (board_.UBound(kind) >= 1) UnloadLastElement(kind);
+        std::vector<PictureControl*>& spare = spare_[static_cast<size_t>(KindIndex(kind))];
+        spare.assign(static_cast<size_t>(board_.UBound(kind)) + 1, nullptr);
+        while (board_.UBound(kind) >= 1) {
+            const int i = board_.UBound(kind);
+            spare[static_cast<size_t>(i)] = TakeLastElement(kind);
+        }
     }
     board_.ValueTable.assign(static_cast<size_t>(std::max(d.nextNumber, 1)), 0);
     board_.JunctionTable.assign(1, JunctionRow{});
@@ -54,7 +62,10 @@ void Circuit::Restore(const BoardDocument& d) {
     }
     for (const SavedPart& p : d.parts)
         ZOrderElement(p.kind, indexOf[static_cast<size_t>(p.number)]);
-    for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
+    for (Kind kind : kKinds) {
+        ZOrderElement(kind, board_.UBound(kind));
+        SetPaletteCopyHints(kind);
+    }
     model_.notes = d.notes;
     model_.SetTask(d.task, d.answers);
     glasso_->StrokesReplaced();
@@ -62,6 +73,14 @@ void Circuit::Restore(const BoardDocument& d) {
     Form_Resize();
     SolveAndRepaint(board_, *this);
     rebuilding_ = false;
+    for (std::vector<PictureControl*>& spare : spare_) {
+        for (PictureControl* c : spare) {
+            if (!c) continue;
+            c->hide();
+            c->deleteLater();  // a press on it may still be running its handler
+        }
+        spare.clear();
+    }
     for (Kind kind : kKinds) {
         for (int i = 1; i <= board_.UBound(kind); ++i) RefreshElement(kind, i);
     }
@@ -69,8 +88,12 @@ void Circuit::Restore(const BoardDocument& d) {
     setUpdatesEnabled(true);
     // A board built anew starts the keyboard on the strip, as at start, wherever the focus went
     // while its controls were replaced.
-    if (!focusWidget() || !focusWidget()->isVisible() || !isAncestorOf(focusWidget()))
+    if (focused.type == ControlType::Palette) {
+        Element(focused.kind, board_.UBound(focused.kind))->setFocus(Qt::OtherFocusReason);
+    } else if (focused.type == ControlType::Part || !focusWidget() || !focusWidget()->isVisible() ||
+               !isAncestorOf(focusWidget())) {
         Element(kStripKinds[0], board_.UBound(kStripKinds[0]))->setFocus(Qt::OtherFocusReason);
+    }
     UpdateFocusMarker();
 }
 
@@ -122,7 +145,10 @@ void Circuit::Apply(const BoardDocument& d) {
             const auto [kind, i] = where[d.parts[k].number];
             ZOrderElement(kind, i);
         }
-        for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
+        for (Kind kind : kKinds) {
+            ZOrderElement(kind, board_.UBound(kind));
+            SetPaletteCopyHints(kind);
+        }
         ZOrderOverlay();
     }
     board_.JunctionTable.assign(1, JunctionRow{});

@@ -424,9 +424,19 @@ void Circuit::LoadElement(Kind kind) {
     e.Tag = 0;
     array.push_back(e);
     const int i = board_.UBound(kind);
-    PictureControl* c = MakeElementControl(kind, i);
+    std::vector<PictureControl*>& spare = spare_[static_cast<size_t>(KindIndex(kind))];
+    PictureControl* c = nullptr;
+    if (static_cast<size_t>(i) < spare.size()) std::swap(c, spare[static_cast<size_t>(i)]);
+    if (c) {
+        // Its handlers already belong to this kind and index; its tip and cursor may be a
+        // strip copy's.
+        c->setToolTip({});
+        c->unsetCursor();
+    } else {
+        c = MakeElementControl(kind, i);
+    }
     controls_.AddElement(kind, i, c);
-    SetPaletteCopyHints(kind);
+    if (!rebuilding_) SetPaletteCopyHints(kind);  // a board being rebuilt sets them at the end
     // The keyboard stays on the palette copy when the mouse drags the one it was on away.
     if (i >= 2 && focusWidget() && focusWidget() == Element(kind, i - 1))
         c->setFocus(Qt::OtherFocusReason);
@@ -437,18 +447,24 @@ void Circuit::LoadElement(Kind kind) {
         board_.At(kind, i).Visible = false;  // the bar offers it
         c->hide();
     }
-    c->raise();
+    if (!rebuilding_) c->raise();  // a board being rebuilt stacks its parts at the end
     StackOnTop(board_, kind, i);
     if (!rebuilding_) c->Refresh();  // a board being rebuilt paints each part once, at the end
 }
 
-void Circuit::UnloadLastElement(Kind kind) {
+PictureControl* Circuit::TakeLastElement(Kind kind) {
     ComponentArray& array = board_.Array(kind);
-    if (array.size() <= 1 || !Element(kind, board_.UBound(kind))) return;
+    if (array.size() <= 1 || !Element(kind, board_.UBound(kind))) return nullptr;
     Unstack(board_, kind, board_.UBound(kind));
     array.pop_back();
     PictureControl* c = controls_.RemoveLastElement(kind);
     narrator_.Forget(c);
+    return c;
+}
+
+void Circuit::UnloadLastElement(Kind kind) {
+    PictureControl* c = TakeLastElement(kind);
+    if (!c) return;
     SetPaletteCopyHints(kind);
     // A cancelled drag unloads the copy that took the palette slot: the keyboard goes back to
     // the copy that returns there.
@@ -555,6 +571,7 @@ void Circuit::ZOrderOverlay() {
     if (marker_->isVisible()) marker_->raise();
 }
 void Circuit::RefreshBoard() {
+    if (rebuilding_) return;  // painted once, when every part is back
     mainPicture_->Refresh();
     ChangedUnderCurrent(mainPicture_->geometry());
 }

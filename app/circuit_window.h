@@ -195,6 +195,8 @@ class Circuit final : public QWidget,
     void Glasso1_RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
 
     PictureControl* MakeElementControl(Kind kind, int i);
+    // Takes the kind's last element off the board and out of the map; its control, or null.
+    PictureControl* TakeLastElement(Kind kind);
     void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
     void PaintElement(Surface& s, Kind kind, int i) const;
     bool InStripLook(Kind kind, int i) const;
@@ -240,6 +242,9 @@ class Circuit final : public QWidget,
     bool endingGesture_ = false;
     bool barPlacing_ = false;  // the running placement began on the bar of extra parts
     bool rebuilding_ = false;  // Restore is putting every part back
+    // While a board is rebuilt, the controls it took off, by kind and index, for the parts put
+    // back in their places: hundreds of widgets made and destroyed cost more than the drawing.
+    std::array<std::vector<PictureControl*>, kKinds.size()> spare_;
 
     // Every bulb's state from the last solve, by element index.
     std::vector<BulbState> bulbStates_;

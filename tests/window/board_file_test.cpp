@@ -94,6 +94,56 @@ TEST(BoardFile, SoakBoardsComeBackWhole) {
     }
 }
 
+TEST(BoardFile, ABoardOpenedOverAnotherIsAsOpenedAfresh) {
+    // The window keeps the controls of the parts it takes off for the parts it puts back: in
+    // whatever counts of each kind, what shows is what a fresh window shows.
+    std::vector<BoardDocument> boards;
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        WindowDriver made;
+        GestureSoak soak(made, seed);
+        for (int event = 0; event < 120; ++event) soak.Step();
+        soak.LetGo();
+        boards.push_back(made.window().Document());
+    }
+    WindowDriver reused;
+    for (size_t n = 0; n < boards.size(); ++n) {
+        const BoardDocument& d = boards[n];
+        reused.window().resize(d.width, d.height);
+        reused.window().Restore(d);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        WindowDriver fresh;
+        fresh.window().resize(d.width, d.height);
+        fresh.window().Restore(d);
+        EXPECT_TRUE(reused.window().Document() == d) << "board " << n;
+        EXPECT_TRUE(BoardPixels(reused.window(), fresh.window()) ==
+                    BoardPixels(fresh.window(), fresh.window()))
+            << "board " << n;
+        EXPECT_EQ(reused.window().findChildren<PictureControl*>().size(),
+                  fresh.window().findChildren<PictureControl*>().size());
+        for (Kind kind : kKinds) {
+            for (int i = 1; i <= d.nextNumber && i <= fresh.board().UBound(kind); ++i) {
+                EXPECT_EQ(reused.window().Element(kind, i)->toolTip(),
+                          fresh.window().Element(kind, i)->toolTip());
+                EXPECT_EQ(reused.window().Element(kind, i)->isVisible(),
+                          fresh.window().Element(kind, i)->isVisible());
+            }
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+    // A part put back in a kept control answers the mouse as itself.
+    BoardDocument two = reused.window().Document();
+    two.parts = {{Kind::Cell, 1, 100, 100}, {Kind::Cell, 2, 300, 100}};
+    two.nextNumber = 3;
+    two.wires.clear();
+    two.junctions.clear();
+    two.notes.clear();
+    reused.window().Restore(two);
+    reused.window().LinePic_Click();
+    reused.Drag({345, 130}, {365, 140});
+    EXPECT_EQ(reused.board().At(Kind::Cell, 2).Left, 320);
+    EXPECT_EQ(reused.board().At(Kind::Cell, 1).Left, 100);
+}
+
 // A main window whose questions a test answers.
 struct Session {
     Session() {
