@@ -576,14 +576,41 @@ void Circuit::RefreshBoard() {
     ChangedUnderCurrent(mainPicture_->geometry());
 }
 
-void Circuit::RefreshBoardArea(int x1, int y1, int x2, int y2) {
+namespace {
+// The union of many rectangles, joined in halves: joining them one by one takes time growing
+// with the square of their number.
+QRegion UnionOf(std::vector<QRect>::const_iterator from, std::vector<QRect>::const_iterator to) {
+    if (to - from == 1) return QRegion(*from);
+    if (to == from) return {};
+    const auto middle = from + (to - from) / 2;
+    return UnionOf(from, middle) + UnionOf(middle, to);
+}
+}  // namespace
+
+void Circuit::RefreshBoardAlong(const std::vector<WireSpan>& wires) {
+    // Each wire as a chain of small boxes along it, its ink included, so a long diagonal wire
+    // repaints a thin staircase rather than the rectangle around it.
+    constexpr int kPiece = 32;
+    std::vector<QRect> boxes;
+    for (const WireSpan& w : wires) {
+        const int dx = w.x2 - w.x1, dy = w.y2 - w.y1;
+        const int pieces =
+            std::max(1, (std::max(std::abs(dx), std::abs(dy)) + kPiece - 1) / kPiece);
+        for (int i = 0; i < pieces; ++i) {
+            const QPoint a(w.x1 + dx * i / pieces, w.y1 + dy * i / pieces);
+            const QPoint b(w.x1 + dx * (i + 1) / pieces, w.y1 + dy * (i + 1) / pieces);
+            boxes.push_back(
+                QRect(a, b).normalized().adjusted(-kWireInk, -kWireInk, kWireInk, kWireInk));
+        }
+    }
+    QRegion area = UnionOf(boxes.begin(), boxes.end());
     // The diagram's wires run their own ways between the points: it is painted whole; and so is
     // a board a quarter of which the area covers (measured: beyond that the whole costs no more).
-    const QRect area(QPoint(x1, y1), QPoint(x2, y2));
     const QRect board = mainPicture_->rect();
-    const QRect within = area & board;
-    if (DiagramView() || 4 * static_cast<qint64>(within.width()) * within.height() >
-                             static_cast<qint64>(board.width()) * board.height())
+    area &= board;
+    qint64 covered = 0;
+    for (const QRect& r : area) covered += static_cast<qint64>(r.width()) * r.height();
+    if (DiagramView() || 4 * covered > static_cast<qint64>(board.width()) * board.height())
         return RefreshBoard();
     mainPicture_->RefreshArea(area);
     ChangedUnderCurrent(area.translated(mainPicture_->pos()));
@@ -596,7 +623,7 @@ void Circuit::ShowBoardStrokes() {
     ChangedUnderCurrent(mainPicture_->geometry());
 }
 
-void Circuit::ChangedUnderCurrent(const QRect& area) {
+void Circuit::ChangedUnderCurrent(const QRegion& area) {
     if (!current_->isHidden()) current_->UnderChanged(area.translated(-current_->pos()));
 }
 void Circuit::ReleaseCapture() {

@@ -164,7 +164,7 @@ class Circuit final : public QWidget,
     void RefreshElement(Kind kind, int i) override;
     void ZOrderOverlay() override;
     void RefreshBoard() override;
-    void RefreshBoardArea(int x1, int y1, int x2, int y2) override;
+    void RefreshBoardAlong(const std::vector<WireSpan>& wires) override;
     Surface& BoardSurface() override;
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;
@@ -205,7 +205,7 @@ class Circuit final : public QWidget,
     void FeedCurrentView();
     // Something under the current's view was painted, moved, shown, hidden or restacked inside
     // the area (window coordinates): the view copies it again.
-    void ChangedUnderCurrent(const QRect& area);
+    void ChangedUnderCurrent(const QRegion& area);
     // The palette copy of a kind says what it is and how to use it; a placed part leaves hover
     // to the overlay above it.
     void SetPaletteCopyHints(Kind kind);

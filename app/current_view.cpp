@@ -142,8 +142,8 @@ void CurrentView::PaintDots(QPainter& painter) const {
     for (const FlowDot& d : dots_) painter.drawEllipse(QPointF(d.x, d.y), kDotRadius, kDotRadius);
 }
 
-void CurrentView::UnderChanged(const QRect& area) {
-    const QRect inside = area & rect();
+void CurrentView::UnderChanged(const QRegion& area) {
+    const QRegion inside = area & rect();
     if (inside.isEmpty()) return;
     stale_ += inside;
     update(inside);

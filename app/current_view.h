@@ -26,7 +26,7 @@ class CurrentView final : public QWidget {
     bool ElectronFlow() const { return electrons_; }
     // What lies beneath changed inside the area (this sheet's coordinates): copied again before
     // the next paint.
-    void UnderChanged(const QRect& area);
+    void UnderChanged(const QRegion& area);
     // One frame: the dots moved on by the time given, the tiles they touch repainted.
     void Step(double seconds);
     bool Animating() const { return timer_.isActive(); }

@@ -1,7 +1,6 @@
 #include "edit/component_gestures.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "analysis/solver.h"
@@ -29,40 +28,18 @@ void CancelPlacement(Board& board, EditHost& host, Kind kind) {
     host.UnloadLastElement(kind);
 }
 
-// The points the wires at component k's terminals run between; empty (right < left) when none
-// ends there.
-struct Area {
-    int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
-    bool Empty() const { return right < left; }
-    void Add(int x, int y) {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        right = std::max(right, x);
-        bottom = std::max(bottom, y);
-    }
-    void Add(const Area& a) {
-        if (a.Empty()) return;
-        Add(a.left, a.top);
-        Add(a.right, a.bottom);
-    }
-};
-Area WiresAt(const Board& board, int k) {
-    Area area;
-    if (k <= 0) return area;
+// Adds the wires joined to component k, as they now run.
+void AddWiresAt(const Board& board, int k, std::vector<EditHost::WireSpan>& wires) {
+    if (k <= 0) return;
     for (int w = 1; w <= board.LastWire(); ++w) {
         const WireRow& row = board.WireTable[w];
         if ((row.end[0] <= 0 || ComponentOfTerminal(row.end[0]) != k) &&
             (row.end[1] <= 0 || ComponentOfTerminal(row.end[1]) != k))
             continue;
-        for (int16_t end : row.end) {
-            const Point16 p = NodePosition(board, end);
-            area.Add(p.x, p.y);
-        }
+        const Point16 p = NodePosition(board, row.end[0]), q = NodePosition(board, row.end[1]);
+        wires.push_back({p.x, p.y, q.x, q.y});
     }
-    return area;
 }
-// How far a wire's pen and its end dots reach beyond the points it joins.
-constexpr int kWireInk = 8;
 
 }  // namespace
 
@@ -122,7 +99,8 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
     if (i < 1 || i > board.UBound(kind)) return;
     const ComponentElement e = board.At(kind, i);
     // The board changes only where the part's wires run, before the move and after it.
-    Area wires = WiresAt(board, e.Tag);
+    std::vector<EditHost::WireSpan> wires;
+    AddWiresAt(board, e.Tag, wires);
     const int16_t leftLimit = Nearest16(host.WindowScaleWidth() - e.ScaleWidth() - kEdgeMargin);
     const int16_t left = MaxInt(0, MinInt(leftLimit, Nearest16(e.Left + x - board.AnchorX)));
     // A placed component stays above the palette strip; a new one may be dragged over it.
@@ -142,11 +120,8 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
         }
     }
     host.RefreshElement(kind, i);
-    wires.Add(WiresAt(board, e.Tag));
-    if (!wires.Empty()) {
-        host.RefreshBoardArea(wires.left - kWireInk, wires.top - kWireInk, wires.right + kWireInk,
-                              wires.bottom + kWireInk);
-    }
+    AddWiresAt(board, e.Tag, wires);
+    if (!wires.empty()) host.RefreshBoardAlong(wires);
 }
 
 void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button, int, float,

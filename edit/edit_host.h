@@ -35,10 +35,12 @@ class EditHost {
     virtual void ZOrderOverlay() = 0;
 
     virtual void RefreshBoard() = 0;
-    // Only the board's area (x1, y1)-(x2, y2) changed: a host may repaint that alone.
-    virtual void RefreshBoardArea(int /*x1*/, int /*y1*/, int /*x2*/, int /*y2*/) {
-        RefreshBoard();
-    }
+    // Only the board along these wires changed (each from (x1, y1) to (x2, y2), their ink and
+    // end dots included): a host may repaint there alone.
+    struct WireSpan {
+        int x1, y1, x2, y2;
+    };
+    virtual void RefreshBoardAlong(const std::vector<WireSpan>& /*wires*/) { RefreshBoard(); }
     // The board's surface, for the rubber band's XOR strokes between repaints, and a request to
     // show what was drawn on it since the last repaint.
     virtual Surface& BoardSurface() = 0;

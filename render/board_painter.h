@@ -11,6 +11,9 @@ namespace cw {
 
 struct Board;
 
+// How far a wire's pen and its end dots reach beyond the points it joins.
+inline constexpr int kWireInk = 8;
+
 // The blue of wires, on the board and on the line tool's icon.
 inline constexpr Rgb kWireBlue{0, 0, 255};
 

@@ -18,20 +18,71 @@ void ImageSurface::SetLogicalSize(double width, double height) {
     logicalHeight_ = height;
 }
 
-void ImageSurface::BeginBatch(const QRect* clip) {
+QRegion ImageSurface::DeviceRegion(const QRegion& logical) const {
+    const double dpr = image_->devicePixelRatio();
+    QRegion device;
+    for (const QRect& r : logical) {
+        device +=
+            QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr).toAlignedRect();
+    }
+    return device & image_->rect();
+}
+
+void ImageSurface::BeginBatch(const QRegion* clip) {
     EndBatch();
     if (image_->isNull()) return;
     batch_ = std::make_unique<QPainter>(image_);
     if (!clip) return;
-    batch_->setClipRect(*clip);
+    // The painter's clip in device pixels, the same pixels the runs keep to.
     const double dpr = image_->devicePixelRatio();
-    clip_ = QRectF(clip->x() * dpr, clip->y() * dpr, clip->width() * dpr, clip->height() * dpr)
-                .toAlignedRect();
+    batch_->setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    batch_->setClipRegion(*clip);
+    batch_->resetTransform();
+    clip_ = clip->boundingRect();
+    if (clip->rectCount() <= 1) return;
+    clipRects_.assign(clip->begin(), clip->end());
+    clipRows_.assign(static_cast<size_t>(clip_.height()), {});
+    const int cellColumns = (clip_.width() + kClipCell - 1) / kClipCell;
+    clipCells_.assign(static_cast<size_t>((clip_.height() + kClipCell - 1) / kClipCell), 0);
+    for (int i = static_cast<int>(clipRects_.size()) - 1; i >= 0; --i) {
+        const QRect& r = clipRects_[static_cast<size_t>(i)];
+        for (int row = r.top(); row <= r.bottom(); ++row) {
+            ClipRow& c = clipRows_[static_cast<size_t>(row - clip_.top())];
+            if (c.end == 0) c.end = i + 1, c.right = r.right();
+            c.first = i;
+            c.left = r.left();
+        }
+        if (cellColumns > 64) continue;  // wider than the cells can tell: none passed over
+        const int c0 = (r.left() - clip_.left()) / kClipCell;
+        const int c1 = (r.right() - clip_.left()) / kClipCell;
+        const uint64_t columns = (~uint64_t{0} >> (63 - (c1 - c0))) << c0;
+        for (int y = (r.top() - clip_.top()) / kClipCell;
+             y <= (r.bottom() - clip_.top()) / kClipCell; ++y)
+            clipCells_[static_cast<size_t>(y)] |= columns;
+    }
+    if (cellColumns > 64) clipCells_.clear();
+}
+
+bool ImageSurface::ClipTouches(const QRect& box) const {
+    const QRect within = box & clip_;
+    if (within.isEmpty()) return false;
+    if (clipCells_.empty()) return true;
+    const int c0 = (within.left() - clip_.left()) / kClipCell;
+    const int c1 = (within.right() - clip_.left()) / kClipCell;
+    const uint64_t columns = (~uint64_t{0} >> (63 - (c1 - c0))) << c0;
+    for (int y = (within.top() - clip_.top()) / kClipCell;
+         y <= (within.bottom() - clip_.top()) / kClipCell; ++y) {
+        if (clipCells_[static_cast<size_t>(y)] & columns) return true;
+    }
+    return false;
 }
 
 void ImageSurface::EndBatch() {
     batch_.reset();
     clip_ = QRect();
+    clipRects_.clear();
+    clipRows_.clear();
+    clipCells_.clear();
 }
 
 QRect ImageSurface::TakeDrawn() {
@@ -92,7 +143,8 @@ bool ImageSurface::Outside(double x1, double y1, double x2, double y2) const {
     const double m = std::max(1, State().DrawWidth) * dpr + 2;
     const QRectF box(QPointF(std::min(x1, x2) * dpr - m, std::min(y1, y2) * dpr - m),
                      QPointF(std::max(x1, x2) * dpr + m, std::max(y1, y2) * dpr + m));
-    return !box.intersects(QRectF(clip_));
+    if (!box.intersects(QRectF(clip_))) return true;
+    return !clipRects_.empty() && !ClipTouches(box.toAlignedRect());
 }
 
 void ImageSurface::DrawLine(double x1, double y1, double x2, double y2) {
@@ -221,6 +273,16 @@ void ImageSurface::FillRun(QPainter* p, int row, int from, int to, Rgb colour) {
     from = std::max(from, runBounds_.left());
     to = std::min(to, runBounds_.right());
     if (to < from || row < runBounds_.top() || row > runBounds_.bottom()) return;
+    if (clipRects_.empty()) return WriteRun(row, from, to, colour);
+    const ClipRow& rects = clipRows_[static_cast<size_t>(row - clip_.top())];
+    for (int i = rects.first; i < rects.end; ++i) {
+        const QRect& r = clipRects_[static_cast<size_t>(i)];
+        const int a = std::max(from, r.left()), b = std::min(to, r.right());
+        if (a <= b) WriteRun(row, a, b, colour);
+    }
+}
+
+void ImageSurface::WriteRun(int row, int from, int to, Rgb colour) {
     QRgb* line = runBits_ + static_cast<ptrdiff_t>(row) * runStride_;
     const QRgb rgb = qRgb(colour.r, colour.g, colour.b);
     if (runXor_) {
@@ -247,8 +309,13 @@ void ImageSurface::FillCapsule(double x1, double y1, double x2, double y2) {
         firstRow = std::max(firstRow, runBounds_.top());
         lastRow = std::min(lastRow, runBounds_.bottom());
     }
+    // Every point of the shape lies within r of the line through its ends: on a row, within
+    // `across` of where the line crosses it.
+    const double slope = dx / dy, across = reach / std::fabs(dy) + 1;
     for (int row = firstRow; row <= lastRow; ++row) {
         const double y = row + 0.5;
+        const double centre = ax + (y - ay) * slope;
+        if (!p && RowClippedAway(row, centre - across, centre + across)) continue;
         double lo = std::numeric_limits<double>::infinity(), hi = -lo;
         for (const auto& [px, py] : {std::pair{ax, ay}, std::pair{bx, by}}) {
             const double h2 = r * r - (y - py) * (y - py);

@@ -12,7 +12,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "render/surface.h"
 
@@ -32,9 +35,12 @@ class ImageSurface final : public Surface {
     // where the image's device pixels do not divide evenly by the ratio.
     void SetLogicalSize(double width, double height);
 
-    // Holds one painter open (clipped to clip when given) for a whole paint handler.
-    void BeginBatch(const QRect* clip = nullptr);
+    // Holds one painter open for a whole paint handler, clipped when given a clip (device
+    // pixels of the image): nothing is drawn outside it, and shapes wholly outside are skipped.
+    void BeginBatch(const QRegion* clip = nullptr);
     void EndBatch();
+    // The device pixels a clip in logical pixels covers: each of its rectangles rounded out.
+    QRegion DeviceRegion(const QRegion& logical) const;
     // The area drawn since the last call, in logical pixels; resets it.
     QRect TakeDrawn();
 
@@ -70,6 +76,14 @@ class ImageSurface final : public Surface {
     // image; FillRun writes one run of a row with the pen's mode.
     QPainter* RunPainter();
     void FillRun(QPainter* p, int row, int from, int to, Rgb colour);
+    // Nothing a clip of several rectangles keeps of the row lies between columns lo and hi.
+    bool RowClippedAway(int row, double lo, double hi) const {
+        if (clipRects_.empty() || row < clip_.top() || row > clip_.bottom()) return false;
+        const ClipRow& r = clipRows_[static_cast<size_t>(row - clip_.top())];
+        return r.first == r.end || hi < r.left || lo > r.right + 1;
+    }
+    // Writes the columns from..to of a row, all inside the clip, straight into the image.
+    void WriteRun(int row, int from, int to, Rgb colour);
     // A rounded rectangle in device pixels, worked out once for all its rows.
     struct RoundedShape {
         RoundedShape(const QRectF& box, double rx, double ry);
@@ -83,7 +97,20 @@ class ImageSurface final : public Surface {
     std::unique_ptr<QPainter> batch_;
     std::unique_ptr<QPainter> single_;
     QRect drawn_;
-    QRect clip_;  // device pixels; null for the whole image
+    QRect clip_;  // device pixels, the clip's bounds; null for the whole image
+    // A clip of several rectangles: they (banded by rows, as QRegion keeps them), and for each
+    // row of clip_ the first and past-the-last of those covering it.
+    std::vector<QRect> clipRects_;
+    struct ClipRow {
+        int first = 0, end = 0;    // the rectangles covering the row
+        int left = 0, right = -1;  // the columns they span, first to last
+    };
+    std::vector<ClipRow> clipRows_;
+    // Which cells of kClipCell device pixels square from clip_'s corner the clip touches: a bit
+    // per column, a word per row of cells; to pass over shapes far from every rectangle.
+    static constexpr int kClipCell = 64;
+    std::vector<uint64_t> clipCells_;
+    bool ClipTouches(const QRect& box) const;
     // Set by RunPainter for the runs of one shape written straight into the image.
     QRect runBounds_;
     QRgb* runBits_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QRegion>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "toolkit/picture_cache.h"
 
@@ -30,7 +31,7 @@ bool PictureControl::EnsureImage() {
     return true;
 }
 
-void PictureControl::Render(const QRect* clip) {
+void PictureControl::Render(const QRegion* clip) {
     // A new image holds no drawing yet, so it is drawn whole whatever the clip asked for.
     if (EnsureImage()) clip = nullptr;
     if (image_.isNull()) return;
@@ -53,13 +54,18 @@ void PictureControl::Render(const QRect* clip) {
         }
     }
     const QColor back(backColor_.r, backColor_.g, backColor_.b);
+    QRegion device;
     if (clip) {
+        // In device pixels, exactly those the drawing keeps to.
+        device = surface_.DeviceRegion(*clip);
         QPainter p(&image_);
-        p.fillRect(*clip, back);
+        p.setWorldTransform(
+            QTransform::fromScale(1 / image_.devicePixelRatio(), 1 / image_.devicePixelRatio()));
+        for (const QRect& r : device) p.fillRect(r, back);
     } else {
         image_.fill(back);  // one plain pass, where a painter would hand it to worker threads
     }
-    surface_.BeginBatch(clip);
+    surface_.BeginBatch(clip ? &device : nullptr);
     if (paint_) paint_(surface_);
     surface_.EndBatch();
     surface_.TakeDrawn();
@@ -126,28 +132,30 @@ void PictureControl::ShowChanged(const QRegion& changed) {
     update(logical.translated(border_, border_));
 }
 
-void PictureControl::RefreshArea(const QRect& area) {
-    const QRect clip = area & QRect(0, 0, static_cast<int>(std::ceil(ScaleWidth())),
-                                    static_cast<int>(std::ceil(ScaleHeight())));
+void PictureControl::RefreshArea(const QRegion& area) {
+    const QRegion clip = area & QRect(0, 0, static_cast<int>(std::ceil(ScaleWidth())),
+                                      static_cast<int>(std::ceil(ScaleHeight())));
     if (clip.isEmpty()) return;
     if (EnsureImage()) return Refresh();
     // As Refresh does, only the pixels that changed go to the screen: the parts lying over a
     // long wire's area are not all painted again for it.
-    const qreal dpr = image_.devicePixelRatio();
-    const QRect device =
-        QRectF(clip.x() * dpr, clip.y() * dpr, clip.width() * dpr, clip.height() * dpr)
-            .toAlignedRect() &
-        image_.rect();
-    const QImage before = image_.copy(device);
+    const QRegion device = surface_.DeviceRegion(clip);
+    std::vector<QImage> before;
+    for (const QRect& r : device) before.push_back(image_.copy(r));
     Render(&clip);
-    if (isVisible())
-        ShowChanged(ChangedArea(before, image_.copy(device)).translated(device.topLeft()));
+    if (!isVisible()) return;
+    QRegion changed;
+    auto was = before.begin();
+    for (const QRect& r : device)
+        changed += ChangedArea(*was++, image_, r.topLeft()).translated(r.topLeft());
+    ShowChanged(changed);
 }
 
 void PictureControl::Redraw(const Rect32& area) {
     const QRect clip(area.left, area.top, area.right - area.left, area.bottom - area.top);
     if (clip.isEmpty()) return;
-    Render(&clip);
+    const QRegion region(clip);
+    Render(&region);
     if (isVisible()) repaint(clip.translated(border_, border_));
 }
 

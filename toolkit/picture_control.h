@@ -54,7 +54,7 @@ class PictureControl final : public QWidget {
     void Redraw(const Rect32& area);
     // Runs the Paint handler for the area alone (inner-area coordinates) and shows it with the
     // next frame: for a change known to lie there.
-    void RefreshArea(const QRect& area);
+    void RefreshArea(const QRegion& area);
 
     // Paints the control as it shows on screen, its top-left corner at `at`, inside clip (the
     // control's own coordinates).
@@ -70,7 +70,7 @@ class PictureControl final : public QWidget {
 
   private:
     bool EnsureImage();  // true when the image was recreated
-    void Render(const QRect* clip);
+    void Render(const QRegion* clip);
     // Shows the pixels in the region (device pixels of the image) with the next frame.
     void ShowChanged(const QRegion& changed);
     enum class Action { Down, Move, Up };

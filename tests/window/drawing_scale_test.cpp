@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QRegion>
 #include <cmath>
 #include <random>
 
@@ -181,6 +183,47 @@ TEST_P(AtRatio, XorShapesDrawnTwiceRestoreTheBoard) {
         }
     }
     EXPECT_EQ(board, before);
+}
+
+TEST_P(AtRatio, AClipOfManyRectanglesDrawsThereWhatTheWholeDrawsAndNothingElse) {
+    // Long diagonal and level wires with their dots, and texts, drawn whole; then over a
+    // scribbled board, again inside a staircase of boxes and a far box.
+    Board b = EmptyBoard();
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> at(0, 400);
+    for (int i = 0; i < 60; ++i)
+        AddWireRow(b, AddJunctionRow(b, at(rng), at(rng)), AddJunctionRow(b, at(rng), at(rng)));
+    auto paint = [&](ImageSurface& s) {
+        MainPicture_Paint(s, b, nullptr);
+        s.SetForeColor({200, 0, 0});
+        s.Text(17, 151, 12, "Bulb 3");
+    };
+    QImage whole = Canvas(400, 400);
+    ImageSurface w(&whole);
+    paint(w);
+
+    QRegion logical(QRect(300, 20, 50, 30));
+    for (int i = 0; i < 12; ++i) logical += QRect(10 + 29 * i, 10 + 31 * i, 45, 41);
+    QImage part = Canvas(400, 400);
+    part.fill(qRgb(1, 2, 3));
+    ImageSurface s(&part);
+    const QRegion device = s.DeviceRegion(logical);
+    ASSERT_GT(device.rectCount(), 1);
+    {
+        // The area repainted starts as bare board; what lay elsewhere stays.
+        QPainter p(&part);
+        p.setWorldTransform(QTransform::fromScale(1 / dpr(), 1 / dpr()));
+        for (const QRect& r : device) p.fillRect(r, QColor(kBackground));
+    }
+    s.BeginBatch(&device);
+    paint(s);
+    s.EndBatch();
+    for (int y = 0; y < part.height(); ++y) {
+        for (int x = 0; x < part.width(); ++x) {
+            const QRgb want = device.contains(QPoint(x, y)) ? whole.pixel(x, y) : qRgb(1, 2, 3);
+            ASSERT_EQ(part.pixel(x, y), want) << x << "," << y << " at ratio " << dpr();
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, AtRatio, ::testing::Values(1.0, 1.5, 2.0));
