@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "edit/component_gestures.h"
 #include "edit/edit_host.h"
@@ -67,15 +68,23 @@ void MainPicture_MouseMove(Board& board, EditHost& host, int, int, float x, floa
 
 void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float y) {
     if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolLine) {
+        // The board changes only along the band, which goes, and the wire, which comes last in
+        // the table, so no other wire's ends change colour.
+        std::vector<EditHost::WireSpan> changed = {
+            {board.AnchorX, board.AnchorY, board.RubberX, board.RubberY}};
         ClampRubber(board, host, x, y);
         const bool tooShort = std::abs(board.AnchorY - board.RubberY) < kShortestWire &&
                               std::abs(board.AnchorX - board.RubberX) < kShortestWire;
         if (!tooShort &&
             AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
+            const WireRow& added = board.WireTable[static_cast<size_t>(board.LastWire())];
+            const Point16 p = NodePosition(board, added.end[0]);
+            const Point16 q = NodePosition(board, added.end[1]);
+            changed.push_back({p.x, p.y, q.x, q.y});
             SolveAndRepaint(board, host);
         }
         board.MouseMode = kMouseIdle;
-        host.RefreshBoard();
+        host.RefreshBoardAlong(changed);
     } else if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolDelete) {
         // A drag deletes nothing and changes nothing; a tool change ends a band before the
         // delete tool can see its release, so there is no stroke to take off the board.

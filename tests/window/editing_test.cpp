@@ -225,6 +225,27 @@ TEST(Dragging, TheBoardRepaintedWhereTheWiresRanIsTheWholeBoard) {
     d.Release({150, 150});
 }
 
+TEST(Wires, TheBoardRepaintedAlongANewWireIsTheWholeBoard) {
+    // A new wire crossing others, one ending on another's lone end (whose dot turns black), one
+    // from a terminal, and a drag too short for a wire: after each, the board shown is the board
+    // painted whole.
+    WindowDriver d;
+    d.Place(Kind::Cell, 300, 300);
+    d.window().LinePic_Click();
+    const std::pair<QPoint, QPoint> drags[] = {{{50, 50}, {450, 420}},
+                                               {{60, 400}, {400, 60}},
+                                               {{400, 60}, {520, 200}},
+                                               {d.BesideTerminal(1), {90, 220}},
+                                               {{200, 200}, {203, 202}}};
+    for (const auto& [from, to] : drags) {
+        d.Drag(from, to);
+        const QImage shown = d.window().MainPicture().Image().copy();
+        d.window().Edit().RefreshBoard();
+        EXPECT_EQ(d.window().MainPicture().Image(), shown) << from.x() << "," << from.y();
+    }
+    EXPECT_EQ(d.board().LastWire(), 4);
+}
+
 // Choosing the pencil while a band is being drawn must not leave the board ignoring every
 // later press: the release ends the gesture, makes no wire and clears the band.
 TEST(Wires, PencilChosenMidBandEndsTheGesture) {
