@@ -100,6 +100,7 @@ void Circuit::Restore(const BoardDocument& d) {
 void Circuit::Apply(const BoardDocument& d) {
     if (board_.MouseMode != kMouseIdle) EndRunningGesture();
     platform_.ReleaseCapture();
+    const std::vector<WireLook> wiresBefore = WireLooks(board_);
     std::unordered_map<int, std::pair<Kind, int>> where;
     for (Kind kind : kKinds) {
         for (int i = 1; i <= board_.PlacedCount(kind); ++i) {
@@ -171,8 +172,25 @@ void Circuit::Apply(const BoardDocument& d) {
     }
     RepaintChangedMeters(board_, *this, before);
     CircuitSolved(solved);
-    RefreshBoard();
+    RefreshBoardChanged(wiresBefore);
     UpdateFocusMarker();
+}
+
+void Circuit::RefreshBoardChanged(const std::vector<WireLook>& before) {
+    // Wires are painted in turn: where the wire at each place in the order looks the same, the
+    // board does too; it changes only along those that differ, as they were and as they are.
+    // (The diagram's dots count connections, which the looks do not show: it is painted whole.)
+    if (DiagramView()) return RefreshBoard();
+    const std::vector<WireLook> after = WireLooks(board_);
+    std::vector<WireSpan> changed;
+    auto add = [&changed](const WireLook& w) { changed.push_back({w.a.x, w.a.y, w.b.x, w.b.y}); };
+    for (size_t i = 0; i < std::max(before.size(), after.size()); ++i) {
+        const bool was = i < before.size(), is = i < after.size();
+        if (was && is && before[i] == after[i]) continue;
+        if (was) add(before[i]);
+        if (is) add(after[i]);
+    }
+    if (!changed.empty()) RefreshBoardAlong(changed);
 }
 
 }  // namespace cw

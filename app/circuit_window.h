@@ -24,6 +24,7 @@
 #include "overlay/freehand_overlay.h"
 #include "overlay/glasso.h"
 #include "overlay/overlay_relay.h"
+#include "render/board_painter.h"
 #include "render/diagram_painter.h"
 #include "toolkit/picture_control.h"
 #include "toolkit/platform.h"
@@ -165,6 +166,8 @@ class Circuit final : public QWidget,
     void ZOrderOverlay() override;
     void RefreshBoard() override;
     void RefreshBoardAlong(const std::vector<WireSpan>& wires) override;
+    // Repaints the board where its wires look other than they did.
+    void RefreshBoardChanged(const std::vector<WireLook>& before);
     Surface& BoardSurface() override;
     void ShowBoardStrokes() override;
     void ReleaseCapture() override;

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "geometry/terminal_position.h"
 
 #include "render/surface.h"
 
@@ -26,6 +29,15 @@ class OverlayRepaintTarget {
     // Redraw the overlay's own drawing inside (x1, y1)-(x2, y2), its client coordinates.
     virtual void RepaintArea(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
 };
+
+// A wire as the board shows it: its ends, and whether each end's dot is black (else white).
+struct WireLook {
+    Point16 a, b;
+    bool aBlack = false, bBlack = false;
+    friend bool operator==(const WireLook&, const WireLook&) = default;
+};
+// Every wire the board shows, in the order they are painted.
+std::vector<WireLook> WireLooks(const Board& board);
 
 // Paints every wire of the board. A wire with an end outside the table's ranges (a NodeId
 // beyond the highest terminal or a junction row that does not exist) is skipped.

@@ -1,5 +1,5 @@
-// Undo and redo: every edit one step, the board put back exactly, numbers never given twice,
-// a run of arrow moves one step, the changed mark following the saved state.
+// Undo and redo: every edit one step, the board put back exactly and shown so, numbers never
+// given twice, a run of arrow moves one step, the changed mark following the saved state.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -69,6 +69,15 @@ TEST(Undo, SoakUndoesAndRedoesToTheRecordedBoards) {
                 // The gesture an undo ended became a step first: the redo history is new.
                 states.resize(static_cast<size_t>(before) + 2);
                 states[static_cast<size_t>(before) + 1].reset();
+            }
+            if (stepped && i != before && Idle(d)) {
+                // Only where the wires changed is painted: the board as painted whole. (A board
+                // resized since it was painted is painted whole when it shows.)
+                d.window().MainPicture().DrawingSurface();
+                const QImage shown = d.window().MainPicture().Image().copy();
+                d.window().Edit().RefreshBoard();
+                ASSERT_EQ(d.window().MainPicture().Image(), shown)
+                    << "seed " << seed << ", event " << event << ": " << soak.LastAction();
             }
             if (stepped && i != before) {
                 if (at < states.size() && states[at]) {
