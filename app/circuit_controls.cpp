@@ -85,10 +85,10 @@ void Circuit::SetPaletteCopyHints(Kind kind) {
     const int U = board_.UBound(kind);
     if (PictureControl* copy = Element(kind, U)) {
         const int left = PartsLeft(board_, kind);
-        copy->setToolTip(FittedTip(left == TaskRules::kNoLimit
-                                       ? PartTexts::PaletteHint(kind)
-                                       : TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
-                                             PartTexts::PaletteHint(kind)));
+        copy->setToolTip(left == TaskRules::kNoLimit
+                             ? PartTexts::PaletteHint(kind)
+                             : TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
+                                   PartTexts::PaletteHint(kind));
         copy->setCursor(Qt::OpenHandCursor);
     }
     if (PictureControl* dragged = Element(kind, U - 1)) {

@@ -50,6 +50,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     // Meters write their decimals as the learner's language does.
     SetMeterDecimalSeparator(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
     PartTexts::SetPaintedGuessWords();
+    FitToolTips();
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowBackground));
     setPalette(pal);
@@ -78,7 +79,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         button->SetPaintHandler(paint);
         QAction* action = commands_->Tool(tool);
         button->Click = [action] { action->trigger(); };
-        button->setToolTip(FittedTip(action->toolTip()));
+        button->setToolTip(action->toolTip());
         button->setCursor(Qt::PointingHandCursor);
         return button;
     };

@@ -2,9 +2,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHash>
+#include <QHelpEvent>
+#include <QIconEngine>
 #include <QKeySequence>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPointer>
 #include <QSettings>
 #include <QToolTip>
 #include <QWidget>
@@ -155,6 +162,71 @@ QString FittedTip(const QString& text) {
         at = fits.insert(text, QFontMetrics(font).horizontalAdvance(text) <= kTipRoom);
     if (*at) return text;
     return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+namespace {
+
+// A bent arrow, pointing back (undo) or forward (redo): nothing is drawn until it shows.
+class StepIconEngine final : public QIconEngine {
+  public:
+    explicit StepIconEngine(bool forward) : forward_(forward) {}
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const qreal s = std::min(rect.width(), rect.height());
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->translate(rect.center() + QPointF(0.5, 0.5));
+        p->scale(forward_ ? -s / 16 : s / 16, s / 16);  // drawn on 16 x 16, pointing back
+        const QColor ink = mode == QIcon::Disabled ? QColor(150, 150, 150) : QColor(40, 40, 40);
+        QPainterPath bend;
+        bend.moveTo(-3, -3);
+        bend.cubicTo(4, -3, 6, 0, 6, 2);
+        bend.cubicTo(6, 5, 3, 6, 0, 6);
+        p->setPen(QPen(ink, 2, Qt::SolidLine, Qt::RoundCap));
+        p->setBrush(Qt::NoBrush);
+        p->drawPath(bend);
+        p->setPen(Qt::NoPen);
+        p->setBrush(ink);
+        p->drawPolygon(QPolygonF({QPointF(-7, -3), QPointF(-2, -7.5), QPointF(-2, 1.5)}));
+        p->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new StepIconEngine(forward_); }
+
+  private:
+    bool forward_;
+};
+
+}  // namespace
+
+void FitToolTips() {
+    // Every widget's tip is set as it reads; it is fitted when it shows, so a window starts
+    // without measuring the tips of all its controls.
+    struct Fitter : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (event->type() != QEvent::ToolTip || !widget || widget->toolTip().isEmpty())
+                return false;
+            const QString fitted = FittedTip(widget->toolTip());
+            if (fitted == widget->toolTip()) return false;
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), fitted, widget,
+                               QRect(), widget->toolTipDuration());
+            return true;
+        }
+    };
+    static QPointer<QObject> fitter;
+    if (!fitter) qApp->installEventFilter(fitter = new Fitter(qApp));
+}
+
+QIcon StepIcon(bool forward) {
+    return QIcon::fromTheme(forward ? QStringLiteral("edit-redo") : QStringLiteral("edit-undo"),
+                            QIcon(new StepIconEngine(forward)));
 }
 
 }  // namespace cw

@@ -5,6 +5,8 @@
 // keys work in whatever window holds it; the main window puts them in its menus.
 #pragma once
 
+#include <QIcon>
+
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -82,5 +84,11 @@ QString ShortcutText(const QAction* action);
 // A tooltip that fits the window at its designed width: as it is when one line does, otherwise
 // as a paragraph, which the tooltip wraps into lines that do.
 QString FittedTip(const QString& text);
+// Shows every widget's tip fitted so, measured only when it shows.
+void FitToolTips();
+
+// The undo (back) or redo (forward) icon of the desktop's theme, else a bent arrow drawn at
+// whatever size and state is asked for, only when it is shown.
+QIcon StepIcon(bool forward);
 
 }  // namespace cw

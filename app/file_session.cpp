@@ -15,12 +15,12 @@
 #include <QSaveFile>
 #include <QScopedValueRollback>
 #include <QStandardPaths>
-#include <QStyle>
 #include <QTimer>
 #include <QUndoCommand>
 #include <QWidget>
 
 #include "app/circuit_window.h"
+#include "app/commands.h"
 #include "files/board_file.h"
 #include "files/circuit_model.h"
 #include "files/task_check.h"
@@ -133,10 +133,8 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
     connect(saveAs_, &QAction::triggered, this, [this] { SaveBoardAs(); });
     undo_ = make(tr("&Undo"), QKeySequence::Undo, tr("Take back the last change"));
     redo_ = make(tr("&Redo"), QKeySequence::Redo, tr("Make the change taken back again"));
-    undo_->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo"),
-                                    window.style()->standardIcon(QStyle::SP_ArrowBack)));
-    redo_->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo"),
-                                    window.style()->standardIcon(QStyle::SP_ArrowForward)));
+    undo_->setIcon(StepIcon(false));
+    redo_->setIcon(StepIcon(true));
     history_.setUndoLimit(kHistorySteps);
     auto step = [this](bool forward) {
         // A gesture still running ends first, as a tool change ends it; what it did is a step.
@@ -219,16 +217,11 @@ FileSession::FileSession(QWidget& window, Circuit& circuit, std::function<void(Q
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
     };
 
-    // This run's recovery copy, locked for as long as it runs: a copy whose lock is free was
-    // left by a run that ended without closing.
-    const QString folder = RecoveryFolder();
-    QDir().mkpath(folder);
-    const QString stem =
-        folder + QStringLiteral("/recovery-%1").arg(QCoreApplication::applicationPid());
-    recoveryPath_ = stem + QStringLiteral(".") + kFileSuffix;
-    recoveryLock_ = std::make_unique<QLockFile>(stem + QStringLiteral(".lock"));
-    recoveryLock_->setStaleLockTime(0);
-    recoveryLock_->tryLock(0);
+    // This run's recovery copy, locked from its first writing for as long as the run lasts: a
+    // copy whose lock is free was left by a run that ended without closing.
+    recoveryPath_ = RecoveryFolder() +
+                    QStringLiteral("/recovery-%1.").arg(QCoreApplication::applicationPid()) +
+                    kFileSuffix;
 
     current_ = model_.Snapshot();
     // Every edit ends here, however it was made: one look, and a change is one step.
@@ -448,6 +441,15 @@ void FileSession::KeepRecovery() {
 
 void FileSession::WriteRecovery() {
     lastRecoveryWrite_ = QDateTime::currentMSecsSinceEpoch();
+    if (!recoveryLock_) {
+        QDir().mkpath(RecoveryFolder());
+        const QFileInfo copy(recoveryPath_);
+        recoveryLock_ =
+            std::make_unique<QLockFile>(copy.absolutePath() + QLatin1Char('/') +
+                                        copy.completeBaseName() + QStringLiteral(".lock"));
+        recoveryLock_->setStaleLockTime(0);
+        recoveryLock_->tryLock(0);
+    }
     QSaveFile file(recoveryPath_);
     if (file.open(QIODevice::WriteOnly)) {
         file.write(WriteBoardFile(current_));

@@ -105,8 +105,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     // A task beside the board, when the board is one.
     task_ = new TaskPanel(*model_, this);
-    task_->hide();
-    addDockWidget(Qt::RightDockWidgetArea, task_);
     files_->SetBeforeSave([this] { task_->Commit(); });
     connect(task_, &TaskPanel::Announce, this, &MainWindow::Tell);
     connect(model_, &CircuitModel::EditRefused, this, [this](int kind, int number) {
@@ -187,15 +185,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     auto* bar = new PartBar(circuit_->BarHost(), this);
     addToolBar(Qt::TopToolBarArea, bar);
     connect(circuit_, &Circuit::PartsLeftChanged, bar, &PartBar::ShowLeft);
-    // The panels come beside the board, not out of it: the window grows by them.
-    resizeDocks({task_, verdicts_}, {kTaskPanelWidth, kTaskPanelWidth}, Qt::Horizontal);
-    for (QDockWidget* dock : {static_cast<QDockWidget*>(task_), verdicts_}) {
-        connect(dock, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-            if (!shown) return;
-            if (QLayout* l = layout()) l->activate();
-            GrowCircuitTo(QSize(kDesignClientWidth, circuit_->height()));
-        });
-    }
+    KeepBeside(task_);
 
     // The circuit window keeps its designed size; the window grows by the menu, part and status
     // bars.
@@ -277,15 +267,6 @@ void MainWindow::BuildPredictFirst(QMenu* view) {
     statusBar()->addPermanentWidget(show);
     tally_->hide();
     show->hide();
-    verdicts_ = new QDockWidget(tr("Predictions"), this);
-    verdicts_->setObjectName(QStringLiteral("predictionsPanel"));
-    verdicts_->setFeatures(QDockWidget::DockWidgetClosable);
-    verdictList_ = new QListWidget(verdicts_);
-    verdictList_->setWordWrap(true);
-    verdictList_->setAccessibleName(tr("Predictions"));
-    verdicts_->setWidget(verdictList_);
-    addDockWidget(Qt::RightDockWidgetArea, verdicts_);
-    verdicts_->hide();
     auto showTally = [this] {
         tally_->setText(PredictionTexts::Tally(model_->RightGuesses(), model_->MadeGuesses()));
     };
@@ -293,7 +274,7 @@ void MainWindow::BuildPredictFirst(QMenu* view) {
         model_->SetPredictFirst(on);
         tally_->setVisible(on);
         show->setVisible(on);
-        if (!on) verdicts_->hide();
+        if (!on && verdicts_) verdicts_->hide();
         showTally();
     });
     connect(model_, &CircuitModel::Veiled, this, [this] {
@@ -307,17 +288,45 @@ void MainWindow::BuildPredictFirst(QMenu* view) {
                 showResults_->setEnabled(false);
                 showTally();
                 if (!model_->PredictFirst()) return;
-                verdictList_->clear();
+                QListWidget* list = VerdictList();
+                list->clear();
                 for (const CircuitModel::Verdict& v : verdicts)
-                    verdictList_->addItem(PredictionTexts::Verdict(v));
+                    list->addItem(PredictionTexts::Verdict(v));
                 if (!verdicts.empty()) verdicts_->show();
                 Tell(PredictionTexts::Spoken(verdicts));
             });
 }
 
+QListWidget* MainWindow::VerdictList() {
+    // Made when predictions are first judged: a window that never asks starts without it.
+    if (verdictList_) return verdictList_;
+    verdicts_ = new QDockWidget(tr("Predictions"), this);
+    verdicts_->setObjectName(QStringLiteral("predictionsPanel"));
+    verdicts_->setFeatures(QDockWidget::DockWidgetClosable);
+    verdictList_ = new QListWidget(verdicts_);
+    verdictList_->setWordWrap(true);
+    verdictList_->setAccessibleName(tr("Predictions"));
+    verdicts_->setWidget(verdictList_);
+    KeepBeside(verdicts_);
+    return verdictList_;
+}
+
+void MainWindow::KeepBeside(QDockWidget* dock) {
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    // The panels come beside the board, not out of it: the window grows by them.
+    resizeDocks({dock}, {kTaskPanelWidth}, Qt::Horizontal);
+    connect(dock, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+        if (!shown) return;
+        if (QLayout* l = layout()) l->activate();
+        GrowCircuitTo(QSize(kDesignClientWidth, circuit_->height()));
+    });
+}
+
 QStringList MainWindow::VerdictLines() const {
     QStringList lines;
-    for (int i = 0; i < verdictList_->count(); ++i) lines << verdictList_->item(i)->text();
+    for (int i = 0; verdictList_ && i < verdictList_->count(); ++i)
+        lines << verdictList_->item(i)->text();
     return lines;
 }
 

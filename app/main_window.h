@@ -51,6 +51,10 @@ class MainWindow final : public QMainWindow {
     // Says in the status bar what the chosen tool does and how to get going.
     void ShowToolHint(int16_t tool);
     void BuildPredictFirst(QMenu* view);
+    // The panel listing how the predictions did, made when first needed.
+    QListWidget* VerdictList();
+    // A panel docked beside the board, hidden until it has something to show.
+    void KeepBeside(QDockWidget* dock);
     // Says it in the status bar and to the screen reader.
     void Tell(const QString& text);
 
@@ -66,8 +70,8 @@ class MainWindow final : public QMainWindow {
     QAction* predictFirst_;
     QAction* showResults_;
     QLabel* tally_;
-    QDockWidget* verdicts_;
-    QListWidget* verdictList_;
+    QDockWidget* verdicts_ = nullptr;
+    QListWidget* verdictList_ = nullptr;
 };
 
 }  // namespace cw

@@ -33,7 +33,7 @@ class PartSource final : public QToolButton {
         setIconSize(QSize(28, 28));
         setText(PartTexts::KindName(kind));
         setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        setToolTip(FittedTip(PartTexts::PaletteHint(kind)));
+        setToolTip(PartTexts::PaletteHint(kind));
         setAccessibleName(PartTexts::KindName(kind));
         setAccessibleDescription(PartTexts::PaletteHint(kind));
         setFocusPolicy(Qt::TabFocus);
@@ -95,7 +95,7 @@ void PartBar::ShowLeft(Kind kind, int left) {
         const QString hint = limited ? TaskTexts::PartsLeft(kind, left) + QStringLiteral(". ") +
                                            PartTexts::PaletteHint(kind)
                                      : PartTexts::PaletteHint(kind);
-        button->setToolTip(FittedTip(hint));
+        button->setToolTip(hint);
         button->setAccessibleDescription(hint);
     }
 }

@@ -250,15 +250,22 @@ TEST(Translation, EveryStatusBarHintFitsTheDesignedWidth) {
             EXPECT_LE(hint->fontMetrics().horizontalAdvance(text), hint->contentsRect().width());
             EXPECT_LE(hint->geometry().right(), main.statusBar()->width());
         }
-        // A tooltip is one line that fits, or a paragraph the tooltip wraps to fit.
+        // A tooltip shows as one line that fits, or a paragraph the tooltip wraps to fit.
         for (QWidget* c : d.window().FocusOrder()) {
             if (c->toolTip().isEmpty()) continue;
             SCOPED_TRACE(c->toolTip().toStdString());
+            const QPoint centre = c->rect().center();
+            QHelpEvent hover(QEvent::ToolTip, centre, c->mapToGlobal(centre));
+            QApplication::sendEvent(c, &hover);
+            const QString shown = QToolTip::text();
+            EXPECT_TRUE(Qt::mightBeRichText(shown) ? shown.contains(c->toolTip().toHtmlEscaped())
+                                                   : shown == c->toolTip());
             QLabel tip;
             tip.setFont(QToolTip::font());
-            tip.setWordWrap(Qt::mightBeRichText(c->toolTip()));
-            tip.setText(c->toolTip());
+            tip.setWordWrap(Qt::mightBeRichText(shown));
+            tip.setText(shown);
             EXPECT_LE(tip.sizeHint().width(), kDesignClientWidth);
+            QToolTip::hideText();
         }
     }
     if (shown) QCoreApplication::removeTranslator(shown);
