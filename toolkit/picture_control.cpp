@@ -32,8 +32,10 @@ bool PictureControl::EnsureImage() {
 }
 
 void PictureControl::Render(const QRegion* clip) {
-    // A new image holds no drawing yet, so it is drawn whole whatever the clip asked for.
-    if (EnsureImage()) clip = nullptr;
+    // A new image holds no drawing yet, nor does one whose drawing was put off: either is drawn
+    // whole whatever the clip asked for.
+    if (EnsureImage() || stale_) clip = nullptr;
+    if (!clip) stale_ = false;
     if (image_.isNull()) return;
     std::string key;
     if (cached_ && !clip && paint_) {
@@ -109,9 +111,14 @@ void PictureControl::Refresh() {
     // edit cost one frame. The two buffers take turns: the one on screen is kept to compare the
     // new one against (measured: without the compare a drag step or an edit takes twice as
     // long, for the board and for the parts alike).
+    // A control not on screen (the window not yet shown, a copy waiting hidden) is drawn when
+    // it shows or its picture is asked for: a window's controls are drawn once, at their size.
+    if (!isVisible()) {
+        stale_ = true;
+        return;
+    }
     std::swap(image_, previous_);
     Render(nullptr);
-    if (!isVisible()) return;
     if (image_.constBits() == previous_.constBits()) return;  // the same kept picture
     if (previous_.size() != image_.size() ||
         previous_.devicePixelRatio() != image_.devicePixelRatio()) {
@@ -136,14 +143,13 @@ void PictureControl::RefreshArea(const QRegion& area) {
     const QRegion clip = area & QRect(0, 0, static_cast<int>(std::ceil(ScaleWidth())),
                                       static_cast<int>(std::ceil(ScaleHeight())));
     if (clip.isEmpty()) return;
-    if (EnsureImage()) return Refresh();
+    if (EnsureImage() || stale_ || !isVisible()) return Refresh();
     // As Refresh does, only the pixels that changed go to the screen: the parts lying over a
     // long wire's area are not all painted again for it.
     const QRegion device = surface_.DeviceRegion(clip);
     std::vector<QImage> before;
     for (const QRect& r : device) before.push_back(image_.copy(r));
     Render(&clip);
-    if (!isVisible()) return;
     QRegion changed;
     auto was = before.begin();
     for (const QRect& r : device)
@@ -164,8 +170,17 @@ void PictureControl::Move(float left, float top, float width, float height) {
 }
 
 Surface& PictureControl::DrawingSurface() {
-    if (EnsureImage()) Render(nullptr);
+    Settle();
     return surface_;
+}
+
+void PictureControl::Settle() {
+    if (EnsureImage() || stale_) Render(nullptr);
+}
+
+const QImage& PictureControl::Image() {
+    Settle();
+    return image_;
 }
 
 void PictureControl::ShowPendingStrokes() {
@@ -179,7 +194,7 @@ void PictureControl::paintEvent(QPaintEvent* event) {
 }
 
 void PictureControl::PaintTo(QPainter& p, QPoint at, const QRegion& clip) {
-    if (EnsureImage()) Render(nullptr);
+    Settle();
     p.save();
     p.translate(at);
     p.setClipRegion(clip, Qt::IntersectClip);

@@ -46,7 +46,8 @@ class PictureControl final : public QWidget {
     // The surface, for strokes drawn between repaints, and a request to show them.
     Surface& DrawingSurface();
     void ShowPendingStrokes();
-    const QImage& Image() const { return image_; }
+    // The picture, drawn now if its drawing was put off.
+    const QImage& Image();
 
     // A relayed message, (x, y) in the control's own coordinates.
     void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y);
@@ -70,6 +71,8 @@ class PictureControl final : public QWidget {
 
   private:
     bool EnsureImage();  // true when the image was recreated
+    // Draws the picture whole if it has no drawing yet or its drawing was put off.
+    void Settle();
     void Render(const QRegion* clip);
     // Shows the pixels in the region (device pixels of the image) with the next frame.
     void ShowChanged(const QRegion& changed);
@@ -88,6 +91,7 @@ class PictureControl final : public QWidget {
     ImageSurface surface_{&image_};
     bool leftPressed_ = false;
     bool cached_ = false;
+    bool stale_ = false;  // a Refresh came while the control was not on screen
 };
 
 }  // namespace cw
