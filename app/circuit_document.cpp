@@ -146,10 +146,7 @@ void Circuit::Apply(const BoardDocument& d) {
             const auto [kind, i] = where[d.parts[k].number];
             ZOrderElement(kind, i);
         }
-        for (Kind kind : kKinds) {
-            ZOrderElement(kind, board_.UBound(kind));
-            SetPaletteCopyHints(kind);
-        }
+        for (Kind kind : kKinds) ZOrderElement(kind, board_.UBound(kind));
         ZOrderOverlay();
     }
     board_.JunctionTable.assign(1, JunctionRow{});

@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QFontMetrics>
-#include <QHash>
 #include <QHelpEvent>
 #include <QIconEngine>
 #include <QKeySequence>
@@ -147,20 +146,8 @@ std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
 QString FittedTip(const QString& text) {
     // The designed width, less the tooltip's own margins.
     constexpr int kTipRoom = 560;
-    if (text.isEmpty()) return text;
-    // The same few tips are set again and again (a strip copy's with every part placed); their
-    // width is measured once per font.
-    static QHash<QString, bool> fits;
-    static QString measuredIn;
-    const QFont font = QToolTip::font();
-    if (font.key() != measuredIn) {
-        fits.clear();
-        measuredIn = font.key();
-    }
-    auto at = fits.constFind(text);
-    if (at == fits.constEnd())
-        at = fits.insert(text, QFontMetrics(font).horizontalAdvance(text) <= kTipRoom);
-    if (*at) return text;
+    if (text.isEmpty() || QFontMetrics(QToolTip::font()).horizontalAdvance(text) <= kTipRoom)
+        return text;
     return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 

@@ -46,6 +46,7 @@ class Surface {
     void SetDrawMode(int m) { state_.DrawMode = m; }
     void SetFillStyle(int s) { state_.FillStyle = s; }
     const DrawState& State() const { return state_; }
+    void SetState(const DrawState& s) { state_ = s; }
     double CurrentX() const { return currentX_; }
     double CurrentY() const { return currentY_; }
 

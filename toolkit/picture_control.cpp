@@ -54,6 +54,8 @@ void PictureControl::Render(const QRegion* clip) {
             image_ = *kept;
             return;
         }
+        // Drawn from the state the key was written with, whatever the last drawing left.
+        surface_.SetState(DrawState{});
     }
     const QColor back(backColor_.r, backColor_.g, backColor_.b);
     QRegion device;
@@ -106,17 +108,17 @@ QRegion ChangedArea(const QImage& a, const QImage& b, QPoint at = QPoint()) {
 }  // namespace
 
 void PictureControl::Refresh() {
-    // The Paint handler runs at once; the pixels that changed go to the screen with the next
-    // frame, so dragging one part over a full board stays cheap and the many repaints of one
-    // edit cost one frame. The two buffers take turns: the one on screen is kept to compare the
-    // new one against (measured: without the compare a drag step or an edit takes twice as
-    // long, for the board and for the parts alike).
     // A control not on screen (the window not yet shown, a copy waiting hidden) is drawn when
     // it shows or its picture is asked for: a window's controls are drawn once, at their size.
     if (!isVisible()) {
         stale_ = true;
         return;
     }
+    // The Paint handler runs at once; the pixels that changed go to the screen with the next
+    // frame, so dragging one part over a full board stays cheap and the many repaints of one
+    // edit cost one frame. The two buffers take turns: the one on screen is kept to compare the
+    // new one against (measured: without the compare a drag step or an edit takes twice as
+    // long, for the board and for the parts alike).
     std::swap(image_, previous_);
     Render(nullptr);
     if (image_.constBits() == previous_.constBits()) return;  // the same kept picture
