@@ -104,7 +104,10 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
 
     mainPicture_ = new PictureControl(platform_, this);
     mainPicture_->setGeometry(8, 408, 33, 33);
-    mainPicture_->SetPaintHandler([this](Surface& s) { MainPicture_Paint(s, board_, glasso_); });
+    mainPicture_->SetPaintHandler([this](Surface& s) {
+        MainPicture_Paint(s, board_, glasso_);
+        PaintBand(s, board_);
+    });
     mainPicture_->MouseDown = [this](int b, int sh, float x, float y) {
         const EditScope edit(model_);
         MainPicture_MouseDown(board_, *this, b, sh, x, y);

@@ -16,13 +16,10 @@
 namespace cw {
 namespace {
 
-// One rubber-band stroke; XOR, so drawing the same stroke again erases it.
+// One rubber-band stroke on the board as it shows; XOR, so drawing the same stroke again erases
+// it.
 void BandStroke(Board& board, EditHost& host) {
-    Surface& s = host.BoardSurface();
-    s.SetDrawWidth(3);
-    s.SetForeColor({0, 255, 255});
-    s.SetDrawMode(kDrawModeXor);
-    s.Line(board.AnchorX, board.AnchorY, board.RubberX, board.RubberY);
+    PaintBand(host.BoardSurface(), board);
 }
 
 // The band's free end follows the pointer but stays on the board.
@@ -35,9 +32,18 @@ void ClampRubber(Board& board, const EditHost& host, float x, float y) {
 
 }  // namespace
 
+void PaintBand(Surface& s, const Board& board) {
+    if (board.MouseMode != kMouseBoardGesture || board.ToolMode != kToolLine) return;
+    s.SetDrawWidth(3);
+    s.SetForeColor({0, 255, 255});
+    s.SetDrawMode(kDrawModeXor);
+    s.Line(board.AnchorX, board.AnchorY, board.RubberX, board.RubberY);
+}
+
 void MainPicture_MouseDown(Board& board, EditHost& host, int button, int, float x, float y) {
     if (button != kLeftButton || board.MouseMode != kMouseIdle) return;
     if (board.ToolMode == kToolLine) {
+        host.BoardSurface();  // the board as it shows, before it carries a band
         board.AnchorX = Nearest16(x);
         board.AnchorY = Nearest16(y);
         const int16_t n = FindNodeAt(board, board.AnchorX, board.AnchorY);
@@ -68,11 +74,13 @@ void MainPicture_MouseMove(Board& board, EditHost& host, int, int, float x, floa
 
 void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float y) {
     if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolLine) {
-        // The board changes only along the band, which goes, and the wire, which comes last in
-        // the table, so no other wire's ends change colour.
+        // The board changes only along the band, which goes (where it showed, and where a
+        // repaint before the end may have drawn it), and the wire, which comes last in the
+        // table, so no other wire's ends change colour.
         std::vector<EditHost::WireSpan> changed = {
             {board.AnchorX, board.AnchorY, board.RubberX, board.RubberY}};
         ClampRubber(board, host, x, y);
+        changed.push_back({board.AnchorX, board.AnchorY, board.RubberX, board.RubberY});
         const bool tooShort = std::abs(board.AnchorY - board.RubberY) < kShortestWire &&
                               std::abs(board.AnchorX - board.RubberX) < kShortestWire;
         if (!tooShort &&

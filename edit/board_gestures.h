@@ -10,10 +10,17 @@
 namespace cw {
 
 class EditHost;
+class Surface;
 
 void MainPicture_MouseDown(Board& board, EditHost& host, int button, int shift, float x, float y);
 void MainPicture_MouseMove(Board& board, EditHost& host, int button, int shift, float x, float y);
 void MainPicture_MouseUp(Board& board, EditHost& host, int button, int shift, float x, float y);
+
+// The band of a wire being drawn with the line tool, from its anchor to its free end, in XOR:
+// drawn twice it is gone. Nothing while no band is being drawn. The board's picture carries it
+// whenever it is painted during the gesture, so the band's XOR strokes stay true across a
+// repaint of the whole board (a resize, a window shown again).
+void PaintBand(Surface& s, const Board& board);
 
 // Appends a wire whose ends join the terminal or junction found at each point, or new junctions
 // there. Returns false, changing neither table, when the 16-bit row counters have no room for

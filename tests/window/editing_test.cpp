@@ -246,6 +246,24 @@ TEST(Wires, TheBoardRepaintedAlongANewWireIsTheWholeBoard) {
     EXPECT_EQ(d.board().LastWire(), 4);
 }
 
+TEST(Wires, ABandDrawnAcrossAResizeLeavesNoTrace) {
+    // The board is painted whole when the window is resized mid-band: the band must come back
+    // with it, or the next move's XOR erase would draw a stray band instead.
+    WindowDriver d;
+    d.window().LinePic_Click();
+    d.Press({100, 100});
+    d.MoveTo({300, 150});
+    d.Resize(700, 600);
+    d.MoveTo({320, 260});
+    for (bool released : {false, true}) {
+        if (released) d.Release({320, 260});
+        const QImage shown = d.window().MainPicture().Image().copy();
+        d.window().Edit().RefreshBoard();
+        EXPECT_EQ(d.window().MainPicture().Image(), shown) << "released " << released;
+    }
+    EXPECT_EQ(d.board().LastWire(), 1);
+}
+
 // Choosing the pencil while a band is being drawn must not leave the board ignoring every
 // later press: the release ends the gesture, makes no wire and clears the band.
 TEST(Wires, PencilChosenMidBandEndsTheGesture) {
