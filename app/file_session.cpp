@@ -462,18 +462,27 @@ void FileSession::DropRecovery() {
 }
 
 void FileSession::OfferRecovery() {
-    QDir folder(RecoveryFolder());
+    // The folder's files sorted by hand, newest first: name patterns would compile a regular
+    // expression at every start.
+    const QFileInfoList files = QDir(RecoveryFolder()).entryInfoList(QDir::Files, QDir::Time);
+    auto named = [&files](const QString& suffix) {
+        QFileInfoList found;
+        for (const QFileInfo& f : files) {
+            if (f.fileName().startsWith(QLatin1String("recovery-")) &&
+                f.fileName().endsWith(suffix))
+                found.push_back(f);
+        }
+        return found;
+    };
     // The locks of runs that ended without a copy to offer go.
-    for (const QFileInfo& stale : folder.entryInfoList({QStringLiteral("recovery-*.lock")})) {
+    for (const QFileInfo& stale : named(QStringLiteral(".lock"))) {
         const QString copy = stale.absolutePath() + QLatin1Char('/') + stale.completeBaseName() +
                              QStringLiteral(".") + kFileSuffix;
         if (QFile::exists(copy)) continue;
         QLockFile lock(stale.absoluteFilePath());
         if (lock.tryLock(0)) lock.unlock();
     }
-    const QFileInfoList copies = folder.entryInfoList({QStringLiteral("recovery-*.") + kFileSuffix},
-                                                      QDir::Files, QDir::Time);
-    for (const QFileInfo& copy : copies) {
+    for (const QFileInfo& copy : named(QStringLiteral(".") + kFileSuffix)) {
         if (copy.absoluteFilePath() == QFileInfo(recoveryPath_).absoluteFilePath()) continue;
         QLockFile lock(copy.absolutePath() + QLatin1Char('/') + copy.completeBaseName() +
                        QStringLiteral(".lock"));
