@@ -63,8 +63,8 @@ void StartUp(benchmark::State& state) {
         }
         cpu.push_back(program.cpuMs);
         emptyCpu.push_back(empty.cpuMs);
-        ratio.push_back(program.cpuMs / empty.cpuMs);  // of runs side by side: a busy moment
-                                                       // slows both
+        // The ratio of two runs side by side: a busy moment slows both.
+        ratio.push_back(program.cpuMs / empty.cpuMs);
         peak.push_back(program.peakMiB);
         emptyPeak.push_back(empty.peakMiB);
         state.SetIterationTime(program.cpuMs / 1e3);
