@@ -76,6 +76,10 @@ bool Circuit::PointerBusy() const {
     return grab_ && grab_->Busy();
 }
 
+Reach Circuit::PointerReach() const {
+    return grab_ && grab_->Made() == Pointer::Finger ? kFingerReach : kMouseReach;
+}
+
 void Circuit::ActivateControl(QWidget* control) {
     const EditScope edit(model_);
     keyboard_->Activate(control);

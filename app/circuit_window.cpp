@@ -68,8 +68,9 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
 
     commands_ = new CircuitCommands(
         *this, model_,
-        {[this](int16_t tool) { ChooseTool(tool); }, [this] { keyboard_->DeleteFocusedPart(); },
-         [this](bool on) { ShowCurrent(on); }, [this](bool e) { SetElectronFlow(e); },
+        {[this](int16_t tool) { ChooseTool(tool); }, [this] { ChooseEraser(); },
+         [this] { keyboard_->DeleteFocusedPart(); }, [this](bool on) { ShowCurrent(on); },
+         [this](bool e) { SetElectronFlow(e); },
          [this](const QString& section) { ShowHelp(section); },
          [this](std::optional<Symbols> diagram) { SetDiagram(diagram); }});
     // A tool button is its action's button: a click chooses the tool as the menu and key do.
@@ -134,10 +135,13 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     // A mouse gesture starts: one the keyboard still holds ends first, as a tool change ends it.
     grab_ = new PointerGrab(
         this,
-        [this] {
+        [this](Pointer pointer) {
             if (board_.MouseMode != kMouseIdle) EndRunningGesture();
             keyboardInUse_ = false;
             UpdateFocusMarker();
+            // The pen's eraser end rubs out whatever the pencil is set to do.
+            glasso_->SetErasing(eraser_ || pointer == Pointer::Eraser,
+                                pointer == Pointer::Finger ? 2.0 : 1.0);
         },
         // The desktop took the gesture: it ends as a tool change ends it, and nothing of it is
         // left to steer the next one.
@@ -147,6 +151,19 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
             platform_.ReleaseCapture();
             glasso_->ForgetGesture();
         });
+    // A second finger calls the gesture off as Escape does: nothing it did so far stays.
+    grab_->SetCancelled([this] {
+        const EditScope edit(model_);
+        if (board_.MouseMode == kMouseMoving || board_.MouseMode == kMousePlacing) {
+            ComponentCancel(board_, *this, held_.kind, held_.index);
+        } else if (board_.MouseMode == kMouseBoardGesture) {
+            board_.MouseMode = kMouseIdle;
+            RefreshBoard();  // the band goes, no wire is made
+        }
+        barPlacing_ = false;
+        platform_.ReleaseCapture();
+        glasso_->CancelGesture();
+    });
     // A mouse event the grab routes is one edit with all it causes: a gesture it ends, a press.
     grab_->SetAroundEvent([this](bool begin) {
         if (begin) {
@@ -278,10 +295,13 @@ void Circuit::EndRunningGesture() {
     endingGesture_ = false;
 }
 
-void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode) {
+void Circuit::SelectTool(int16_t mode, PictureControl* highlighted, bool penMode, bool eraser) {
     EndRunningGesture();
     board_.ToolMode = mode;
-    commands_->Tool(mode)->setChecked(true);  // the menu and the buttons agree however chosen
+    eraser_ = eraser;
+    glasso_->SetErasing(eraser);
+    // The menu and the buttons agree however chosen.
+    (eraser ? commands_->Eraser() : commands_->Tool(mode))->setChecked(true);
     const Rgb background = kWindowBackground;
     for (PictureControl* c : {pencilPic_, linePic_, delPic_}) {
         c->SetBackColor(c == highlighted ? kToolHighlight : background);
@@ -307,6 +327,9 @@ void Circuit::ChooseTool(int16_t tool) {
 
 void Circuit::PencilPic_Click() {
     SelectTool(kToolPencil, pencilPic_, true);
+}
+void Circuit::ChooseEraser() {
+    SelectTool(kToolPencil, pencilPic_, true, true);
 }
 void Circuit::LinePic_Click() {
     SelectTool(kToolLine, linePic_, false);

@@ -62,6 +62,9 @@ class Circuit final : public QWidget,
     Circuit& operator=(const Circuit&) = delete;
 
     void PencilPic_Click();
+    // The pencil, rubbing out notes with a left drag (a finger's, a pen's) as with the right.
+    void ChooseEraser();
+    bool Erasing() const { return eraser_; }
     void LinePic_Click();
     void DelPic_Click();
     // Slides the row of palette copies and tool buttons along the strip, centred on x.
@@ -175,6 +178,7 @@ class Circuit final : public QWidget,
     void CircuitSolved(const SolveResult& solved) override;
     void Refused(Kind kind, int number) override { model_.Refuse(kind, number); }
     bool TakesClick(Kind kind, int number) override;
+    Reach PointerReach() const override;
 
     // PartBarHost
     bool BeginPlacing(Kind kind, QPoint globalPos) override;
@@ -200,7 +204,7 @@ class Circuit final : public QWidget,
     PictureControl* MakeElementControl(Kind kind, int i);
     // Takes the kind's last element off the board and out of the map; its control, or null.
     PictureControl* TakeLastElement(Kind kind);
-    void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode);
+    void SelectTool(int16_t mode, PictureControl* highlighted, bool penMode, bool eraser = false);
     void PaintElement(Surface& s, Kind kind, int i) const;
     bool InStripLook(Kind kind, int i) const;
     Rgb BackOf(Kind kind, int i) const;
@@ -243,6 +247,7 @@ class Circuit final : public QWidget,
     };
     HeldPart held_;
     bool endingGesture_ = false;
+    bool eraser_ = false;      // the pencil rubs out
     bool barPlacing_ = false;  // the running placement began on the bar of extra parts
     bool rebuilding_ = false;  // Restore is putting every part back
     // While a board is rebuilt, the controls it took off, by kind and index, for the parts put

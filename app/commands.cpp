@@ -66,6 +66,19 @@ CircuitCommands::CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTa
         });
         *t.action = a;
     }
+    // The pencil's other end: the pencil tool chosen, a left drag (a finger's, the pen's) rubs
+    // notes out as the right drag always does. The strip keeps its three tools.
+    const QKeySequence eraserKey(Qt::Key_E);
+    eraser_ =
+        Make(tr("&Eraser"), tr("Eraser (%1): the pencil rubs out the notes it is dragged across")
+                                .arg(eraserKey.toString(QKeySequence::NativeText)));
+    eraser_->setShortcut(eraserKey);
+    eraser_->setCheckable(true);
+    tools_->addAction(eraser_);
+    connect(eraser_, &QAction::triggered, this, [this] {
+        const EditScope edit(model_);
+        do_.chooseEraser();
+    });
 
     deletePart_ = Make(tr("Delete &Part"), tr("Delete the part that has the keyboard focus"));
     deletePart_->setShortcuts(
@@ -137,7 +150,7 @@ QAction* CircuitCommands::Tool(int16_t tool) const {
 
 std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
     std::vector<std::pair<QString, QString>> rows;
-    for (const QAction* a : {line_, pencil_, delete_, deletePart_, showCurrent_, help_}) {
+    for (const QAction* a : {line_, pencil_, eraser_, delete_, deletePart_, showCurrent_, help_}) {
         rows.emplace_back(ShortcutText(a), a->toolTip());
     }
     return rows;

@@ -28,7 +28,8 @@ class CircuitModel;
 // What the commands do, given by the window they serve; they hold nothing else of it.
 struct CommandTargets {
     std::function<void(int16_t tool)> chooseTool;
-    std::function<void()> deletePart;  // the one with the keyboard focus
+    std::function<void()> chooseEraser;  // the pencil, rubbing out
+    std::function<void()> deletePart;    // the one with the keyboard focus
     std::function<void(bool on)> showCurrent;
     std::function<void(bool electrons)> electronFlow;
     std::function<void(const QString& section)> help;          // "", "keys" or "about"
@@ -42,6 +43,7 @@ class CircuitCommands final : public QObject {
     CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTargets targets);
 
     QAction* Tool(int16_t tool) const;
+    QAction* Eraser() const { return eraser_; }
     QActionGroup* Tools() const { return tools_; }
     QAction* DeletePart() const { return deletePart_; }
     QAction* ShowCurrent() const { return showCurrent_; }
@@ -65,6 +67,7 @@ class CircuitCommands final : public QObject {
     QActionGroup* tools_;
     QAction* line_;
     QAction* pencil_;
+    QAction* eraser_;
     QAction* delete_;
     QAction* deletePart_;
     QAction* showCurrent_;

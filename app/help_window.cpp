@@ -76,6 +76,19 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                         "start on a terminal or junction, a pointing hand where a click toggles, "
                         "steps or deletes, a four-way arrow over a part you can move, a text "
                         "cursor where the pencil writes."));
+    html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(tr("With a finger or a pen"),
+                     tr("A finger does what the left button does: drag parts, draw wires, tap "
+                        "switches, resistors and tools, write notes. It reaches twice as far as "
+                        "the mouse: a wire snaps to a terminal up to %1 pixels away, and a tap "
+                        "may slip %2 pixels. A part you drag with a finger is shown above it, "
+                        "where it will land. A second finger calls off what the first is doing, "
+                        "as Escape does. Tools ▸ Eraser (%3) makes the pencil rub notes out with "
+                        "a finger or the left button; a pen writes with its tip and rubs out "
+                        "with its other end.")
+                         .arg(kFingerReach.snap)
+                         .arg(kFingerReach.click)
+                         .arg(QKeySequence(Qt::Key_E).toString(QKeySequence::NativeText)));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Seeing the current"));
     html +=
         QStringLiteral("<p>%1</p><p>%2</p>")

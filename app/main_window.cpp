@@ -175,6 +175,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
             if (on) ShowToolHint(tool);
         });
     }
+    connect(commands.Eraser(), &QAction::toggled, this, [this](bool on) {
+        if (on) ShowToolHint(kEraserHint);
+    });
     ShowToolHint(circuit_->Model().ToolMode);
     // A fuse that blows is news: the status bar says which, and why.
     connect(model_, &CircuitModel::FuseBlew, this, [this](int number, qint64 mA, int rating) {
@@ -214,6 +217,13 @@ void MainWindow::ShowToolHint(int16_t tool) {
             brief = tr("Line tool: drag between terminals to wire; click to change a switch. "
                        "%1: help")
                         .arg(help);
+            break;
+        case kEraserHint:
+            whole = tr("Eraser: drag across notes to rub them out. To write again, choose the "
+                       "Pencil (%1). %2: help")
+                        .arg(ShortcutText(circuit_->Commands().Tool(kToolPencil)), help);
+            //: The eraser's hint where the window is narrow (582 pixels): keep it short.
+            brief = tr("Eraser: drag across notes to rub them out. %1: help").arg(help);
             break;
         case kToolDelete:
             whole = tr("Delete tool: click a part or a wire to delete it. %1: help").arg(help);

@@ -49,6 +49,8 @@ class MainWindow final : public QMainWindow {
 
   private:
     // Says in the status bar what the chosen tool does and how to get going.
+    // The status bar's hint for a tool, or for the pencil's eraser (kEraserHint).
+    static constexpr int16_t kEraserHint = -1;
     void ShowToolHint(int16_t tool);
     void BuildPredictFirst(QMenu* view);
     // The panel listing how the predictions did, made when first needed.

@@ -46,7 +46,8 @@ void MainPicture_MouseDown(Board& board, EditHost& host, int button, int, float 
         host.BoardSurface();  // the board as it shows, before it carries a band
         board.AnchorX = Nearest16(x);
         board.AnchorY = Nearest16(y);
-        const int16_t n = FindNodeAt(board, board.AnchorX, board.AnchorY);
+        const int16_t n =
+            FindNodeAt(board, board.AnchorX, board.AnchorY, Saturate16(host.PointerReach().snap));
         if (n != 0) {
             const Point16 at = NodePosition(board, n);
             board.AnchorX = at.x;
@@ -83,8 +84,8 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
         changed.push_back({board.AnchorX, board.AnchorY, board.RubberX, board.RubberY});
         const bool tooShort = std::abs(board.AnchorY - board.RubberY) < kShortestWire &&
                               std::abs(board.AnchorX - board.RubberX) < kShortestWire;
-        if (!tooShort &&
-            AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY)) {
+        if (!tooShort && AddWire(board, board.AnchorX, board.AnchorY, board.RubberX, board.RubberY,
+                                 Saturate16(host.PointerReach().snap))) {
             const WireRow& added = board.WireTable[static_cast<size_t>(board.LastWire())];
             const Point16 p = NodePosition(board, added.end[0]);
             const Point16 q = NodePosition(board, added.end[1]);
@@ -96,9 +97,10 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
     } else if (board.MouseMode == kMouseBoardGesture && board.ToolMode == kToolDelete) {
         // A drag deletes nothing and changes nothing; a tool change ends a band before the
         // delete tool can see its release, so there is no stroke to take off the board.
-        if (std::fabs(board.AnchorX - x) <= kClickSlack &&
-            std::fabs(board.AnchorY - y) <= kClickSlack) {
-            DeleteNearestWire(board, board.AnchorX, board.AnchorY);
+        const Reach reach = host.PointerReach();
+        if (std::fabs(board.AnchorX - x) <= reach.click &&
+            std::fabs(board.AnchorY - y) <= reach.click) {
+            DeleteNearestWire(board, board.AnchorX, board.AnchorY, reach);
             SolveAndRepaint(board, host);
             host.RefreshBoard();
         }
@@ -107,23 +109,24 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int, int, float x, float 
     host.ReleaseCapture();
 }
 
-bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by) {
+bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by, int16_t reach) {
     // One search per end, so a line gesture searches three times in all with its press.
-    const int16_t first = FindNodeAt(board, ax, ay);
-    int16_t second = FindNodeAt(board, bx, by);
+    const int16_t first = FindNodeAt(board, ax, ay, reach);
+    int16_t second = FindNodeAt(board, bx, by, reach);
     if (!CanAddWire(board) || !CanAddJunctions(board, (first == 0) + (second == 0))) return false;
     const int16_t a = first != 0 ? first : AddJunction(board, ax, ay);
     // A junction just made for the first end is the one thing that could change what the
-    // second end finds, and only within its reach, which a release 7 pixels away never is.
-    if (first == 0 && std::abs(bx - ax) < 6 && std::abs(by - ay) < 6) {
-        second = FindNodeAt(board, bx, by);
+    // second end finds, and only within its reach, which a mouse's release 7 pixels away never
+    // is (a finger's may be).
+    if (first == 0 && std::abs(bx - ax) < reach && std::abs(by - ay) < reach) {
+        second = FindNodeAt(board, bx, by, reach);
     }
     const int16_t b = second != 0 ? second : AddJunction(board, bx, by);
     AppendWireRow(board, a, b);
     return true;
 }
 
-int NearestWire(const Board& board, int16_t px, int16_t py) {
+int NearestWire(const Board& board, int16_t px, int16_t py, const Reach& reach) {
     int16_t best = 999;
     int l = 0;
     const TerminalIndex terminals(board);
@@ -131,17 +134,17 @@ int NearestWire(const Board& board, int16_t px, int16_t py) {
         const WireRow& w = board.WireTable[i];
         const Point16 p1 = terminals.NodePosition(w.end[0]);
         const Point16 p2 = terminals.NodePosition(w.end[1]);
-        const int16_t d = SegmentDistance(p1.x, p1.y, p2.x, p2.y, px, py);
+        const int16_t d = SegmentDistance(p1.x, p1.y, p2.x, p2.y, px, py, reach.wireBox);
         if (d < best) {
             best = d;
             l = i;
         }
     }
-    return best > kWireReach ? 0 : l;
+    return best > reach.wire ? 0 : l;
 }
 
-void DeleteNearestWire(Board& board, int16_t px, int16_t py) {
-    const int l = NearestWire(board, px, py);
+void DeleteNearestWire(Board& board, int16_t px, int16_t py, const Reach& reach) {
+    const int l = NearestWire(board, px, py, reach);
     if (l == 0) return;
     const auto row = [&]() -> WireRow& { return board.WireTable[l]; };
     const bool firstOnlyHere = row().end[0] < 0 && CountWireEnds(board, row().end[0]) <= 1;

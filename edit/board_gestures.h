@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "edit/gesture_rules.h"
 #include "model/board.h"
 
 namespace cw {
@@ -22,16 +23,17 @@ void MainPicture_MouseUp(Board& board, EditHost& host, int button, int shift, fl
 // repaint of the whole board (a resize, a window shown again).
 void PaintBand(Surface& s, const Board& board);
 
-// Appends a wire whose ends join the terminal or junction found at each point, or new junctions
-// there. Returns false, changing neither table, when the 16-bit row counters have no room for
-// the row and the junctions it needs.
-bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by);
+// Appends a wire whose ends join the terminal or junction found at each point (within reach), or
+// new junctions there. Returns false, changing neither table, when the 16-bit row counters have
+// no room for the row and the junctions it needs.
+bool AddWire(Board& board, int16_t ax, int16_t ay, int16_t bx, int16_t by,
+             int16_t reach = kSnapReach);
 
-// The row of the wire nearest to (px, py) if it lies within 7, else 0. Among wires at equal
-// distance the lowest row wins.
-int NearestWire(const Board& board, int16_t px, int16_t py);
+// The row of the wire nearest to (px, py) if it lies within reach (7 for the mouse), else 0.
+// Among wires at equal distance the lowest row wins.
+int NearestWire(const Board& board, int16_t px, int16_t py, const Reach& reach = kMouseReach);
 
 // Removes the wire NearestWire finds, with every junction only it used.
-void DeleteNearestWire(Board& board, int16_t px, int16_t py);
+void DeleteNearestWire(Board& board, int16_t px, int16_t py, const Reach& reach = kMouseReach);
 
 }  // namespace cw

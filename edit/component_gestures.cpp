@@ -107,7 +107,18 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
     const float strip = board.MouseMode == kMouseMoving ? host.MenuScaleHeight() : 0.0f;
     const int16_t topLimit =
         Nearest16(host.WindowScaleHeight() - strip - e.ScaleHeight() - kEdgeMargin);
-    const int16_t top = MaxInt(0, MinInt(topLimit, Nearest16(e.Top + y - board.AnchorY)));
+    // A finger would hide the part it drags: once the drag is more than a tap's slip, the part
+    // goes above it, its bottom edge the lift above the finger.
+    const Reach reach = host.PointerReach();
+    float lift = 0;
+    if (reach.lift > 0) {
+        const bool slipped = std::fabs(e.Left + x - board.AnchorX - board.RubberX) > reach.click ||
+                             std::fabs(e.Top + y - board.AnchorY - board.RubberY) > reach.click;
+        if (board.MouseMode == kMousePlacing || slipped)
+            lift = e.ScaleHeight() - static_cast<float>(board.AnchorY) +
+                   static_cast<float>(reach.lift);
+    }
+    const int16_t top = MaxInt(0, MinInt(topLimit, Nearest16(e.Top + y - board.AnchorY - lift)));
     host.MoveElement(kind, i, left, top, e.Width, e.Height);
     if (board.MouseMode == kMousePlacing) {
         const float paletteZone = host.WindowScaleHeight() - host.MenuScaleHeight() - kBoardSize;
@@ -143,19 +154,22 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
         const ComponentElement& e = board.At(kind, i);
         const float dx = std::fabs(board.RubberX - e.Left);
         const float dy = std::fabs(board.RubberY - e.Top);
-        const bool click = dx <= kClickSlack && dy <= kClickSlack;
+        const Reach reach = host.PointerReach();
+        const bool click = dx <= reach.click && dy <= reach.click;
         if (click && host.TakesClick(kind, e.Tag)) {
             // Taken by the window: a drag's small slip is put back, and no tool acts.
             host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
         } else if (board.ToolMode == kToolDelete) {
             // The delete tool never moves a component: a drag puts it back, and so does a
             // deletion the junction table has no room for.
-            const bool moved = dx >= kDeleteDragDistance || dy >= kDeleteDragDistance;
+            const bool moved = dx >= reach.dragged || dy >= reach.dragged;
             if (moved || !DeleteComponent(board, host, kind, i)) {
                 host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
             }
         } else if (board.ToolMode == kToolLine && ClickActs(kind)) {
-            if (dx <= kClickSlack && dy <= kClickSlack) {
+            if (click) {
+                if (!reach.slipStays)
+                    host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
                 ApplyClickAction(board, kind, e.Tag);
                 host.RefreshElement(kind, i);
                 SolveAndRepaint(board, host);
@@ -164,6 +178,25 @@ void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int i, int button
     }
     board.MouseMode = kMouseIdle;
     if (i <= board.UBound(kind)) host.RefreshElement(kind, i);
+    host.RefreshBoard();
+}
+
+void ComponentCancel(Board& board, EditHost& host, Kind kind, int i) {
+    if (i < 1 || i > board.UBound(kind)) return;
+    if (board.MouseMode == kMousePlacing) {
+        CancelPlacement(board, host, kind);
+    } else if (board.MouseMode == kMouseMoving) {
+        const ComponentElement e = board.At(kind, i);
+        std::vector<EditHost::WireSpan> wires;
+        AddWiresAt(board, e.Tag, wires);
+        host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
+        host.RefreshElement(kind, i);
+        AddWiresAt(board, e.Tag, wires);
+        if (!wires.empty()) host.RefreshBoardAlong(wires);
+    } else {
+        return;
+    }
+    board.MouseMode = kMouseIdle;
     host.RefreshBoard();
 }
 

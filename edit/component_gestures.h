@@ -14,6 +14,9 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int index, int 
                         float x, float y);
 void ComponentMouseUp(Board& board, EditHost& host, Kind kind, int index, int button, int shift,
                       float x, float y);
+// Calls off the running drag of the component, as if it never began: a new part goes back to
+// its palette slot, a placed one back where it was picked up. Nothing else changes.
+void ComponentCancel(Board& board, EditHost& host, Kind kind, int index);
 
 // Deletes the placed component: its wired terminals become junctions where they were, the
 // element is hidden (its number is never handed out again) and the circuit is solved. Returns

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/solver.h"
+#include "edit/gesture_rules.h"
 #include "model/board.h"
 
 namespace cw {
@@ -57,6 +58,8 @@ class EditHost {
     // A click (no drag) on a placed part, before any tool acts on it: true when the window took
     // it (a prediction asked for on a bulb), and the tool does nothing.
     virtual bool TakesClick(Kind /*kind*/, int /*number*/) { return false; }
+    // How far the running gesture reaches: a finger's further than the mouse's.
+    virtual Reach PointerReach() const { return kMouseReach; }
 };
 
 }  // namespace cw

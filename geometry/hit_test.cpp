@@ -8,9 +8,9 @@
 
 namespace cw {
 
-int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
+int16_t FindNodeAt(const Board& board, int16_t x, int16_t y, int16_t reach) {
     int16_t r = 0;
-    int16_t t = kSnapReach;
+    int16_t t = reach;
     const float fx = x;
     const float fy = y;
     for (Kind kind : kKinds) {
@@ -44,10 +44,12 @@ int16_t FindNodeAt(const Board& board, int16_t x, int16_t y) {
     return r;
 }
 
-int16_t SegmentDistance(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t px, int16_t py) {
+int16_t SegmentDistance(int16_t x1, int16_t y1, int16_t x2, int16_t y2, int16_t px, int16_t py,
+                        int widen) {
     const int minX = MinInt(x1, x2), maxX = MaxInt(x1, x2);
     const int minY = MinInt(y1, y2), maxY = MaxInt(y1, y2);
-    if (px > maxX + 4 || px < minX - 4 || py < minY - 4 || py > maxY + 4) return 999;
+    if (px > maxX + widen || px < minX - widen || py < minY - widen || py > maxY + widen)
+        return 999;
     if (x1 == x2) return Saturate16(std::abs(px - x1));
     // The distance is |cross| / length; its floor is the largest d with d^2 length^2 <=
     // cross^2, found in whole numbers so that an exact whole distance is never read one low.

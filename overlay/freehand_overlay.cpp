@@ -112,7 +112,7 @@ void FreehandOverlay::EraseAt(QPointF p) {
         bool touched = false;
         for (qsizetype i = 0; i < it->size() && !touched; ++i) {
             const QPointF b = (*it)[std::min(i + 1, it->size() - 1)];
-            touched = DistanceToSegment(p, (*it)[i], b) <= kEraseReach;
+            touched = DistanceToSegment(p, (*it)[i], b) <= kEraseReach * eraseScale_;
         }
         if (touched) {
             erased = any ? (erased | it->boundingRect()) : it->boundingRect();
@@ -155,6 +155,12 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
 }
 
 void FreehandOverlay::Draw(uint32_t message, uint32_t wParam, QPointF pos) {
+    if (erasing_) {
+        // The left button rubs out as the right does; it draws nothing.
+        if (message == kWmLButtonDown) message = kWmRButtonDown;
+        if (message == kWmLButtonUp) message = kWmRButtonUp;
+        if (wParam & kMkLButton) wParam = (wParam & ~kMkLButton) | kMkRButton;
+    }
     if (message == kWmLButtonDown) {
         strokes_.push_back(QPolygonF{pos});
         drawing_ = true;
@@ -169,6 +175,15 @@ void FreehandOverlay::Draw(uint32_t message, uint32_t wParam, QPointF pos) {
     }
     if ((message == kWmRButtonDown) || (message == kWmMouseMove && (wParam & kMkRButton)))
         EraseAt(pos);
+}
+
+void FreehandOverlay::CancelGesture() {
+    if (drawing_ && !strokes_.empty()) {
+        const QRect r = Padded(strokes_.back().boundingRect());
+        strokes_.pop_back();
+        update(r);
+    }
+    ForgetGesture();
 }
 
 void FreehandOverlay::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,8 @@
 // Our own overlay: a transparent widget over the board that draws and edits the learner's
 // freehand strokes, polylines kept in the notes it is given (the circuit model's). With the pencil
-// a left drag draws (dark pen, 2 pixels) and a right drag erases the strokes it touches and asks
-// the host to repaint what lay under them; otherwise every message is reported to the host in the
-// platform's encoding.
+// a left drag draws (dark pen, 2 pixels) and a right drag (or a left one, erasing) erases the
+// strokes it touches and asks the host to repaint what lay under them; otherwise every message is
+// reported to the host in the platform's encoding.
 #pragma once
 
 #include <QPolygonF>
@@ -62,6 +62,15 @@ class FreehandOverlay final : public QWidget, public Glasso {
         taken_ = false;
         reporting_ = !penMode_;
     }
+    // The running gesture is called off (a second finger): a stroke being drawn goes, and the
+    // gesture is forgotten. Strokes it rubbed out stay rubbed out (Undo brings them back).
+    void CancelGesture();
+    // The pencil rubs out with the left button too (the eraser, or the pen's eraser end), and
+    // how much further than the mouse it reaches (a finger's is wider).
+    void SetErasing(bool erasing, double reachScale = 1.0) {
+        erasing_ = erasing;
+        eraseScale_ = reachScale;
+    }
 
   protected:
     bool event(QEvent* event) override;
@@ -84,6 +93,8 @@ class FreehandOverlay final : public QWidget, public Glasso {
     bool drawing_ = false;
     bool reporting_ = true;  // the running gesture's messages go to the host
     bool taken_ = false;     // the running pen gesture was taken by the host
+    bool erasing_ = false;
+    double eraseScale_ = 1.0;
     std::vector<QPolygonF>& strokes_;
 };
 

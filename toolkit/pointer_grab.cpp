@@ -3,12 +3,35 @@
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTabletEvent>
+#include <QTouchEvent>
 #include <QWidget>
 #include <QWindow>
 
 namespace cw {
+namespace {
 
-PointerGrab::PointerGrab(QWidget* area, std::function<void()> gestureStarts,
+Pointer PointerOf(const QMouseEvent* e) {
+    // The system's own mouse messages made from a touch say so by their source alone.
+    if (e->source() == Qt::MouseEventSynthesizedBySystem) return Pointer::Finger;
+    const QPointingDevice* device = e->pointingDevice();
+    if (!device) return Pointer::Mouse;
+    switch (device->type()) {
+        case QInputDevice::DeviceType::TouchScreen:
+            return Pointer::Finger;
+        case QInputDevice::DeviceType::Stylus:
+        case QInputDevice::DeviceType::Airbrush:
+            return device->pointerType() == QPointingDevice::PointerType::Eraser ? Pointer::Eraser
+                                                                                 : Pointer::Pen;
+        default:
+            return Pointer::Mouse;
+    }
+}
+
+}  // namespace
+
+PointerGrab::PointerGrab(QWidget* area, std::function<void(Pointer)> gestureStarts,
                          std::function<void()> gestureLost)
     : QObject(area),
       area_(area),
@@ -25,10 +48,21 @@ bool PointerGrab::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseMove || type == QEvent::MouseButtonDblClick) {
         if (watched != top->windowHandle()) return false;
+        // What the other fingers do after a second one called the gesture off is no gesture.
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (fingersOff_ && PointerOf(mouse) == Pointer::Finger) return true;
         if (around_) around_(true);
-        const bool taken = Route(static_cast<QMouseEvent*>(event));
+        const bool taken = Route(mouse);
         if (around_) around_(false);
         return taken;
+    }
+    if (type == QEvent::TouchBegin || type == QEvent::TouchUpdate || type == QEvent::TouchEnd ||
+        type == QEvent::TouchCancel) {
+        return watched == top->windowHandle() && Touch(event);
+    }
+    if (type == QEvent::TabletPress || type == QEvent::TabletMove ||
+        type == QEvent::TabletRelease) {
+        return watched == top->windowHandle() && Stylus(event);
     }
     if (watched != top) return false;
     // The window stops receiving the pointer: whatever the buttons do now happens elsewhere.
@@ -81,7 +115,9 @@ bool PointerGrab::Route(QMouseEvent* e) {
     if (type == QEvent::MouseButtonRelease && !(held_ & e->button())) return true;
     if (press) {
         if (!Busy()) {
-            if (gestureStarts_) gestureStarts_();
+            const Pointer pointer = PointerOf(e);
+            if (gestureStarts_) gestureStarts_(pointer);  // ends the keyboard's, as the mouse's
+            pointer_ = pointer;
             QWidget* under = area_->childAt(at);
             owner_ = under ? under : area_;
         }
@@ -96,7 +132,10 @@ bool PointerGrab::Route(QMouseEvent* e) {
                            e->globalPosition(), e->button(), e->buttons() & held_, e->modifiers());
         QApplication::sendEvent(to, &routed);
     }
-    if (!Busy()) owner_ = nullptr;
+    if (!Busy()) {
+        owner_ = nullptr;
+        pointer_ = Pointer::Mouse;
+    }
     return true;
 }
 
@@ -105,6 +144,65 @@ void PointerGrab::Lose() {
     held_ = Qt::NoButton;
     owner_ = nullptr;
     if (running && gestureLost_) gestureLost_();
+    pointer_ = Pointer::Mouse;
+}
+
+bool PointerGrab::Touch(QEvent* event) {
+    // Qt makes the first finger's mouse events after this (the touch goes to no widget), so the
+    // touch is never taken here; a second finger is only watched for.
+    const auto* touch = static_cast<const QTouchEvent*>(event);
+    const bool fingersGesture = Busy() && pointer_ == Pointer::Finger;
+    if (event->type() == QEvent::TouchCancel) {
+        // The system took the touches (a gesture of its own): lost, as a deactivation loses it.
+        fingersOff_ = false;
+        if (fingersGesture) {
+            if (around_) around_(true);
+            Lose();
+            if (around_) around_(false);
+        }
+        return false;
+    }
+    if (touch->points().size() >= 2 && fingersGesture && !fingersOff_) {
+        fingersOff_ = true;
+        if (around_) around_(true);
+        held_ = Qt::NoButton;
+        owner_ = nullptr;
+        if (cancelled_) cancelled_();
+        pointer_ = Pointer::Mouse;
+        if (around_) around_(false);
+    }
+    if (event->type() == QEvent::TouchEnd) fingersOff_ = false;
+    return false;
+}
+
+bool PointerGrab::Stylus(QEvent* event) {
+#if QT_CONFIG(tabletevent)
+    // Taken whole in the area, so Qt makes no mouse events of its own from it, and routed as
+    // the left button's mouse events with the stylus as their device; anywhere else Qt's.
+    auto* pen = static_cast<QTabletEvent*>(event);
+    const QEvent::Type type = event->type();
+    if (type == QEvent::TabletPress) {
+        const QPoint at = area_->mapFrom(area_->window(), pen->position().toPoint());
+        if (!stylusHeld_ && !Busy() && !area_->rect().contains(at)) return false;
+        stylusHeld_ = true;
+    } else if (!stylusHeld_) {
+        return false;  // hovering, or a gesture that is Qt's
+    }
+    if (type == QEvent::TabletRelease && pen->buttons() == Qt::NoButton) stylusHeld_ = false;
+    const QEvent::Type mouseType = type == QEvent::TabletPress     ? QEvent::MouseButtonPress
+                                   : type == QEvent::TabletRelease ? QEvent::MouseButtonRelease
+                                                                   : QEvent::MouseMove;
+    QMouseEvent mouse(mouseType, pen->position(), pen->scenePosition(), pen->globalPosition(),
+                      pen->button(), pen->buttons(), pen->modifiers(), pen->pointingDevice());
+    if (around_) around_(true);
+    Route(&mouse);
+    if (around_) around_(false);
+    event->accept();
+    return true;
+#else
+    Q_UNUSED(event);
+    return false;
+#endif
 }
 
 }  // namespace cw

@@ -9,6 +9,10 @@
 // while a button is down, or the release lands in another client that grabbed the pointer.
 // Then, and whenever an event shows that a button the gesture holds is no longer down, the
 // gesture is lost: it ends at once and the next press starts a fresh one.
+//
+// A finger is the left button (Qt makes its mouse events from the first finger's touches); a
+// second finger calls the running gesture off, and the touches end with no more of it. A
+// stylus in the area is the left button too, its eraser end too, each said by Pointer.
 #pragma once
 
 #include <QObject>
@@ -20,13 +24,19 @@ class QMouseEvent;
 
 namespace cw {
 
+// What made a gesture.
+enum class Pointer { Mouse, Finger, Pen, Eraser };
+
 class PointerGrab final : public QObject {
   public:
     // Watches the mouse events of the native window that holds `area` (whichever it is by the
     // time they come); gestureStarts runs before the first press of every gesture in the area
     // reaches its widget, gestureLost when the desktop took a running one away.
-    PointerGrab(QWidget* area, std::function<void()> gestureStarts,
+    PointerGrab(QWidget* area, std::function<void(Pointer)> gestureStarts,
                 std::function<void()> gestureLost);
+    // Runs when a second finger calls the running gesture off; the gesture's widget sees no
+    // more of it.
+    void SetCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
 
     // Runs with true before the grab takes a mouse event of the area's window and with false
     // once it and all it caused are done, so the owner can take the event as one whole.
@@ -42,6 +52,8 @@ class PointerGrab final : public QObject {
     // A gesture holds the pointer: some button pressed in the area is down.
     bool Busy() const { return held_ != Qt::NoButton; }
     Qt::MouseButtons Held() const { return held_; }
+    // What made the running gesture; the mouse while none runs.
+    Pointer Made() const { return pointer_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,12 +61,20 @@ class PointerGrab final : public QObject {
   private:
     bool Route(QMouseEvent* event);
     void Lose();
+    // A touch event of the window: true when it was taken.
+    bool Touch(QEvent* event);
+    // A stylus event of the window, routed as the mouse event it stands for: true when taken.
+    bool Stylus(QEvent* event);
 
     QWidget* area_;
     QPointer<QWidget> owner_;
     Qt::MouseButtons held_;
     bool elsewhere_ = false;  // a gesture that started outside the area is running
-    std::function<void()> gestureStarts_;
+    Pointer pointer_ = Pointer::Mouse;
+    bool fingersOff_ = false;  // a second finger called the touches' gesture off
+    bool stylusHeld_ = false;  // the stylus pressed in the area and is not yet up
+    std::function<void(Pointer)> gestureStarts_;
+    std::function<void()> cancelled_;
     std::function<void()> gestureLost_;
     std::function<void(bool)> around_;
     std::function<void(QPoint, bool)> outsideLeftUp_;

@@ -974,6 +974,14 @@
         <source>The American symbols: a zigzag resistor</source>
         <translation>Die amerikanischen Schaltzeichen: ein Widerstand als Zickzacklinie</translation>
     </message>
+    <message>
+        <source>&amp;Eraser</source>
+        <translation>Radier&amp;gummi</translation>
+    </message>
+    <message>
+        <source>Eraser (%1): the pencil rubs out the notes it is dragged across</source>
+        <translation>Radiergummi (%1): Der Stift radiert die Notizen weg, über die du ihn ziehst</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -1507,6 +1515,14 @@
         <source>with Predict First, show the results and how the predictions did (Enter on a part does the same; Space on a bulb steps its prediction)</source>
         <translation>bei „Erst vorhersagen“ die Ergebnisse zeigen und wie die Vorhersagen ausgingen (die Eingabetaste auf einem Bauteil ebenso; die Leertaste auf einer Glühlampe schaltet ihre Vorhersage weiter)</translation>
     </message>
+    <message>
+        <source>With a finger or a pen</source>
+        <translation>Mit dem Finger oder einem Stift</translation>
+    </message>
+    <message>
+        <source>A finger does what the left button does: drag parts, draw wires, tap switches, resistors and tools, write notes. It reaches twice as far as the mouse: a wire snaps to a terminal up to %1 pixels away, and a tap may slip %2 pixels. A part you drag with a finger is shown above it, where it will land. A second finger calls off what the first is doing, as Escape does. Tools ▸ Eraser (%3) makes the pencil rub notes out with a finger or the left button; a pen writes with its tip and rubs out with its other end.</source>
+        <translation>Ein Finger tut, was die linke Maustaste tut: Bauteile ziehen, Leitungen zeichnen, Schalter, Widerstände und Werkzeuge antippen, Notizen schreiben. Er reicht doppelt so weit wie die Maus: Eine Leitung rastet an einem Anschluss ein, der bis zu %1 Pixel entfernt ist, und beim Antippen darf der Finger %2 Pixel verrutschen. Ein Bauteil, das du mit dem Finger ziehst, wird über dem Finger gezeigt, dort, wo es landen wird. Ein zweiter Finger bricht ab, was der erste gerade tut, wie die Esc-Taste. Mit Werkzeuge ▸ Radiergummi (%3) radiert der Stift Notizen mit dem Finger oder der linken Maustaste weg; ein Eingabestift schreibt mit der Spitze und radiert mit dem anderen Ende.</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1621,6 +1637,15 @@
     <message>
         <source>%1: help</source>
         <translation>%1: Hilfe</translation>
+    </message>
+    <message>
+        <source>Eraser: drag across notes to rub them out. To write again, choose the Pencil (%1). %2: help</source>
+        <translation>Radiergummi: Über Notizen ziehen, um sie wegzuradieren. Um wieder zu schreiben, wähle den Stift (%1). %2: Hilfe</translation>
+    </message>
+    <message>
+        <source>Eraser: drag across notes to rub them out. %1: help</source>
+        <extracomment>The eraser&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Radiergummi: Über Notizen ziehen radiert sie weg. %1: Hilfe</translation>
     </message>
 </context>
 <context>

@@ -974,6 +974,14 @@
         <source>The American symbols: a zigzag resistor</source>
         <translation>Los símbolos americanos: una resistencia en zigzag</translation>
     </message>
+    <message>
+        <source>&amp;Eraser</source>
+        <translation>&amp;Goma de borrar</translation>
+    </message>
+    <message>
+        <source>Eraser (%1): the pencil rubs out the notes it is dragged across</source>
+        <translation>Goma de borrar (%1): el lápiz borra las notas sobre las que lo arrastras</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -1507,6 +1515,14 @@
         <source>with Predict First, show the results and how the predictions did (Enter on a part does the same; Space on a bulb steps its prediction)</source>
         <translation>con Predecir primero, mostrar los resultados y cómo han ido las predicciones (Intro sobre un componente hace lo mismo; Espacio sobre una bombilla cambia su predicción)</translation>
     </message>
+    <message>
+        <source>With a finger or a pen</source>
+        <translation>Con el dedo o con un lápiz óptico</translation>
+    </message>
+    <message>
+        <source>A finger does what the left button does: drag parts, draw wires, tap switches, resistors and tools, write notes. It reaches twice as far as the mouse: a wire snaps to a terminal up to %1 pixels away, and a tap may slip %2 pixels. A part you drag with a finger is shown above it, where it will land. A second finger calls off what the first is doing, as Escape does. Tools ▸ Eraser (%3) makes the pencil rub notes out with a finger or the left button; a pen writes with its tip and rubs out with its other end.</source>
+        <translation>Un dedo hace lo mismo que el botón izquierdo: arrastrar componentes, dibujar cables, tocar interruptores, resistencias y herramientas, escribir notas. Llega el doble de lejos que el ratón: un cable se engancha a un terminal que esté hasta a %1 píxeles, y al tocar el dedo puede deslizarse %2 píxeles. Un componente que arrastras con el dedo se muestra por encima de él, donde va a quedar. Un segundo dedo cancela lo que está haciendo el primero, como la tecla Esc. Con Herramientas ▸ Goma de borrar (%3), el lápiz borra las notas con el dedo o con el botón izquierdo; un lápiz óptico escribe con la punta y borra con el otro extremo.</translation>
+    </message>
 </context>
 <context>
     <name>cw::MainWindow</name>
@@ -1621,6 +1637,15 @@
     <message>
         <source>%1: help</source>
         <translation>%1: ayuda</translation>
+    </message>
+    <message>
+        <source>Eraser: drag across notes to rub them out. To write again, choose the Pencil (%1). %2: help</source>
+        <translation>Goma de borrar: arrastra sobre las notas para borrarlas. Para volver a escribir, elige el lápiz (%1). %2: ayuda</translation>
+    </message>
+    <message>
+        <source>Eraser: drag across notes to rub them out. %1: help</source>
+        <extracomment>The eraser&apos;s hint where the window is narrow (582 pixels): keep it short.</extracomment>
+        <translation>Goma de borrar: arrastra sobre las notas para borrarlas. %1: ayuda</translation>
     </message>
 </context>
 <context>

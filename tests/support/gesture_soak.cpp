@@ -1,6 +1,7 @@
 #include "support/gesture_soak.h"
 
 #include <QApplication>
+#include <QTest>
 #include <map>
 #include <sstream>
 
@@ -108,6 +109,31 @@ void GestureSoak::Step() {
         last_ = what.str();
         return;
     }
+    if (held_ == Qt::NoButton && rng_() % 100 < 4) {
+        // A finger's gesture, whole: down, a few moves, and up, or a second finger calling it off.
+        static QPointingDevice* const screen = QTest::createTouchDevice();
+        QWidget& top = d_.top();
+        auto at = [&](QPoint p) { return d_.window().mapTo(&top, p); };
+        QPoint p = RandomPoint();
+        QTest::touchEvent(&top, screen).press(0, at(p));
+        what << "finger down at " << p.x() << "," << p.y();
+        for (unsigned moves = rng_() % 4; moves > 0; --moves) {
+            p = RandomPoint();
+            QTest::touchEvent(&top, screen).move(0, at(p));
+            what << ", to " << p.x() << "," << p.y();
+        }
+        if (rng_() % 4 == 0) {
+            const QPoint second = RandomPoint();
+            QTest::touchEvent(&top, screen).stationary(0).press(1, at(second));
+            QTest::touchEvent(&top, screen).release(0, at(p)).stationary(1);
+            QTest::touchEvent(&top, screen).release(1, at(second));
+            what << ", a second finger at " << second.x() << "," << second.y();
+        } else {
+            QTest::touchEvent(&top, screen).release(0, at(p));
+        }
+        last_ = what.str();
+        return;
+    }
     const unsigned r = rng_() % 100;
     // A lost release shows with the window's next mouse event, or when the window goes away.
     const bool tellsTheWindow = (r >= 16 && r < 38) || r >= 40;
@@ -126,10 +152,10 @@ void GestureSoak::Step() {
         // The keys that edit, on whatever has the focus; Tab, the tool keys and the current's
         // view at any moment.
         static constexpr int kKeys[] = {
-            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
-            Qt::Key_Escape, Qt::Key_Delete,  Qt::Key_Left,  Qt::Key_Right,
-            Qt::Key_Up,     Qt::Key_Down,    Qt::Key_N,     Qt::Key_W,
-            Qt::Key_L,      Qt::Key_P,       Qt::Key_D,     Qt::Key_C};
+            Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
+            Qt::Key_Delete, Qt::Key_Left,    Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+            Qt::Key_N,      Qt::Key_W,       Qt::Key_L,     Qt::Key_P,      Qt::Key_D,
+            Qt::Key_C,      Qt::Key_E};
         const int key = kKeys[rng_() % std::size(kKeys)];
         const auto modifiers = rng_() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
         d_.Key(key, modifiers);

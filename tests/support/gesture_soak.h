@@ -2,8 +2,8 @@
 // button, the side buttons included, at random places (components, terminals, board, strip,
 // tool buttons, outside the window), double-click events, the wheel, releases of buttons not
 // held and releases the window never gets, the window hidden or deactivated mid-gesture, the
-// keyboard's keys, tool changes, palette drags and window resizes; in the main window, Undo and
-// Redo as well. After each event it can
+// keyboard's keys, tool changes, palette drags, window resizes and a finger's gestures (some
+// called off by a second finger); in the main window, Undo and Redo as well. After each event it can
 // check the board model's invariants and that the bulbs show what a fresh solve gives.
 #pragma once
 

@@ -241,8 +241,12 @@ TEST(Translation, EveryStatusBarHintFitsTheDesignedWidth) {
         const QString help =
             QKeySequence(QKeySequence::HelpContents).toString(QKeySequence::NativeText);
         const QString key = QCoreApplication::translate("cw::MainWindow", "%1: help").arg(help);
-        for (int16_t tool : {kToolLine, kToolPencil, kToolDelete}) {
-            d.window().ChooseTool(tool);
+        for (int16_t tool : {kToolLine, kToolPencil, kToolDelete, int16_t{-1}}) {
+            if (tool < 0) {
+                d.window().ChooseEraser();
+            } else {
+                d.window().ChooseTool(tool);
+            }
             const QString text = hint->text();
             SCOPED_TRACE(text.toStdString());
             EXPECT_TRUE(text.endsWith(key));

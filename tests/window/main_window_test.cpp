@@ -61,26 +61,33 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     EXPECT_EQ(hint->text(),
               "Pencil: draw notes. To join parts with wires, choose the Line tool "
               "(L). F1: help");
-    auto agree = [&](int16_t chosen, const char* how) {
+    // The eraser is the pencil rubbing out: the pencil's button, its own menu entry and hint.
+    auto agree = [&](int16_t chosen, const char* how, bool eraser = false) {
         EXPECT_EQ(w.Model().ToolMode, chosen) << how;
+        EXPECT_EQ(w.Erasing(), eraser) << how;
+        EXPECT_EQ(c.Eraser()->isChecked(), eraser) << how;
         EXPECT_TRUE(hint->text().startsWith(chosen == kToolLine     ? "Line tool:"
+                                            : eraser                ? "Eraser:"
                                             : chosen == kToolPencil ? "Pencil:"
                                                                     : "Delete tool:"))
             << how;
         for (const auto& [tool, button] : tools) {
-            EXPECT_EQ(c.Tool(tool)->isChecked(), tool == chosen) << how;
+            EXPECT_EQ(c.Tool(tool)->isChecked(), tool == chosen && !eraser) << how;
             EXPECT_EQ(button->BackColor() == kToolHighlight, tool == chosen) << how;
         }
     };
     agree(kToolPencil, "at start");
     QMenu* toolsMenu = main.menuBar()->actions()[3]->menu();
-    for (QAction* a : toolsMenu->actions()) {
+    for (QAction* a : c.Tools()->actions()) {
+        EXPECT_TRUE(toolsMenu->actions().contains(a)) << a->text().toStdString();
         a->trigger();
         agree(a == c.Tool(kToolLine)     ? kToolLine
-              : a == c.Tool(kToolPencil) ? kToolPencil
-                                         : kToolDelete,
-              "menu");
+              : a == c.Tool(kToolDelete) ? kToolDelete
+                                         : kToolPencil,
+              "menu", a == c.Eraser());
     }
+    QTest::keyClick(w.focusWidget(), Qt::Key_E);
+    agree(kToolPencil, "key E", true);
     QTest::keyClick(w.focusWidget(), Qt::Key_L);
     agree(kToolLine, "key L");
     QTest::keyClick(w.focusWidget(), Qt::Key_D);
