@@ -18,6 +18,7 @@
 #include "app/board_export.h"
 #include "app/circuit_window.h"
 #include "app/file_session.h"
+#include "app/interface_font.h"
 #include "app/main_window.h"
 #include "app/part_texts.h"
 #include "files/board_file.h"
@@ -289,8 +290,12 @@ int main(int argc, char** argv) {
             parser.value(QStringLiteral("export")), parser.positionalArguments(),
             parser.value(QStringLiteral("view")), parser.value(QStringLiteral("symbols")));
     cw::InstallAccessibility();
+    cw::UseInterfaceFont();
     cw::MainWindow window;
     window.show();
+    // The Windows check reads which faces the interface got.
+    if (const QString report = qEnvironmentVariable("CW_REPORT_FONTS"); !report.isEmpty())
+        cw::ReportInterfaceFonts(report);
     // The start-up benchmark measures a run to its first shown window.
     if (qEnvironmentVariableIsSet("CW_QUIT_WHEN_SHOWN")) QuitWhenShown(window);
     // A run that ended without closing left its unsaved changes; then the file asked for.

@@ -6,12 +6,14 @@
 #      default ~/.cache/circuit-workbench-windows), and reuses it on later runs;
 #   3. cross-builds the program and its Qt-free unit tests;
 #   4. makes circuit-workbench-<version>-windows-x64.zip (one static .exe, the licence, a
-#      short readme, the examples) for portable use and the per-user installer
-#      circuit-workbench-<version>-windows-x64-setup.exe (NSIS) in build-windows/, and checks
-#      the program's icon, version and manifest;
-#   5. under Wine and Xvfb: runs the unit tests, installs the program silently, runs the
-#      learner's end-to-end sessions (mouse, and keyboard alone) against the installed program,
-#      uninstalls it silently and checks that nothing it put there is left.
+#      short readme, the examples) for portable use, the per-user installer
+#      circuit-workbench-<version>-windows-x64-setup.exe (NSIS) and the per-machine package
+#      circuit-workbench-<version>-x64.msi (wixl) in build-windows/, and checks the program's
+#      icon, version and manifest;
+#   5. under Wine and Xvfb: runs the unit tests; installs the program silently with each
+#      installer, runs the learner's end-to-end sessions (mouse, and keyboard alone) against the
+#      installed program, uninstalls it silently and checks that nothing it put there is left;
+#      for the MSI also the interface font the program reports and an upgrade in place.
 # Run by `CW_WINDOWS=1 ./test.sh` or on its own. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,7 +30,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(cmake ninja-build g++ qt6-base-dev g++-mingw-w64-x86-64-posix
     gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xdotool
     imagemagick x11-apps zip unzip dpkg-dev libgtest-dev libeigen3-dev libboost-dev qt6-tools-dev
-    qt6-l10n-tools icoutils fonts-wine nsis)
+    qt6-l10n-tools icoutils fonts-wine nsis wixl msitools)
 missing=()
 for pkg in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
@@ -180,12 +182,32 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DICON="$src/data/icons/org.c
     -DOUTFILE="$setup" data/windows/installer.nsi
 echo "made $setup ($(du -h "$setup" | cut -f1))"
 
+# The per-machine package for school IT, from the same files: wixl reads the WiX source and a
+# fragment listing the examples (wixl-heat), with paths relative to build-windows/.
+msi_for() {  # version, output
+    cp "$src/data/icons/org.circuitworkbench.CircuitWorkbench.ico" "$out/circuit-workbench.ico"
+    (cd "$stage" && find examples -type f -name '*.cwb' | LC_ALL=C sort |
+        wixl-heat --prefix examples/ --directory-ref EXAMPLES --var var.Examples \
+            --component-group Examples) >"$out/examples.wxs"
+    (cd "$out" && wixl -a x64 -D Version="$1" -D Stage="$(basename "$stage")" \
+        -D Examples="$(basename "$stage")/examples" -D Icon=circuit-workbench.ico \
+        -o "$2" "$src/data/windows/circuit-workbench.wxs" examples.wxs)
+}
+msi=$out/circuit-workbench-$version-x64.msi
+msi_for "$version" "$msi"
+echo "made $msi ($(du -h "$msi" | cut -f1))"
+
 # 5. Under Wine: the unit tests; the program installed silently, its sessions run against the
 # installed copy, and uninstalled silently again.
 export WINEPREFIX=$cache/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver=${wine%/*}/wineserver
 [ -x "$wineserver" ] || wineserver=wineserver
 "$wine" wineboot --init >/dev/null 2>&1 || true
+# Windows' interface face. Windows gives its dialog font as MS Shell Dlg, which Wine maps to its
+# own Tahoma; Debian's Wine leaves its fonts out of the prefix, and without them every interface
+# face fell back to the first face the prefix had, a serif math face from the build machine.
+winfonts="$WINEPREFIX/drive_c/windows/Fonts"
+cp /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf "$winfonts/"
 "$wine" "$out/build/tests/unit_tests.exe"
 "$wine" "$setup" /S
 "$wineserver" -w
@@ -209,21 +231,22 @@ grep -q "DisplayVersion.*$version" \
     <<<"$(registry 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\CircuitWorkbench')" ||
     { echo "FAIL: not in Add/Remove Programs"; exit 1; }
 echo "installed: program, examples, Start-menu entry, .cwb association, uninstaller"
-# Wine's desktop process keeps the display of the first program of a server's life: the
-# sessions' programs need a server started under their own display.
-"$wineserver" -w
-# Each session starts as a new user would: no recovery copy from a session before it (the
-# sessions end their program by killing it, which leaves one, as a crash would).
+# The learner's sessions against an installed program. Wine's desktop process keeps the display
+# of the first program of a server's life: the sessions' programs need a server started under
+# their own display. Each session starts as a new user would: no recovery copy from a session
+# before it (the sessions end their program by killing it, which leaves one, as a crash would).
 userdata="$users/AppData/Roaming/Circuit Workbench"
-rm -rf "$userdata"
-CW_WINE=$wine CI=true tests/e2e/learner_session.sh "$installed/circuit-workbench.exe" \
-    "$out/e2e-shots"
-"$wineserver" -w
-rm -rf "$userdata"
-CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh "$installed/circuit-workbench.exe" \
-    "$out/e2e-keyboard"
-"$wineserver" -w
-rm -rf "$userdata"
+sessions() {  # program, name of the run
+    "$wineserver" -w
+    rm -rf "$userdata"
+    CW_WINE=$wine CI=true tests/e2e/learner_session.sh "$1" "$out/e2e-shots-$2"
+    "$wineserver" -w
+    rm -rf "$userdata"
+    CW_WINE=$wine CI=true tests/e2e/keyboard_session.sh "$1" "$out/e2e-keyboard-$2"
+    "$wineserver" -w
+    rm -rf "$userdata"
+}
+sessions "$installed/circuit-workbench.exe" nsis
 "$wine" "$installed/uninstall.exe" /S
 # The uninstaller finishes from a copy of itself: wait until it has taken the folder away, then
 # for it to end.
@@ -238,4 +261,109 @@ for key in 'HKCU\Software\Classes\.cwb' 'HKCU\Software\Classes\CircuitWorkbench.
     if grep -q 'REG_' <<<"$(registry "$key")"; then echo "FAIL: the uninstaller left $key"; exit 1; fi
 done
 echo "uninstalled: nothing left"
+
+# The per-machine package as school IT pushes it: msiexec, silent, for every user.
+machine="$WINEPREFIX/drive_c/Program Files/Circuit Workbench"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+product_code() { msiinfo export "$1" Property | tr -d '\r' | sed -n 's/^ProductCode\t//p'; }
+# The product codes Add/Remove Programs lists as Circuit Workbench.
+products() {
+    registry "$uninstall_key" | grep '^HKEY' | while read -r key; do
+        if grep -q 'DisplayName.*Circuit Workbench' <<<"$(registry "$key")"; then echo "${key##*\\}"; fi
+    done
+}
+# Windows puts an all-users package's shortcut in the all-users Start menu; Wine's installer
+# resolves the folder to the installing user's.
+machine_shortcut() {
+    for dir in "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" \
+        "$users/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"; do
+        [ ! -f "$dir/Circuit Workbench.lnk" ] || { echo "$dir/Circuit Workbench.lnk"; return; }
+    done
+}
+"$wine" msiexec /i "$msi" /qn
+"$wineserver" -w
+for f in circuit-workbench.exe circuit-workbench.ico LICENSE.txt README.txt examples/one-bulb.cwb; do
+    [ -f "$machine/$f" ] || { echo "FAIL: the MSI put no $f in Program Files"; exit 1; }
+done
+[ "$(ls "$machine/examples" | wc -l)" = "$(ls "$stage/examples" | wc -l)" ] ||
+    { echo "FAIL: the MSI put not every example"; exit 1; }
+cmp -s "$machine/circuit-workbench.exe" "$stage/circuit-workbench.exe" ||
+    { echo "FAIL: the MSI's program is not the zip's"; exit 1; }
+shortcut_msi=$(machine_shortcut)
+[ -n "$shortcut_msi" ] || { echo "FAIL: the MSI made no Start-menu entry"; exit 1; }
+grep -q CircuitWorkbench.Circuit <<<"$(registry 'HKLM\Software\Classes\.cwb')" ||
+    { echo "FAIL: .cwb files are not associated for the machine"; exit 1; }
+grep -q 'Program Files\\Circuit Workbench\\circuit-workbench.exe" "%1"' \
+    <<<"$(registry 'HKLM\Software\Classes\CircuitWorkbench.Circuit\shell\open\command')" ||
+    { echo "FAIL: no machine-wide open command"; exit 1; }
+grep -q 'Extension.*\.cwb' <<<"$(registry \
+    'HKLM\Software\Classes\MIME\Database\Content Type\application/vnd.circuitworkbench.board+json')" ||
+    { echo "FAIL: no MIME entry"; exit 1; }
+code=$(product_code "$msi")
+entry=$(registry "$uninstall_key\\$code")
+for field in "DisplayName.*Circuit Workbench" "DisplayVersion.*$version" \
+    "Publisher.*The Circuit Workbench developers" "UninstallString.*MsiExec.exe /X$code"; do
+    grep -q "$field" <<<"$entry" || { echo "FAIL: Add/Remove Programs lacks $field"; exit 1; }
+done
+# The icon Add/Remove Programs shows: the installer keeps the package's icon under its code.
+[ -f "$WINEPREFIX/drive_c/windows/Installer/$code/CircuitWorkbench.ico" ] ||
+    { echo "FAIL: no icon for Add/Remove Programs"; exit 1; }
+echo "MSI installed for the machine: Program Files, examples, ${shortcut_msi#"$WINEPREFIX/"},"
+echo "  .cwb association and MIME type in HKLM, Add/Remove Programs ($code, $version)"
+# The interface font, as the installed program reports what it got: Windows' interface face
+# (here Wine's Tahoma) for the application, menus, status bar, dialogs and help; and where that
+# face is missing, a sans face like it, never the serif stand-in.
+font_report() {
+    "$wineserver" -w
+    rm -f "$out/fonts.txt"
+    Xvfb :94 -screen 0 1024x768x24 >/dev/null 2>&1 &
+    local xvfb=$!
+    sleep 1
+    DISPLAY=:94 CW_QUIT_WHEN_SHOWN=1 CW_REPORT_FONTS="Z:${out//\//\\}\\fonts.txt" \
+        timeout 120 "$wine" "$machine/circuit-workbench.exe" >/dev/null 2>&1 || true
+    "$wineserver" -w
+    kill "$xvfb"
+    wait "$xvfb" 2>/dev/null || true
+    grep -v '^installed' "$out/fonts.txt" || true
+}
+report=$(font_report)
+sed 's/^/  interface font: /' <<<"$report"
+[ "$(grep -c ': Tahoma [0-9]' <<<"$report")" = 5 ] ||
+    { echo "FAIL: the interface is not in Windows' interface face"; exit 1; }
+mkdir -p "$out/fonts-away"
+mv "$winfonts"/tahoma*.ttf "$out/fonts-away/"
+report=$(font_report)
+mv "$out/fonts-away"/tahoma*.ttf "$winfonts/"
+sed 's/^/  without Tahoma: /' <<<"$report"
+sans='Segoe UI|Microsoft Sans Serif|Arial|Verdana|DejaVu Sans|Noto Sans|Liberation Sans|Cantarell'
+[ "$(grep -cE ": ($sans) [0-9]" <<<"$report")" = 5 ] ||
+    { echo "FAIL: without Tahoma the interface is not in a sans face"; exit 1; }
+echo "interface font: Tahoma, and a sans face without it"
+sessions "$machine/circuit-workbench.exe" msi
+# A newer package replaces this one in place: one entry, the newer version, the same folder.
+IFS=. read -r major minor patch <<<"$version"
+newer=$major.$minor.$((patch + 1))
+msi_newer=$out/upgrade-check-$newer-x64.msi
+msi_for "$newer" "$msi_newer"
+code_newer=$(product_code "$msi_newer")
+"$wine" msiexec /i "$msi_newer" /qn
+"$wineserver" -w
+[ "$(products)" = "$code_newer" ] ||
+    { echo "FAIL: after the upgrade Add/Remove Programs lists $(products | xargs)"; exit 1; }
+grep -q "DisplayVersion.*$newer" <<<"$(registry "$uninstall_key\\$code_newer")" ||
+    { echo "FAIL: the newer package is not installed"; exit 1; }
+[ -f "$machine/circuit-workbench.exe" ] || { echo "FAIL: the upgrade lost the program"; exit 1; }
+echo "MSI upgrade: $version replaced in place by $newer (one entry, $code_newer)"
+"$wine" msiexec /x "$msi_newer" /qn
+"$wineserver" -w
+rm -f "$msi_newer"
+[ ! -e "$machine" ] || { echo "FAIL: the MSI's removal left $machine"; exit 1; }
+[ -z "$(products)" ] || { echo "FAIL: Add/Remove Programs still lists it"; exit 1; }
+[ -z "$(machine_shortcut)" ] || { echo "FAIL: the MSI's removal left the shortcut"; exit 1; }
+for key in 'HKLM\Software\Classes\.cwb' 'HKLM\Software\Classes\CircuitWorkbench.Circuit' \
+    'HKLM\Software\Classes\MIME\Database\Content Type\application/vnd.circuitworkbench.board+json' \
+    'HKLM\Software\Circuit Workbench' "$uninstall_key\\$code_newer"; do
+    if grep -q 'REG_' <<<"$(registry "$key")"; then echo "FAIL: the MSI's removal left $key"; exit 1; fi
+done
+echo "MSI removed (msiexec /x /qn): nothing left"
 echo "Windows build checked under Wine."

@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QActionGroup>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include "app/circuit_window.h"
 #include "app/commands.h"
 #include "app/help_window.h"
+#include "app/interface_font.h"
 #include "app/main_window.h"
 #include "support/window_driver.h"
 
@@ -106,6 +109,18 @@ TEST(MainWindow, MenusHoldTheCommandsAndEveryWayOfChoosingAToolAgrees) {
     QTest::keySequence(help->focusWidget() ? help->focusWidget() : help, QKeySequence::Close);
     EXPECT_FALSE(help->isVisible());
     EXPECT_TRUE(HelpWindow::Text(c.KeyTable()).contains(ShortcutText(c.DeletePart())));
+}
+
+// A face the font system lacks is answered with a stand-in (under Wine, a serif math face): the
+// interface takes a sans face it really has instead, at the size asked; a face it has stays.
+TEST(MainWindow, TheInterfaceFontIsAFaceTheSystemGivesNotItsStandIn) {
+    QFont missing(QStringLiteral("No Such Interface Face"), 11);
+    const QFont chosen = InterfaceFont(missing);
+    ASSERT_NE(chosen.family(), missing.family());
+    EXPECT_EQ(QFontInfo(chosen).family(), chosen.family());
+    EXPECT_EQ(chosen.pointSize(), 11);
+    const QFont kept(QFontDatabase::families().value(0), 9);
+    EXPECT_EQ(InterfaceFont(kept), kept);
 }
 
 TEST(MainWindow, AHeldKeyActsOncePerPressButAnArrowRepeats) {
