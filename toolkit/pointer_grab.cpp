@@ -95,13 +95,16 @@ bool PointerGrab::Route(QMouseEvent* e) {
     const bool inArea = area_->rect().contains(at);
     if (elsewhere_ || (press && !Busy() && !inArea)) {
         // Qt's own until every button is up; a press in the area meanwhile starts nothing there,
-        // since its gesture would belong to the control outside.
+        // since its gesture would belong to the control outside. What made it still counts (a
+        // part a finger drags from the bar is lifted above it).
         const bool started = elsewhere_;
+        if (!started) pointer_ = PointerOf(e);
         elsewhere_ = e->buttons() != Qt::NoButton;
         if (started && !(e->buttons() & Qt::LeftButton) && outsideLeftUp_) {
             outsideLeftUp_(e->globalPosition().toPoint(),
                            type == QEvent::MouseButtonRelease && e->button() == Qt::LeftButton);
         }
+        if (!elsewhere_) pointer_ = Pointer::Mouse;
         return started && (press || type == QEvent::MouseButtonDblClick) && inArea;
     }
     if (!Busy() && !press) {
@@ -151,7 +154,7 @@ bool PointerGrab::Touch(QEvent* event) {
     // Qt makes the first finger's mouse events after this (the touch goes to no widget), so the
     // touch is never taken here; a second finger is only watched for.
     const auto* touch = static_cast<const QTouchEvent*>(event);
-    const bool fingersGesture = Busy() && pointer_ == Pointer::Finger;
+    const bool fingersGesture = (Busy() || elsewhere_) && pointer_ == Pointer::Finger;
     if (event->type() == QEvent::TouchCancel) {
         // The system took the touches (a gesture of its own): lost, as a deactivation loses it.
         fingersOff_ = false;
@@ -167,6 +170,7 @@ bool PointerGrab::Touch(QEvent* event) {
         if (around_) around_(true);
         held_ = Qt::NoButton;
         owner_ = nullptr;
+        elsewhere_ = false;
         if (cancelled_) cancelled_();
         pointer_ = Pointer::Mouse;
         if (around_) around_(false);

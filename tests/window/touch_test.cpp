@@ -6,8 +6,11 @@
 #include <QPointingDevice>
 #include <QTabletEvent>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/commands.h"
+#include "app/part_bar.h"
+#include "app/part_texts.h"
 #include "edit/gesture_rules.h"
 #include "geometry/terminal_position.h"
 #include "support/window_driver.h"
@@ -81,6 +84,29 @@ TEST(Touch, AFingerPlacesAPartAboveItselfAndDrawsAWireAsTheMouseDoes) {
     ASSERT_EQ(d.board().LastWire(), 2);
     EXPECT_EQ(d.board().WireTable[2].end[0], FirstTerminal(1));
     EXPECT_EQ(d.board().WireTable[2].end[1], SecondTerminal(2));
+}
+
+TEST(Touch, AMeterDraggedFromTheBarByAFingerIsLiftedAndASecondFingerSendsItBack) {
+    WindowDriver d(true);
+    Fingers finger(d.top());
+    QToolButton* button = nullptr;
+    for (QToolButton* b : d.main()->findChild<PartBar*>()->findChildren<QToolButton*>()) {
+        if (b->accessibleName() == PartTexts::KindName(Kind::Ammeter)) button = b;
+    }
+    ASSERT_NE(button, nullptr);
+    const QPoint start = button->mapTo(&d.top(), button->rect().center());
+    const QPoint to = d.window().mapTo(&d.top(), QPoint(200, 300));
+    finger.Drag(start, to);
+    ASSERT_EQ(d.board().PlacedCount(Kind::Ammeter), 1);
+    const ComponentElement& meter = El(d, Kind::Ammeter, 1);
+    EXPECT_EQ(meter.Top + meter.Height + kFingerReach.lift, 300);
+    finger.Down(start);
+    finger.Move(to);
+    finger.SecondFinger(to, to + QPoint(-100, -100));
+    EXPECT_EQ(d.board().PlacedCount(Kind::Ammeter), 1);
+    EXPECT_EQ(d.board().MouseMode, kMouseIdle);
+    finger.Drag(start, to);  // and the next drag places one
+    EXPECT_EQ(d.board().PlacedCount(Kind::Ammeter), 2);
 }
 
 TEST(Touch, ATapThatSlipsStillTogglesASwitchAndTheKeyboardKeepsTheMouseReach) {
