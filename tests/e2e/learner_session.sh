@@ -43,6 +43,9 @@ import -window root "$shots/pencil.png"
 stroke=$(convert "$shots/pencil.png" -format "%[fx:int(255*p{$((X + 200)),$((Y + 135))}.intensity)]" info:)
 if [ "$stroke" -lt 64 ]; then echo "ok   pencil stroke drawn"; else echo "FAIL pencil: $stroke"; failures=$((failures + 1)); fi
 expect_glass pencil-leaves-the-circuit "$lit"
+keys e                 # the eraser: a left drag across the stroke rubs it out
+drag 185 140 215 140
+expect_pixel eraser-rubs-the-stroke-out 200 135 'srgb(0,128,0)'
 
 click 265 530          # the delete tool, on the first wire away from the stroke
 click 250 167
