@@ -90,9 +90,13 @@ TEST(Undo, SoakUndoesAndRedoesToTheRecordedBoards) {
                     states[at] = d.window().Document();
                 }
             } else if (!stepped) {
-                if (i != before) {  // a new step: no redo left, and its board not yet seen (a
-                    states.resize(at + 1);  // release and a press in one event end one gesture
-                    states[at].reset();     // and start the next)
+                // New steps: no redo left, and their boards not yet seen. One event may push
+                // two: a press after a lost release ends the lost gesture (a part dropped) and
+                // starts its own (a part raised).
+                if (i != before) {
+                    states.resize(at + 1);
+                    for (size_t k = static_cast<size_t>(std::min(before, i)) + 1; k <= at; ++k)
+                        states[k].reset();
                 }
                 states.resize(std::max(states.size(), at + 1));
                 if (Idle(d)) states[at] = d.window().Document();
