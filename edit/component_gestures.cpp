@@ -186,13 +186,9 @@ void ComponentCancel(Board& board, EditHost& host, Kind kind, int i) {
     if (board.MouseMode == kMousePlacing) {
         CancelPlacement(board, host, kind);
     } else if (board.MouseMode == kMouseMoving) {
-        const ComponentElement e = board.At(kind, i);
-        std::vector<EditHost::WireSpan> wires;
-        AddWiresAt(board, e.Tag, wires);
+        const ComponentElement& e = board.At(kind, i);
         host.MoveElement(kind, i, board.RubberX, board.RubberY, e.Width, e.Height);
         host.RefreshElement(kind, i);
-        AddWiresAt(board, e.Tag, wires);
-        if (!wires.empty()) host.RefreshBoardAlong(wires);
     } else {
         return;
     }
