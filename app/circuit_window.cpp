@@ -139,7 +139,8 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
             if (board_.MouseMode != kMouseIdle) EndRunningGesture();
             keyboardInUse_ = false;
             UpdateFocusMarker();
-            // The pen's eraser end rubs out whatever the pencil is set to do.
+            // The pen's eraser end rubs notes out whatever tool is chosen, for its gesture.
+            glasso_->SetPenMode(board_.ToolMode == kToolPencil || pointer == Pointer::Eraser);
             glasso_->SetErasing(eraser_ || pointer == Pointer::Eraser,
                                 pointer == Pointer::Finger ? 2.0 : 1.0);
         },
@@ -169,6 +170,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         if (begin) {
             model_.EnterEdit(false);
         } else {
+            if (!grab_->Busy()) glasso_->SetPenMode(board_.ToolMode == kToolPencil);
             model_.LeaveEdit();
         }
     });

@@ -127,7 +127,7 @@ TEST(Touch, TheEraserAndThePensEraserEndRubOutNotes) {
     d.Key(Qt::Key_P);
     EXPECT_FALSE(w.Erasing());
 #if QT_CONFIG(tabletevent)
-    // A pen writes with its tip and rubs out with its other end, whatever the pencil does.
+    // A pen writes with its tip and rubs out with its other end, whatever the tool.
     auto stroke = [&](QPointingDevice::PointerType end, QPoint from, QPoint to) {
         const QPointingDevice pen(QStringLiteral("pen"), 90 + static_cast<int>(end),
                                   QInputDevice::DeviceType::Stylus, end,
@@ -146,8 +146,12 @@ TEST(Touch, TheEraserAndThePensEraserEndRubOutNotes) {
     };
     stroke(QPointingDevice::PointerType::Pen, QPoint(50, 300), QPoint(250, 300));
     ASSERT_EQ(w.Glasso1().Strokes().size(), 2U);
+    w.LinePic_Click();  // the eraser end rubs out with any tool, and draws no wire
     stroke(QPointingDevice::PointerType::Eraser, QPoint(150, 280), QPoint(150, 320));
     EXPECT_EQ(w.Glasso1().Strokes().size(), 1U);
+    EXPECT_EQ(d.board().LastWire(), 0);
+    d.Drag(QPoint(50, 400), QPoint(150, 400));  // and the mouse's next drag is the line tool's
+    EXPECT_EQ(d.board().LastWire(), 1);
 #endif
 }
 
