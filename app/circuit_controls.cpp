@@ -110,8 +110,9 @@ std::optional<ControlInfo> Circuit::PartAt(QPoint windowPoint) const {
 
 Qt::CursorShape Circuit::CursorAt(QPoint overlayPoint) const {
     if (board_.ToolMode == kToolPencil) return Qt::IBeamCursor;  // notes are written here
-    const QPoint at = glasso_->mapTo(this, overlayPoint);
-    const std::optional<ControlInfo> part = PartAt(at);
+    const QPoint window = glasso_->mapTo(this, overlayPoint);
+    const std::optional<ControlInfo> part = PartAt(window);
+    const QPoint at = view_.ToBoard(window).toPoint();
     if (board_.ToolMode == kToolDelete) {
         const bool wire = NearestWire(board_, Saturate16(at.x()), Saturate16(at.y())) != 0;
         return part || wire ? Qt::PointingHandCursor : Qt::ArrowCursor;
@@ -146,7 +147,7 @@ void Circuit::UpdateFocusMarker() {
         Identify(focused).type == ControlType::None) {
         marker_->hide();
     } else if (focused == mainPicture_) {
-        marker_->Cross(mainPicture_->mapTo(this, keyboard_->BoardCursor()));
+        marker_->Cross(ToWindow(keyboard_->BoardCursor()));
     } else {
         marker_->Ring(focused->geometry());
         // What the screen reader says of a part, shown below it for those who read the screen.

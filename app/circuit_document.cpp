@@ -41,10 +41,11 @@ void Circuit::Restore(const BoardDocument& d) {
     for (const SavedPart& p : d.parts) sorted.push_back(&p);
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const SavedPart* a, const SavedPart* b) { return a->number < b->number; });
-    // Clamped to this window as a drag clamps a part: inside, above the strip.
-    const int16_t leftLimit = Nearest16(WindowScaleWidth() - kBoardSize - kEdgeMargin);
-    const int16_t topLimit =
-        Nearest16(WindowScaleHeight() - MenuScaleHeight() - kBoardSize - kEdgeMargin);
+    // Clamped to this window's board as a drag clamps a part: inside, above the strip (at
+    // actual size, or the more a zoomed-out board shows).
+    const QSizeF extent = BoardExtent();
+    const int16_t leftLimit = Nearest16(extent.width() - kBoardSize - kEdgeMargin);
+    const int16_t topLimit = Nearest16(extent.height() - kBoardSize - kEdgeMargin);
     std::vector<int> indexOf(static_cast<size_t>(std::max(d.nextNumber, 1)), 0);
     for (Kind kind : kKinds) {
         for (const SavedPart* p : sorted) {

@@ -1,6 +1,7 @@
 // The board as a picture: its pixels as the window shows them, or drawn again as shapes by the
 // same painters for vector files and print.
 #include <QPainter>
+#include <QScrollBar>
 
 #include "app/circuit_window.h"
 #include "app/current_view.h"
@@ -12,7 +13,7 @@
 namespace cw {
 
 QRect Circuit::BoardArea() const {
-    return mainPicture_->geometry();
+    return QRect(QPoint(0, 0), BoardExtent().toSize());
 }
 
 QImage Circuit::BoardImage() const {
@@ -23,11 +24,17 @@ QImage Circuit::BoardImage() const {
     image.setDevicePixelRatio(ratio);
     image.fill(ToQColor(mainPicture_->BackColor()));
     QPainter p(&image);
+    if (!view_.Actual()) {
+        // Zoomed, the window shows another size: the board is drawn at its own.
+        PaintBoard(p);
+        return image;
+    }
     // What lies over the board, bottom first, as the window stacks it; the focus marker and
     // the strip's controls are not the board.
     for (QObject* o : children()) {
         auto* w = qobject_cast<QWidget*>(o);
         if (!w || w->isHidden() || w == static_cast<const QWidget*>(marker_) ||
+            w == static_cast<const QWidget*>(hBar_) || w == static_cast<const QWidget*>(vBar_) ||
             !w->geometry().intersects(area))
             continue;
         const ControlInfo c = Identify(w);
@@ -47,35 +54,35 @@ QImage Circuit::BoardImage() const {
 }
 
 void Circuit::PaintBoard(QPainter& p) const {
+    // From the board's own places and sizes, whatever the window's zoom.
     const QRect area = BoardArea();
     p.save();
-    p.setClipRect(QRect(QPoint(0, 0), area.size()));
-    p.fillRect(QRect(QPoint(0, 0), area.size()), ToQColor(mainPicture_->BackColor()));
+    p.setClipRect(area);
+    p.fillRect(area, ToQColor(mainPicture_->BackColor()));
     {
         PainterSurface wires(p, area.width(), area.height());
         MainPicture_Paint(wires, board_, nullptr);
     }
-    for (QObject* o : children()) {
+    for (QObject* o : children()) {  // bottom of the stack first
         auto* part = qobject_cast<PictureControl*>(o);
-        if (!part || part->isHidden() || !part->geometry().intersects(area)) continue;
+        if (!part || part->isHidden()) continue;
         const ControlInfo c = Identify(part);
         if (c.type != ControlType::Part) continue;
+        const ComponentElement& e = board_.At(c.kind, c.index);
+        const QRectF place(e.Left, e.Top, e.Width, e.Height);
+        if (!place.intersects(area)) continue;
         p.save();
-        p.translate(part->pos() - area.topLeft());
-        p.setClipRect(part->rect(), Qt::IntersectClip);
-        p.fillRect(part->rect(), ToQColor(part->BackColor()));
-        PainterSurface s(p, part->ScaleWidth(), part->ScaleHeight());
+        p.translate(place.topLeft());
+        const QRectF inside(QPointF(0, 0), place.size());
+        p.setClipRect(inside, Qt::IntersectClip);
+        p.fillRect(inside, ToQColor(part->BackColor()));
+        PainterSurface s(p, e.Width, e.Height);
         PaintElement(s, c.kind, c.index);
         p.restore();
     }
-    if (!current_->isHidden()) {
-        p.save();
-        p.translate(current_->pos() - area.topLeft());
-        current_->PaintDots(p);
-        p.restore();
-    }
-    p.translate(glasso_->pos() - area.topLeft());
-    glasso_->PaintStrokes(p, glasso_->rect());
+    if (!current_->isHidden()) current_->PaintDots(p);
+    p.translate(2, 2);  // the notes' corner
+    glasso_->PaintStrokes(p, QRectF(area).adjusted(0, 0, -4, -4));
     p.restore();
 }
 

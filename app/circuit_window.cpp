@@ -5,6 +5,9 @@
 #include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "app/commands.h"
 #include "app/current_view.h"
@@ -65,6 +68,17 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     menuPic_->MouseDown = [this](int b, int sh, float x, float y) {
         MenuPic_MouseDown(b, sh, x, y);
     };
+    // Shown only while the zoomed board is larger than the window, over everything else.
+    hBar_ = new QScrollBar(Qt::Horizontal, this);
+    vBar_ = new QScrollBar(Qt::Vertical, this);
+    for (QScrollBar* bar : {hBar_, vBar_}) {
+        bar->hide();
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setCursor(Qt::ArrowCursor);
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            ScrollTo({hBar_->value(), vBar_->value()});
+        });
+    }
 
     commands_ = new CircuitCommands(
         *this, model_,
@@ -72,7 +86,13 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
          [this] { keyboard_->DeleteFocusedPart(); }, [this](bool on) { ShowCurrent(on); },
          [this](bool e) { SetElectronFlow(e); },
          [this](const QString& section) { ShowHelp(section); },
-         [this](std::optional<Symbols> diagram) { SetDiagram(diagram); }});
+         [this](std::optional<Symbols> diagram) { SetDiagram(diagram); },
+         [this](ZoomTo to) {
+             if (to == ZoomTo::In) ZoomIn();
+             if (to == ZoomTo::Out) ZoomOut();
+             if (to == ZoomTo::ActualSize) SetZoom(1.0);
+             if (to == ZoomTo::Fit) ZoomToFit();
+         }});
     // A tool button is its action's button: a click chooses the tool as the menu and key do.
     auto makeTool = [this](int left, int16_t tool, void (*paint)(Surface&)) {
         auto* button = new PictureControl(platform_, this, kToolButtonBorder);
@@ -104,6 +124,7 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
     };
 
     mainPicture_ = new PictureControl(platform_, this);
+    mainPicture_->SetView(&view_);
     mainPicture_->setGeometry(8, 408, 33, 33);
     mainPicture_->SetPaintHandler([this](Surface& s) {
         MainPicture_Paint(s, board_, glasso_);
@@ -182,6 +203,13 @@ Circuit::Circuit(QWidget* parent, CircuitModel* model)
         if (byRelease) return EndPlacing(at);
         barPlacing_ = false;
         EndRunningGesture();
+    });
+    // Two fingers pinch the board's zoom, about the point between them.
+    grab_->SetPinch([this](bool begins, double scale, QPoint between) {
+        if (begins) pinchFrom_ = view_.zoom;
+        double zoom = pinchFrom_ * scale;
+        if (std::fabs(zoom - 1.0) < 0.05) zoom = 1.0;  // actual size holds the fingers a little
+        SetZoom(zoom, between);
     });
     model_.SetPointerHeld([this] { return PointerBusy(); });
     connect(&model_, &CircuitModel::Solved, this, [this] {
@@ -263,18 +291,195 @@ void Circuit::Form_Load() {
 }
 
 void Circuit::Form_Resize() {
-    const float W = WindowScaleWidth();
-    const float H = WindowScaleHeight();
-    const float h = MenuScaleHeight();
-    mainPicture_->Move(0, 0, W, MaxInt(0, Nearest16(H - h)));
-    current_->setGeometry(mainPicture_->geometry());
-    current_->raise();
-    glasso_->Move(2, 2, MaxInt(0, Nearest16(W - 4)), MaxInt(0, Nearest16(H - h - 4)));
-    menuPic_->Move(0, H - h, W, MenuHeight());
+    // The strip stays along the bottom at its own size, whatever the board's zoom.
+    const int h = menuPic_->height();
+    menuPic_->setGeometry(0, height() - h, width(), h);
+    FitScrollBars();
+    LayOutBoard();
     MenuPic_MouseDown(1, 0, 0, 0);
-    glasso_->ZOrder(0);
-    model_.SetDrawnIn(width(), height(), h);
+    model_.SetDrawnIn(width(), height(), static_cast<float>(h));
     UpdateFocusMarker();
+}
+
+QSizeF Circuit::BoardExtent() const {
+    // The window's board at actual size; zoomed out, as much as the window then shows.
+    const double shrink = std::min(view_.zoom, 1.0);
+    return {width() / shrink, std::max(0, height() - menuPic_->height()) / shrink};
+}
+
+QRect Circuit::BoardViewport() const {
+    return QRect(
+        0, 0, width() - (vBar_->isHidden() ? 0 : vBar_->width()),
+        std::max(0, height() - menuPic_->height()) - (hBar_->isHidden() ? 0 : hBar_->height()));
+}
+
+float Circuit::WindowScaleWidth() const {
+    return static_cast<float>((view_.scroll.x() + BoardViewport().width()) / view_.zoom);
+}
+float Circuit::WindowScaleHeight() const {
+    return static_cast<float>((view_.scroll.y() + height()) / view_.zoom);
+}
+float Circuit::MenuScaleHeight() const {
+    // A scroll bar above the strip is not board either.
+    return static_cast<float>((height() - BoardViewport().height()) / view_.zoom);
+}
+float Circuit::PaletteSide() const {
+    return static_cast<float>((menuPic_->ScaleHeight() - 2) / view_.zoom);
+}
+
+QPoint Circuit::ToWindow(QPointF board) const {
+    return {Nearest32(board.x() * view_.zoom) - view_.scroll.x(),
+            Nearest32(board.y() * view_.zoom) - view_.scroll.y()};
+}
+
+void Circuit::FitScrollBars() {
+    const QSizeF board = BoardExtent();
+    const int w = Nearest32(board.width() * view_.zoom);
+    const int h = Nearest32(board.height() * view_.zoom);
+    const int W = width(), H = std::max(0, height() - menuPic_->height());
+    const int across = vBar_->sizeHint().width(), down = hBar_->sizeHint().height();
+    bool wide = w > W, tall = h > H;
+    tall = tall || (wide && h > H - down);
+    wide = wide || (tall && w > W - across);
+    const int shownW = std::max(0, W - (tall ? across : 0));
+    const int shownH = std::max(0, H - (wide ? down : 0));
+    view_.scroll = QPoint(std::clamp(view_.scroll.x(), 0, std::max(0, w - shownW)),
+                          std::clamp(view_.scroll.y(), 0, std::max(0, h - shownH)));
+    const struct {
+        QScrollBar* bar;
+        bool shown;
+        int range, page, value;
+        QRect at;
+    } bars[] = {{hBar_, wide, w - shownW, shownW, view_.scroll.x(), {0, shownH, shownW, down}},
+                {vBar_, tall, h - shownH, shownH, view_.scroll.y(), {shownW, 0, across, shownH}}};
+    for (const auto& b : bars) {
+        const QSignalBlocker quiet(b.bar);
+        b.bar->setVisible(b.shown);
+        if (!b.shown) continue;
+        b.bar->setGeometry(b.at);
+        b.bar->setRange(0, std::max(0, b.range));
+        b.bar->setPageStep(b.page);
+        b.bar->setSingleStep(24);
+        b.bar->setValue(b.value);
+        b.bar->raise();
+    }
+}
+
+void Circuit::LayOutBoard() {
+    const QSizeF board = BoardExtent();
+    mainPicture_->Move(0, 0, static_cast<float>(board.width()), static_cast<float>(board.height()));
+    current_->setGeometry(mainPicture_->geometry());
+    current_->SetZoom(view_.zoom);
+    current_->raise();
+    // The notes are kept in board units from the overlay's corner, two units in.
+    glasso_->setGeometry(
+        view_.ToWindow(2, 2, std::max(0.0, board.width() - 4), std::max(0.0, board.height() - 4)));
+    const QPoint corner = ToWindow({2, 2}) - glasso_->pos();
+    glasso_->SetView(
+        QTransform::fromTranslate(corner.x(), corner.y()).scale(view_.zoom, view_.zoom));
+    glasso_->ZOrder(0);
+    if (view_.zoom != laidOut_.zoom || view_.scroll != laidOut_.scroll) {
+        laidOut_ = view_;
+        for (Kind kind : kKinds) {
+            for (int i = 1; i < board_.UBound(kind); ++i) {
+                const ComponentElement& e = board_.At(kind, i);
+                MoveElement(kind, i, e.Left, e.Top, e.Width, e.Height);
+            }
+        }
+        PlaceStripRow(stripRow_);  // the copies stay on the strip, in board units elsewhere now
+        ChangedUnderCurrent(rect());
+    }
+    for (QScrollBar* bar : {hBar_, vBar_}) bar->raise();
+}
+
+void Circuit::SetZoom(double zoom, std::optional<QPoint> keep) {
+    zoom = std::clamp(zoom, BoardView::kMinZoom, BoardView::kMaxZoom);
+    if (zoom == view_.zoom) return;
+    // A gesture running goes on in board units; only what it shows is drawn anew.
+    const QPoint anchor = keep.value_or(BoardViewport().center());
+    const QPointF onBoard = view_.ToBoard(anchor);
+    view_.zoom = zoom;
+    view_.scroll = QPoint(Nearest32(onBoard.x() * zoom) - anchor.x(),
+                          Nearest32(onBoard.y() * zoom) - anchor.y());
+    FitScrollBars();
+    LayOutBoard();
+    commands_->ZoomIn()->setEnabled(zoom < BoardView::kMaxZoom);
+    commands_->ZoomOut()->setEnabled(zoom > BoardView::kMinZoom);
+    UpdateFocusMarker();
+}
+
+namespace {
+constexpr double kZoomStops[] = {0.5, 0.75, 1.0, 1.25, 1.5, 2.0, 2.5, 3.0};
+}  // namespace
+
+void Circuit::ZoomIn(std::optional<QPoint> keep) {
+    for (double stop : kZoomStops) {
+        if (stop > view_.zoom + 1e-9) return SetZoom(stop, keep);
+    }
+}
+
+void Circuit::ZoomOut(std::optional<QPoint> keep) {
+    for (auto it = std::rbegin(kZoomStops); it != std::rend(kZoomStops); ++it) {
+        if (*it < view_.zoom - 1e-9) return SetZoom(*it, keep);
+    }
+}
+
+void Circuit::ZoomToFit() {
+    // Every part on the board, every junction and every note, with a margin.
+    QRectF content;
+    for (Kind kind : kKinds) {
+        for (int i = 1; i <= board_.PlacedCount(kind); ++i) {
+            const ComponentElement& e = board_.At(kind, i);
+            if (e.Visible) content |= QRectF(e.Left, e.Top, e.Width, e.Height);
+        }
+    }
+    for (size_t j = 1; j < board_.JunctionTable.size(); ++j)
+        content |= QRectF(board_.JunctionTable[j].x, board_.JunctionTable[j].y, 1, 1);
+    for (const QPolygonF& stroke : model_.notes)
+        content |= stroke.boundingRect().translated(2, 2).adjusted(0, 0, 1, 1);
+    if (content.isEmpty()) {
+        SetZoom(1.0);
+        return;
+    }
+    constexpr double kMargin = 8;
+    content.adjust(-kMargin, -kMargin, kMargin, kMargin);
+    content &= QRectF(0, 0, 32767, 32767);
+    const double W = width(), H = std::max(0, height() - menuPic_->height());
+    // Larger than actual size the board scrolls, within the window's board at actual size.
+    const double across = vBar_->sizeHint().width(), down = hBar_->sizeHint().height();
+    double zoom = std::min((W - across) / content.width(), (H - down) / content.height());
+    if (zoom <= 1.0 || content.right() > W || content.bottom() > H) {
+        // Smaller, the board is seen from its corner.
+        zoom = std::min({1.0, W / content.right(), H / content.bottom()});
+        content.moveTopLeft({0, 0});
+    }
+    SetZoom(std::floor(zoom * 100) / 100);
+    ScrollTo(QPoint(Nearest32(content.left() * view_.zoom), Nearest32(content.top() * view_.zoom)));
+}
+
+void Circuit::ScrollTo(QPoint scroll) {
+    view_.scroll = scroll;
+    FitScrollBars();
+    LayOutBoard();
+    UpdateFocusMarker();
+}
+
+void Circuit::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y();
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl and the wheel zoom about the pointer, a stop a notch.
+        const QPoint at = event->position().toPoint();
+        if (steps > 0) ZoomIn(at);
+        if (steps < 0) ZoomOut(at);
+        event->accept();
+        return;
+    }
+    // Without Ctrl the wheel scrolls a zoomed board (Shift: across).
+    QScrollBar* bar = (event->modifiers() & Qt::ShiftModifier) || vBar_->isHidden() ? hBar_ : vBar_;
+    if (bar->isHidden()) return event->ignore();
+    const int delta = steps != 0 ? steps : event->angleDelta().x();
+    bar->setValue(bar->value() - delta * bar->singleStep() / 40);
+    event->accept();
 }
 
 void Circuit::resizeEvent(QResizeEvent* event) {
@@ -340,28 +545,35 @@ void Circuit::DelPic_Click() {
     SelectTool(kToolDelete, delPic_, false);
 }
 
+// The strip's palette copies, then its three tool buttons, a slot each.
+constexpr int kSlots = static_cast<int>(kStripKinds.size()) + 3;
+
 void Circuit::MenuPic_MouseDown(int, int, float x, float) {
     const float h = menuPic_->ScaleHeight();
     const float SW = menuPic_->ScaleWidth();
-    const float H = WindowScaleHeight();
-    // The strip's palette copies, then its three tool buttons, a slot each.
-    constexpr int kSlots = static_cast<int>(kStripKinds.size()) + 3;
-    const int16_t L =
-        MaxInt(0, MinInt(Nearest16(SW - kSlots * h), Nearest16(x - kSlots / 2.0f * h)));
-    const float top = H - h + 2;
+    PlaceStripRow(MaxInt(0, MinInt(Nearest16(SW - kSlots * h), Nearest16(x - kSlots / 2.0f * h))));
+}
+
+void Circuit::PlaceStripRow(int left) {
+    stripRow_ = left;
+    // In window pixels on the strip; the copies are parts too, so their places are kept in
+    // board units, where the zoomed board's scroll puts the strip.
+    const float h = menuPic_->ScaleHeight();
+    const float top = static_cast<float>(menuPic_->y()) + 2;
     const float side = h - 2;
+    auto moveCopy = [this, top, side](Kind kind, float x) {
+        const QPointF at = view_.ToBoard({x, top});
+        const auto z = static_cast<float>(view_.zoom);
+        MoveElement(kind, board_.UBound(kind), static_cast<float>(at.x()),
+                    static_cast<float>(at.y()), side / z, side / z);
+    };
     int slot = 0;
-    for (Kind kind : kStripKinds) {
-        MoveElement(kind, board_.UBound(kind), L + slot * h, top, side, side);
-        ++slot;
-    }
-    for (PictureControl* c : {linePic_, pencilPic_, delPic_}) {
-        c->Move(L + slot * h, top, side, side);
-        ++slot;
-    }
+    for (Kind kind : kStripKinds) moveCopy(kind, static_cast<float>(left) + slot++ * h);
+    for (PictureControl* c : {linePic_, pencilPic_, delPic_})
+        c->Move(static_cast<float>(left) + slot++ * h, top, side, side);
     // The bar's copies wait hidden beside the strip, out of reach of the pointer: a new part put
     // back goes there, and a drop there is no drop.
-    for (Kind kind : kBarKinds) MoveElement(kind, board_.UBound(kind), -2 * h, top, side, side);
+    for (Kind kind : kBarKinds) moveCopy(kind, -2 * h);
     UpdateFocusMarker();
 }
 
@@ -425,6 +637,7 @@ void Circuit::SetDiagram(std::optional<Symbols> symbols) {
 PictureControl* Circuit::MakeElementControl(Kind kind, int i) {
     auto* c = new PictureControl(platform_, this);
     c->SetBackColor(kWindowBackground);  // a new element is the strip's copy
+    c->SetView(&view_);
     c->setFocusPolicy(Qt::TabFocus);
     c->FocusChanged = [this](bool) { UpdateFocusMarker(); };
     c->SetPaintHandler([this, kind, i](Surface& s) { PaintElement(s, kind, i); });
@@ -469,6 +682,7 @@ void Circuit::LoadElement(Kind kind) {
     // The keyboard stays on the palette copy when the mouse drags the one it was on away.
     if (i >= 2 && focusWidget() && focusWidget() == Element(kind, i - 1))
         c->setFocus(Qt::OtherFocusReason);
+    c->SetDrawnAtZoom(!InStripLook(kind, i));
     c->Move(e.Left, e.Top, e.Width, e.Height);
     if (OnStrip(kind)) {
         c->show();
@@ -510,9 +724,10 @@ bool Circuit::BeginPlacing(Kind kind, QPoint globalPos) {
     if (board_.MouseMode != kMouseIdle || PointerBusy() || keyboard_->GestureRunning())
         return false;
     const int U = board_.UBound(kind);
-    const float side = MenuScaleHeight() - 2;
-    const QPoint p = mapFromGlobal(globalPos);
-    MoveElement(kind, U, p.x() - side / 2, p.y() - side / 2, side, side);
+    const float side = PaletteSide();
+    const QPointF p = view_.ToBoard(mapFromGlobal(globalPos));
+    MoveElement(kind, U, static_cast<float>(p.x()) - side / 2, static_cast<float>(p.y()) - side / 2,
+                side, side);
     SetElementVisible(kind, U, true);
     held_ = {kind, U, side / 2, side / 2};
     ComponentMouseDown(board_, *this, kind, U, kLeftButton, 0, held_.x, held_.y);
@@ -524,7 +739,7 @@ bool Circuit::BeginPlacing(Kind kind, QPoint globalPos) {
 
 void Circuit::PlacingMove(QPoint globalPos) {
     if (board_.MouseMode != kMousePlacing) return;
-    const QPoint p = mapFromGlobal(globalPos);
+    const QPointF p = view_.ToBoard(mapFromGlobal(globalPos));
     const ComponentElement& e = board_.At(held_.kind, held_.index);
     held_.x = static_cast<float>(p.x()) - e.Left;
     held_.y = static_cast<float>(p.y()) - e.Top;
@@ -536,7 +751,7 @@ void Circuit::EndPlacing(QPoint globalPos) {
     if (board_.MouseMode != kMousePlacing || !barPlacing_) return;
     barPlacing_ = false;
     // Let go anywhere but over the board, it goes back to the bar.
-    if (!mainPicture_->geometry().contains(mapFromGlobal(globalPos))) {
+    if (!BoardViewport().contains(mapFromGlobal(globalPos))) {
         const ComponentElement& slot = board_.At(held_.kind, board_.UBound(held_.kind));
         MoveElement(held_.kind, held_.index, slot.Left, slot.Top, slot.Width, slot.Height);
     }
@@ -561,6 +776,7 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
     e.Width = width;
     e.Height = height;
     const QRect was = c->geometry();
+    c->SetDrawnAtZoom(!InStripLook(kind, i));
     c->Move(left, top, width, height);
     ChangedUnderCurrent(was);
     ChangedUnderCurrent(c->geometry());
@@ -598,6 +814,7 @@ void Circuit::ZOrderOverlay() {
     current_->raise();  // the dots run over the parts, under the notes
     glasso_->ZOrder(0);
     if (marker_->isVisible()) marker_->raise();
+    for (QScrollBar* bar : {hBar_, vBar_}) bar->raise();
 }
 void Circuit::RefreshBoard() {
     if (rebuilding_) return;  // painted once, when every part is back
@@ -635,14 +852,17 @@ void Circuit::RefreshBoardAlong(const std::vector<WireSpan>& wires) {
     QRegion area = UnionOf(boxes.begin(), boxes.end());
     // The diagram's wires run their own ways between the points: it is painted whole; and so is
     // a board a quarter of which the area covers (measured: beyond that the whole costs no more).
-    const QRect board = mainPicture_->rect();
+    const QRect board(QPoint(0, 0), BoardExtent().toSize());
     area &= board;
     qint64 covered = 0;
     for (const QRect& r : area) covered += static_cast<qint64>(r.width()) * r.height();
     if (DiagramView() || 4 * covered > static_cast<qint64>(board.width()) * board.height())
         return RefreshBoard();
     mainPicture_->RefreshArea(area);
-    ChangedUnderCurrent(area.translated(mainPicture_->pos()));
+    QRegion shown;
+    for (const QRect& r : area)
+        shown += QRect(ToWindow(r.topLeft()), ToWindow(r.bottomRight() + QPoint(1, 1)));
+    ChangedUnderCurrent(shown);
 }
 Surface& Circuit::BoardSurface() {
     return mainPicture_->DrawingSurface();

@@ -26,10 +26,12 @@
 #include "overlay/overlay_relay.h"
 #include "render/board_painter.h"
 #include "render/diagram_painter.h"
+#include "toolkit/board_view.h"
 #include "toolkit/picture_control.h"
 #include "toolkit/platform.h"
 
 class QPainter;
+class QScrollBar;
 
 namespace cw {
 
@@ -107,10 +109,25 @@ class Circuit final : public QWidget,
     void ShowCurrent(bool on);
     void SetElectronFlow(bool electrons);
     CurrentView& CurrentLayer() { return *current_; }
-    // The board as the learner sees it (wires, parts, the current's dots, the notes; not the
-    // strip or the focus marker), in window coordinates from the board's top-left corner.
+    // The board's zoom, 1 at actual size: the board and its parts are drawn at it, as at that
+    // many times the screen's pixel ratio, while the strip keeps its size. Kept between
+    // BoardView::kMinZoom and kMaxZoom; the window point given (else the middle of the board's
+    // part of the window) stays over the same board point.
+    double Zoom() const { return view_.zoom; }
+    void SetZoom(double zoom, std::optional<QPoint> keep = std::nullopt);
+    // A step up or down the zoom's stops, and the zoom that shows every part and note.
+    void ZoomIn(std::optional<QPoint> keep = std::nullopt);
+    void ZoomOut(std::optional<QPoint> keep = std::nullopt);
+    void ZoomToFit();
+    const BoardView& View() const { return view_; }
+    // Scrolls the zoomed board (window pixels from its origin), within its scroll bars' range.
+    void ScrollTo(QPoint scroll);
+    // The window's pixels that show the board (not the strip or the scroll bars).
+    QRect BoardViewport() const;
+    // The board as the learner sees it at actual size (wires, parts, the current's dots, the
+    // notes; not the strip or the focus marker), in board units from its top-left corner.
     QRect BoardArea() const;
-    // Its pixels as the screen shows them, at the screen's pixel ratio.
+    // Its pixels as the screen shows them at actual size, at the screen's pixel ratio.
     QImage BoardImage() const;
     // Drawn again as shapes, at any scale the painter sets: for SVG, PDF, print and large
     // pictures.
@@ -140,6 +157,7 @@ class Circuit final : public QWidget,
   protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -148,6 +166,15 @@ class Circuit final : public QWidget,
     void Form_Load();
     // Lays out board, overlay, strip and palette row from the window's current size.
     void Form_Resize();
+    // Places every control of the board through the view, after a zoom or a scroll.
+    void LayOutBoard();
+    // Places the strip's palette copies and tool buttons, their row slid to the left edge
+    // given (window pixels).
+    void PlaceStripRow(int left);
+    // The scroll bars for the zoom and the window's size, and the scroll kept within them.
+    void FitScrollBars();
+    // A board point as the window shows it.
+    QPoint ToWindow(QPointF board) const;
     // Which widget is which control, and the order Tab visits them in.
     const ControlMap& Controls() const { return controls_; }
     QWidget* FocusedControl() const override { return focusWidget(); }
@@ -156,10 +183,16 @@ class Circuit final : public QWidget,
     void AnnounceControl(QWidget* control) override;
 
     // EditHost: what the gesture handlers ask of the window.
-    float WindowScaleWidth() const override { return static_cast<float>(width()); }
-    float WindowScaleHeight() const override { return static_cast<float>(height()); }
-    float MenuScaleHeight() const override { return menuPic_->ScaleHeight(); }
-    float MenuHeight() const override { return static_cast<float>(menuPic_->height()); }
+    // In board units: the window's right and bottom edges as the board shows them (less a
+    // scroll bar), the strip's height (with a scroll bar above it) and its copies' side.
+    float WindowScaleWidth() const override;
+    float WindowScaleHeight() const override;
+    float MenuScaleHeight() const override;
+    float MenuHeight() const override { return MenuScaleHeight(); }
+    float PaletteSide() const override;
+    // The board's size in board units: the window's board at actual size, or more when zoomed
+    // out.
+    QSizeF BoardExtent() const;
     void LoadElement(Kind kind) override;
     void UnloadLastElement(Kind kind) override;
     void MoveElement(Kind kind, int i, float left, float top, float width, float height) override;
@@ -237,6 +270,12 @@ class Circuit final : public QWidget,
     PictureControl* pencilPic_;
     PictureControl* linePic_;
     PictureControl* menuPic_;
+    QScrollBar* hBar_;
+    QScrollBar* vBar_;
+    BoardView view_;
+    BoardView laidOut_;       // the view the board's controls were last placed through
+    int stripRow_ = 0;        // the palette row's left edge on the strip
+    double pinchFrom_ = 1.0;  // the zoom a two-finger pinch began at
     std::optional<OverlayRelay> relay_;
     ControlMap controls_{board_};
     // The component a running drag belongs to, and where its last event put the pointer.

@@ -126,6 +126,22 @@ CircuitCommands::CircuitCommands(QWidget& keysIn, CircuitModel& model, CommandTa
         apply();
     });
 
+    // Ctrl and = (the plus key without Shift) as well as the platform's own zoom keys.
+    zoomIn_ = Make(tr("Zoom &In"), tr("Show the board larger: closer to the parts"));
+    zoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Equal), QKeySequence::ZoomIn});
+    zoomOut_ = Make(tr("Zoom &Out"), tr("Show the board smaller: more of it in the window"));
+    zoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    actualSize_ = Make(tr("&Actual Size"), tr("Show the board at its own size"));
+    actualSize_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    fit_ = Make(tr("Fit in &Window"), tr("Zoom so that every part and note shows in the window"));
+    const std::pair<QAction*, ZoomTo> zooms[] = {{zoomIn_, ZoomTo::In},
+                                                 {zoomOut_, ZoomTo::Out},
+                                                 {actualSize_, ZoomTo::ActualSize},
+                                                 {fit_, ZoomTo::Fit}};
+    for (const auto& [action, to] : zooms) {
+        connect(action, &QAction::triggered, this, [this, to = to] { do_.zoom(to); });
+    }
+
     help_ =
         Make(tr("&Help"), tr("How to build circuits, the tools, the keys and why a bulb is dark"));
     help_->setShortcut(QKeySequence::HelpContents);
@@ -150,7 +166,8 @@ QAction* CircuitCommands::Tool(int16_t tool) const {
 
 std::vector<std::pair<QString, QString>> CircuitCommands::KeyTable() const {
     std::vector<std::pair<QString, QString>> rows;
-    for (const QAction* a : {line_, pencil_, eraser_, delete_, deletePart_, showCurrent_, help_}) {
+    for (const QAction* a : {line_, pencil_, eraser_, delete_, deletePart_, showCurrent_, zoomIn_,
+                             zoomOut_, actualSize_, help_}) {
         rows.emplace_back(ShortcutText(a), a->toolTip());
     }
     return rows;

@@ -25,6 +25,8 @@ namespace cw {
 
 class CircuitModel;
 
+enum class ZoomTo { In, Out, ActualSize, Fit };
+
 // What the commands do, given by the window they serve; they hold nothing else of it.
 struct CommandTargets {
     std::function<void(int16_t tool)> chooseTool;
@@ -34,6 +36,7 @@ struct CommandTargets {
     std::function<void(bool electrons)> electronFlow;
     std::function<void(const QString& section)> help;          // "", "keys" or "about"
     std::function<void(std::optional<Symbols> diagram)> view;  // none: pictorial
+    std::function<void(ZoomTo)> zoom;
 };
 
 class CircuitCommands final : public QObject {
@@ -51,6 +54,11 @@ class CircuitCommands final : public QObject {
     // The circuit diagram view, and the set of symbols it draws in (kept between runs).
     QAction* Diagram() const { return diagram_; }
     QActionGroup* SymbolSets() const { return symbols_; }
+    // The board's zoom: the strip and the menus keep their size.
+    QAction* ZoomIn() const { return zoomIn_; }
+    QAction* ZoomOut() const { return zoomOut_; }
+    QAction* ActualSize() const { return actualSize_; }
+    QAction* ZoomToFit() const { return fit_; }
     QAction* Help() const { return help_; }
     QAction* KeyboardHelp() const { return keyboardHelp_; }
     QAction* About() const { return about_; }
@@ -76,6 +84,10 @@ class CircuitCommands final : public QObject {
     QActionGroup* symbols_;
     QAction* iec_;
     QAction* ansi_;
+    QAction* zoomIn_;
+    QAction* zoomOut_;
+    QAction* actualSize_;
+    QAction* fit_;
     QAction* help_;
     QAction* keyboardHelp_;
     QAction* about_;

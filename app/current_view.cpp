@@ -26,17 +26,32 @@ CurrentView::CurrentView(const Board& board, QWidget* parent) : QWidget(parent),
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(kFrameMs);
     connect(&timer_, &QTimer::timeout, this, &CurrentView::Frame);
+    MakeSprite();
+}
 
-    // One dot drawn once: a yellow disc with a dark rim, seen on the blue wires, the green board
-    // and the parts' white faces alike.
-    const int size = 2 * kDotRadius + 1;
+void CurrentView::MakeSprite() {
+    // One dot drawn once at the zoom: a yellow disc with a dark rim, seen on the blue wires, the
+    // green board and the parts' white faces alike.
+    const int size = 2 * static_cast<int>(std::ceil(kDotRadius * zoom_)) + 1;
     sprite_ = QImage(size, size, QImage::Format_ARGB32_Premultiplied);
     sprite_.fill(Qt::transparent);
     QPainter p(&sprite_);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kDotRim, 1));
+    p.setPen(QPen(kDotRim, zoom_));
     p.setBrush(kDotFill);
-    p.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    const double c = size / 2.0, r = kDotRadius * zoom_;
+    p.drawEllipse(QPointF(c, c), r, r);
+}
+
+void CurrentView::SetZoom(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    MakeSprite();
+    update();
+}
+
+QPoint CurrentView::At(const FlowDot& d) const {
+    return {static_cast<int>(std::lround(d.x * zoom_)), static_cast<int>(std::lround(d.y * zoom_))};
 }
 
 void CurrentView::SetCurrents(const std::vector<double>& wireAmps,
@@ -97,9 +112,10 @@ void CurrentView::MarkTiles(const std::vector<FlowDot>& dots) {
     const int columns = (width() + kTile - 1) / kTile, rows = (height() + kTile - 1) / kTile;
     tiles_.resize(static_cast<size_t>(std::max(0, columns * rows)), 0);
     if (columns <= 0 || rows <= 0) return;
-    const int reach = kDotRadius + 1;
+    const int reach = sprite_.width() / 2 + 1;
     for (const FlowDot& d : dots) {
-        const int x = static_cast<int>(std::lround(d.x)), y = static_cast<int>(std::lround(d.y));
+        const QPoint at = At(d);
+        const int x = at.x(), y = at.y();
         const int c0 = std::max(0, (x - reach) / kTile),
                   c1 = std::min(columns - 1, (x + reach) / kTile);
         const int r0 = std::max(0, (y - reach) / kTile),
@@ -183,11 +199,11 @@ void CurrentView::paintEvent(QPaintEvent* event) {
     p.drawImage(event->rect(), under_,
                 QRectF(QRectF(event->rect()).topLeft() * under_.devicePixelRatio(),
                        QSizeF(event->rect().size()) * under_.devicePixelRatio()));
-    const QRect area =
-        event->rect().adjusted(-kDotRadius - 1, -kDotRadius - 1, kDotRadius + 1, kDotRadius + 1);
+    const int half = sprite_.width() / 2;
+    const QRect area = event->rect().adjusted(-half - 1, -half - 1, half + 1, half + 1);
     for (const FlowDot& d : dots_) {
-        const QPoint at(static_cast<int>(std::lround(d.x)), static_cast<int>(std::lround(d.y)));
-        if (area.contains(at)) p.drawImage(at - QPoint(kDotRadius, kDotRadius), sprite_);
+        const QPoint at = At(d);
+        if (area.contains(at)) p.drawImage(at - QPoint(half, half), sprite_);
     }
 }
 

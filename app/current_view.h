@@ -23,6 +23,8 @@ class CurrentView final : public QWidget {
     // The currents of a fresh solve (wires by row, parts by number); the dots start again.
     void SetCurrents(const std::vector<double>& wireAmps, const std::vector<double>& partAmps);
     void SetElectronFlow(bool electrons);
+    // The board's zoom: the dots are drawn at it, the sheet's pixels being the board's times it.
+    void SetZoom(double zoom);
     bool ElectronFlow() const { return electrons_; }
     // What lies beneath changed inside the area (this sheet's coordinates): copied again before
     // the next paint.
@@ -48,6 +50,9 @@ class CurrentView final : public QWidget {
     void RepaintMarked();
     // Copies what the board and the parts below this sheet show inside the stale area.
     void CopyUnder();
+    void MakeSprite();
+    // A dot's centre on this sheet.
+    QPoint At(const FlowDot& d) const;
 
     const Board& board_;
     FlowDots flow_;
@@ -61,6 +66,7 @@ class CurrentView final : public QWidget {
     QImage sprite_;
     QImage under_;
     QRegion stale_;
+    double zoom_ = 1.0;
 };
 
 }  // namespace cw

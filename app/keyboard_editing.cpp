@@ -1,6 +1,7 @@
 #include "app/keyboard_editing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/keyboard_host.h"
@@ -140,8 +141,9 @@ void KeyboardEditing::PickUp(Kind kind) {
     const int i = w_.Model().UBound(kind);
     PictureControl* copy = w_.Element(kind, i);
     if (!copy) return;
-    copy->MouseDown(kLeftButton, 0, static_cast<float>(copy->width() / 2),
-                    static_cast<float>(copy->height() / 2));
+    // Pressed in its middle, in the board units its events come in.
+    const ComponentElement& pressed = w_.Model().At(kind, i);
+    copy->MouseDown(kLeftButton, 0, std::floor(pressed.Width / 2), std::floor(pressed.Height / 2));
     if (w_.Model().MouseMode != kMousePlacing) return;
     held_ = KeyboardHold::NewPart;
     heldKind_ = kind;

@@ -122,6 +122,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     });
 
     view->addSeparator();
+    view->addActions(
+        {commands.ZoomIn(), commands.ZoomOut(), commands.ActualSize(), commands.ZoomToFit()});
+    view->addSeparator();
     view->addAction(commands.ShowCurrent());
     view->addAction(commands.ElectronFlow());
     view->addSeparator();

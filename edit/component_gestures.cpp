@@ -23,7 +23,7 @@ void ApplyClickAction(Board& board, Kind kind, int k) {
 void CancelPlacement(Board& board, EditHost& host, Kind kind) {
     const int U = board.UBound(kind);
     const ComponentElement& slot = board.At(kind, U);
-    const float side = host.MenuScaleHeight() - 2;
+    const float side = host.PaletteSide();
     host.MoveElement(kind, U - 1, slot.Left, slot.Top, side, side);
     host.UnloadLastElement(kind);
 }
@@ -124,7 +124,7 @@ void ComponentMouseMove(Board& board, EditHost& host, Kind kind, int i, int, int
         const float paletteZone = host.WindowScaleHeight() - host.MenuScaleHeight() - kBoardSize;
         const ComponentElement& moved = board.At(kind, i);
         if (moved.Top > paletteZone && moved.Width == kBoardSize) {
-            const float side = host.MenuScaleHeight() - 2;
+            const float side = host.PaletteSide();
             host.MoveElement(kind, i, moved.Left, moved.Top, side, side);
         } else if (moved.Top <= paletteZone && moved.Width != kBoardSize) {
             host.MoveElement(kind, i, moved.Left, moved.Top, kBoardSize, kBoardSize);

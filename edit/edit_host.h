@@ -21,6 +21,8 @@ class EditHost {
     virtual float WindowScaleHeight() const = 0;
     virtual float MenuScaleHeight() const = 0;  // the palette strip's inner height
     virtual float MenuHeight() const = 0;       // its outer height
+    // The side of a palette copy on the strip.
+    virtual float PaletteSide() const { return MenuScaleHeight() - 2; }
 
     // Loads element U + 1 of the array from its template, visible and in front; it becomes the
     // new palette copy.

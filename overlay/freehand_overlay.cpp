@@ -25,8 +25,8 @@ double DistanceToSegment(QPointF p, QPointF a, QPointF b) {
     return std::hypot(q.x(), q.y());
 }
 
-QRect Padded(const QRectF& r) {
-    return r.adjusted(-4, -4, 4, 4).toAlignedRect();
+QRectF Padded(const QRectF& r) {
+    return r.adjusted(-4, -4, 4, 4);
 }
 
 // The event in the platform's encoding: the message, and as wParam the buttons held after it
@@ -79,6 +79,17 @@ void FreehandOverlay::ZOrder(int position) {
     if (position == 0) raise();
 }
 
+void FreehandOverlay::SetView(const QTransform& boardToWidget) {
+    if (view_ == boardToWidget) return;
+    view_ = boardToWidget;
+    fromWidget_ = view_.inverted();
+    update();
+}
+
+void FreehandOverlay::UpdateArea(const QRectF& board) {
+    update(view_.mapRect(board).toAlignedRect());
+}
+
 void FreehandOverlay::RepaintArea(int32_t, int32_t, int32_t, int32_t) {
     // Qt composites this transparent widget over every repaint of what lies beneath it, so the
     // strokes already show again over a freshly painted board; asking for the whole area again
@@ -87,7 +98,8 @@ void FreehandOverlay::RepaintArea(int32_t, int32_t, int32_t, int32_t) {
 
 void FreehandOverlay::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    PaintStrokes(p, event->rect());
+    p.setTransform(view_);
+    PaintStrokes(p, fromWidget_.mapRect(QRectF(event->rect())));
 }
 
 void FreehandOverlay::PaintStrokes(QPainter& p, const QRectF& within) const {
@@ -123,8 +135,8 @@ void FreehandOverlay::EraseAt(QPointF p) {
         }
     }
     if (!any) return;
-    const QRect r = Padded(erased);
-    update(r);
+    UpdateArea(Padded(erased));
+    const QRect r = view_.mapRect(Padded(erased)).toAlignedRect();
     if (sink_) sink_->Glasso1_RepaintRequest(r.left(), r.top(), r.right() + 1, r.bottom() + 1);
 }
 
@@ -132,7 +144,8 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     event->accept();
     const uint32_t message = MessageOf(event);
     const uint32_t wParam = WParamOf(event);
-    const QPointF pos = event->position();
+    const QPointF pos = event->position();  // the window's pixels, for the host
+    const QPointF onBoard = fromWidget_.map(pos);
     // Whether a gesture's messages are reported or kept for strokes is decided by its first
     // press, so a tool chosen halfway never splits one gesture between the two.
     const uint32_t held = wParam & kMkButtons;
@@ -145,7 +158,7 @@ void FreehandOverlay::Handle(QMouseEvent* event) {
     if (taken_) {
         if (IsButtonUp(message) && held == 0) taken_ = false;
     } else if (!report) {
-        Draw(message, wParam, pos);
+        Draw(message, wParam, onBoard);
         if (IsButtonUp(message) && held == 0 && NotesEdited) NotesEdited();
     } else if (sink_) {
         sink_->Glasso1_MouseMessage(static_cast<int32_t>(message), static_cast<int32_t>(wParam),
@@ -164,12 +177,12 @@ void FreehandOverlay::Draw(uint32_t message, uint32_t wParam, QPointF pos) {
     if (message == kWmLButtonDown) {
         strokes_.push_back(QPolygonF{pos});
         drawing_ = true;
-        update(Padded(QRectF(pos, pos)));
+        UpdateArea(Padded(QRectF(pos, pos)));
     } else if (message == kWmMouseMove && drawing_ && (wParam & kMkLButton) && !strokes_.empty()) {
         QPolygonF& stroke = strokes_.back();
         const QPointF last = stroke.back();
         stroke.push_back(pos);
-        update(Padded(QRectF(last, pos).normalized()));
+        UpdateArea(Padded(QRectF(last, pos).normalized()));
     } else if (message == kWmLButtonUp) {
         drawing_ = false;
     }
@@ -179,9 +192,9 @@ void FreehandOverlay::Draw(uint32_t message, uint32_t wParam, QPointF pos) {
 
 void FreehandOverlay::CancelGesture() {
     if (drawing_ && !strokes_.empty()) {
-        const QRect r = Padded(strokes_.back().boundingRect());
+        const QRectF r = Padded(strokes_.back().boundingRect());
         strokes_.pop_back();
-        update(r);
+        UpdateArea(r);
     }
     ForgetGesture();
 }

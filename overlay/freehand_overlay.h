@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QPolygonF>
+#include <QTransform>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -35,7 +36,11 @@ class FreehandOverlay final : public QWidget, public Glasso {
     void SetEventSink(GlassoEvents* sink) override { sink_ = sink; }
 
     const std::vector<QPolygonF>& Strokes() const { return strokes_; }
-    // Draws the notes lying in the area (this overlay's coordinates) with the pen they show in.
+    // The notes are kept in board units from this overlay's corner; the view maps them to its
+    // pixels (a zoomed board's notes are drawn and written at the zoom).
+    void SetView(const QTransform& boardToWidget);
+    // Draws the notes lying in the area (board units from this overlay's corner) with the pen
+    // they show in.
     void PaintStrokes(QPainter& painter, const QRectF& within) const;
     // The notes were replaced (a file, a new board, an undo): no stroke is being drawn.
     void StrokesReplaced() {
@@ -85,6 +90,8 @@ class FreehandOverlay final : public QWidget, public Glasso {
     // the right.
     void Draw(uint32_t message, uint32_t wParam, QPointF pos);
     void EraseAt(QPointF p);
+    // Repaints this overlay over an area of board units.
+    void UpdateArea(const QRectF& board);
     void SetCursorShape(Qt::CursorShape shape);
     Platform& platform_;
     int32_t handle_;
@@ -95,6 +102,7 @@ class FreehandOverlay final : public QWidget, public Glasso {
     bool taken_ = false;     // the running pen gesture was taken by the host
     bool erasing_ = false;
     double eraseScale_ = 1.0;
+    QTransform view_, fromWidget_;
     std::vector<QPolygonF>& strokes_;
 };
 

@@ -1,5 +1,7 @@
 #include "overlay/overlay_relay.h"
 
+#include <QWidget>
+
 #include "model/numeric.h"
 #include "overlay/glasso.h"
 #include "toolkit/platform.h"
@@ -40,17 +42,19 @@ void OverlayRelay::RepaintRequest(int32_t x1, int32_t y1, int32_t x2, int32_t y2
         platform.ScreenToClient(board, platform.ClientToScreen(glasso.hWnd(), QPoint(x2, y2)));
     const Rect32 r{a.x(), a.y(), b.x(), b.y()};
     platform.RedrawWindow(board, &r);
+    // Each part where its window lies under the area, in that window's own pixels.
     for (Kind kind : kKinds) {
         for (int i = 1; i <= model.PlacedCount(kind); ++i) {
-            const ComponentElement& e = model.At(kind, i);
-            const Rect32 area{Nearest32(e.Left), Nearest32(e.Top),
-                              Nearest32(static_cast<double>(e.Left) + e.Width),
-                              Nearest32(static_cast<double>(e.Top) + e.Height)};
+            const int32_t h = elementHandle(kind, i);
+            const QWidget* w = platform.WidgetOf(h);
+            if (!w) continue;
+            const QPoint at = platform.ScreenToClient(board, platform.ClientToScreen(h, {0, 0}));
+            const Rect32 area{at.x(), at.y(), at.x() + w->width(), at.y() + w->height()};
             Rect32 hit;
             if (!IntersectRect(&hit, r, area)) continue;
             const Rect32 local{hit.left - area.left, hit.top - area.top, hit.right - area.left,
                                hit.bottom - area.top};
-            platform.RedrawWindow(elementHandle(kind, i), &local);
+            platform.RedrawWindow(h, &local);
         }
     }
 }

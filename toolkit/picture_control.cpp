@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -21,10 +22,11 @@ PictureControl::PictureControl(Platform& platform, QWidget* parent, int border)
 bool PictureControl::EnsureImage() {
     // The image covers every device pixel the inner area touches; the surface reports the
     // control's own logical size, which need not divide evenly at ratios such as 1.5.
-    const qreal dpr = devicePixelRatioF();
+    // On a zoomed board the picture is drawn as at a pixel ratio that many times the screen's.
+    const qreal screen = devicePixelRatioF(), dpr = screen * DrawScale();
     surface_.SetLogicalSize(ScaleWidth(), ScaleHeight());
-    const QSize want(static_cast<int>(std::ceil(ScaleWidth() * dpr)),
-                     static_cast<int>(std::ceil(ScaleHeight() * dpr)));
+    const QSize want(static_cast<int>(std::ceil(std::max(0, width() - 2 * border_) * screen)),
+                     static_cast<int>(std::ceil(std::max(0, height() - 2 * border_) * screen)));
     if (image_.size() == want && image_.devicePixelRatio() == dpr) return false;
     image_ = QImage(want, QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr);
@@ -62,10 +64,15 @@ void PictureControl::Render(const QRegion* clip) {
     if (clip) {
         // In device pixels, exactly those the drawing keeps to.
         device = surface_.DeviceRegion(*clip);
-        QPainter p(&image_);
-        p.setWorldTransform(
-            QTransform::fromScale(1 / image_.devicePixelRatio(), 1 / image_.devicePixelRatio()));
-        for (const QRect& r : device) p.fillRect(r, back);
+        // Straight into the pixels: a painter's scale at a ratio such as 1.7 can round a
+        // rectangle's last column away.
+        const uint32_t fill = back.rgb();
+        for (const QRect& r : device) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                auto* row = reinterpret_cast<uint32_t*>(image_.scanLine(y));
+                std::fill(row + r.left(), row + r.right() + 1, fill);
+            }
+        }
     } else {
         image_.fill(back);  // one plain pass, where a painter would hand it to worker threads
     }
@@ -130,9 +137,16 @@ void PictureControl::Refresh() {
     ShowChanged(ChangedArea(previous_, image_));
 }
 
+QRect PictureControl::ToWidget(const QRectF& drawn) const {
+    const double s = DrawScale();
+    return QRectF(drawn.x() * s, drawn.y() * s, drawn.width() * s, drawn.height() * s)
+        .toAlignedRect()
+        .translated(border_, border_);
+}
+
 void PictureControl::ShowChanged(const QRegion& changed) {
     if (changed.isEmpty()) return;
-    const qreal dpr = image_.devicePixelRatio();
+    const qreal dpr = devicePixelRatioF();
     QRegion logical;
     for (const QRect& r : changed) {
         logical +=
@@ -160,15 +174,19 @@ void PictureControl::RefreshArea(const QRegion& area) {
 }
 
 void PictureControl::Redraw(const Rect32& area) {
-    const QRect clip(area.left, area.top, area.right - area.left, area.bottom - area.top);
-    if (clip.isEmpty()) return;
+    const QRect shown(area.left, area.top, area.right - area.left, area.bottom - area.top);
+    if (shown.isEmpty()) return;
+    const double s = DrawScale();
+    const QRect clip =
+        QRectF(shown.x() / s, shown.y() / s, shown.width() / s, shown.height() / s).toAlignedRect();
     const QRegion region(clip);
     Render(&region);
-    if (isVisible()) repaint(clip.translated(border_, border_));
+    if (isVisible()) repaint(ToWidget(clip));
 }
 
 void PictureControl::Move(float left, float top, float width, float height) {
-    MoveWindow(*this, left, top, width, height);
+    if (!view_) return MoveWindow(*this, left, top, width, height);
+    setGeometry(view_->ToWindow(left, top, width, height));
 }
 
 Surface& PictureControl::DrawingSurface() {
@@ -187,7 +205,7 @@ const QImage& PictureControl::Image() {
 
 void PictureControl::ShowPendingStrokes() {
     const QRect r = surface_.TakeDrawn();
-    if (!r.isEmpty()) update(r.translated(border_, border_));
+    if (!r.isEmpty()) update(ToWidget(r));
 }
 
 void PictureControl::paintEvent(QPaintEvent* event) {
@@ -208,7 +226,10 @@ void PictureControl::PaintTo(QPainter& p, QPoint at, const QRegion& clip) {
         p.fillRect(QRect(border_ / 2, border_ / 2, width() - border_, height() - border_),
                    QColor(64, 64, 64));
     }
-    p.drawImage(QPoint(border_, border_), image_);
+    // Pixel for pixel, whatever ratio the picture was drawn at.
+    const qreal dpr = p.device()->devicePixelRatioF();
+    p.drawImage(QRectF(border_, border_, image_.width() / dpr, image_.height() / dpr), image_,
+                QRectF(image_.rect()));
     p.restore();
 }
 
@@ -227,7 +248,8 @@ void PictureControl::Deliver(Action action, QMouseEvent* event) {
 }
 
 void PictureControl::Deliver(Action action, int button, int shift, int x, int y) {
-    const float fx = static_cast<float>(x - border_), fy = static_cast<float>(y - border_);
+    const auto fx = static_cast<float>((x - border_) / EventScale());
+    const auto fy = static_cast<float>((y - border_) / EventScale());
     if (action == Action::Move) {
         if (MouseMove) MouseMove(button, shift, fx, fy);
     } else if (action == Action::Down) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "render/surface.h"
+#include "toolkit/board_view.h"
 #include "toolkit/image_surface.h"
 #include "toolkit/platform.h"
 
@@ -32,7 +33,14 @@ class PictureControl final : public QWidget {
     // before.
     void SetCached(bool cached) { cached_ = cached; }
 
-    // Mouse events as (Button, Shift, X, Y), X and Y in the inner area's pixels.
+    // A control on the board is placed through the board's view, and its events come in board
+    // units; it is drawn at the zoom unless it keeps the strip's look (drawn at its own size,
+    // as the strip's copies and tool buttons are, whatever the zoom).
+    void SetView(const BoardView* view) { view_ = view; }
+    void SetDrawnAtZoom(bool atZoom) { drawnAtZoom_ = atZoom; }
+
+    // Mouse events as (Button, Shift, X, Y), X and Y in the inner area's pixels (board units on
+    // the board).
     std::function<void(int, int, float, float)> MouseDown, MouseMove, MouseUp;
     std::function<void()> Click;
     // Called when the control takes (true) or loses (false) the keyboard focus.
@@ -41,8 +49,13 @@ class PictureControl final : public QWidget {
     // Fills the image with BackColor, runs the Paint handler and shows the result now.
     void Refresh();
     void Move(float left, float top, float width, float height);
-    float ScaleWidth() const { return static_cast<float>(std::max(0, width() - 2 * border_)); }
-    float ScaleHeight() const { return static_cast<float>(std::max(0, height() - 2 * border_)); }
+    // The inner area's size in the units its Paint handler draws in.
+    float ScaleWidth() const {
+        return static_cast<float>(std::max(0, width() - 2 * border_) / DrawScale());
+    }
+    float ScaleHeight() const {
+        return static_cast<float>(std::max(0, height() - 2 * border_) / DrawScale());
+    }
     // The surface, for strokes drawn between repaints, and a request to show them.
     Surface& DrawingSurface();
     void ShowPendingStrokes();
@@ -51,7 +64,7 @@ class PictureControl final : public QWidget {
 
     // A relayed message, (x, y) in the control's own coordinates.
     void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y);
-    // Repaints the area now.
+    // Repaints the area (the inner area's pixels) now.
     void Redraw(const Rect32& area);
     // Runs the Paint handler for the area alone (inner-area coordinates) and shows it with the
     // next frame: for a change known to lie there.
@@ -70,6 +83,11 @@ class PictureControl final : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // Window pixels per unit of the Paint handler's drawing, and per unit of its events.
+    double DrawScale() const { return view_ && drawnAtZoom_ ? view_->zoom : 1.0; }
+    double EventScale() const { return view_ ? view_->zoom : 1.0; }
+    // The Paint handler's area in window pixels.
+    QRect ToWidget(const QRectF& drawn) const;
     bool EnsureImage();  // true when the image was recreated
     // Draws the picture whole if it has no drawing yet or its drawing was put off.
     void Settle();
@@ -83,6 +101,8 @@ class PictureControl final : public QWidget {
     void Deliver(Action action, QMouseEvent* event);
 
     int border_;
+    const BoardView* view_ = nullptr;
+    bool drawnAtZoom_ = true;
     int32_t handle_;
     Rgb backColor_{255, 255, 255};
     std::function<void(Surface&)> paint_;

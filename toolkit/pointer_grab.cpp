@@ -8,6 +8,7 @@
 #include <QTouchEvent>
 #include <QWidget>
 #include <QWindow>
+#include <cmath>
 
 namespace cw {
 namespace {
@@ -158,6 +159,7 @@ bool PointerGrab::Touch(QEvent* event) {
     if (event->type() == QEvent::TouchCancel) {
         // The system took the touches (a gesture of its own): lost, as a deactivation loses it.
         fingersOff_ = false;
+        pinchFrom_ = 0;
         if (fingersGesture) {
             if (around_) around_(true);
             Lose();
@@ -175,6 +177,20 @@ bool PointerGrab::Touch(QEvent* event) {
         pointer_ = Pointer::Mouse;
         if (around_) around_(false);
     }
+    if (touch->points().size() >= 2 && pinch_) {
+        // The first two fingers still down pinch; a third changes nothing.
+        const QPointF a = touch->points()[0].position(), b = touch->points()[1].position();
+        const double apart = std::hypot(a.x() - b.x(), a.y() - b.y());
+        const QPoint between = area_->mapFrom(area_->window(), ((a + b) / 2).toPoint());
+        const bool begins = pinchFrom_ <= 0;
+        if (begins) {
+            // Both fingers landed at once: whatever the first one's press began is called off.
+            fingersOff_ = true;
+            pinchFrom_ = std::max(apart, 1.0);
+        }
+        pinch_(begins, apart / pinchFrom_, between);
+    }
+    if (event->type() == QEvent::TouchEnd || touch->points().size() < 2) pinchFrom_ = 0;
     if (event->type() == QEvent::TouchEnd) fingersOff_ = false;
     return false;
 }

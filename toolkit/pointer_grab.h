@@ -37,6 +37,12 @@ class PointerGrab final : public QObject {
     // Runs when a second finger calls the running gesture off; the gesture's widget sees no
     // more of it.
     void SetCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
+    // Two fingers on the window pinch: begins with scale 1 when the second finger lands, then
+    // the distance between them over what it was then; between: the point halfway, in the
+    // area's coordinates.
+    void SetPinch(std::function<void(bool begins, double scale, QPoint between)> pinch) {
+        pinch_ = std::move(pinch);
+    }
 
     // Runs with true before the grab takes a mouse event of the area's window and with false
     // once it and all it caused are done, so the owner can take the event as one whole.
@@ -73,8 +79,10 @@ class PointerGrab final : public QObject {
     Pointer pointer_ = Pointer::Mouse;
     bool fingersOff_ = false;  // a second finger called the touches' gesture off
     bool stylusHeld_ = false;  // the stylus pressed in the area and is not yet up
+    double pinchFrom_ = 0;     // the two fingers' distance when the second landed; 0: none
     std::function<void(Pointer)> gestureStarts_;
     std::function<void()> cancelled_;
+    std::function<void(bool, double, QPoint)> pinch_;
     std::function<void()> gestureLost_;
     std::function<void(bool)> around_;
     std::function<void(QPoint, bool)> outsideLeftUp_;

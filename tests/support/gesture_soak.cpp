@@ -196,8 +196,11 @@ void GestureSoak::Step() {
     } else if (r < 40) {
         const QPoint p = RandomPoint();
         const int degrees = rng_() % 2 ? 15 : -15;
-        d_.Wheel(p, degrees);
-        what << "wheel " << degrees << " at " << p.x() << "," << p.y();
+        // With Ctrl the wheel zooms (as a pinch of the second finger above may).
+        const auto modifiers = rng_() % 2 ? Qt::ControlModifier : Qt::NoModifier;
+        d_.Wheel(p, degrees, modifiers);
+        what << "wheel " << degrees << (modifiers ? " with Ctrl" : "") << " at " << p.x() << ","
+             << p.y();
     } else if (r < 42) {
         Qt::MouseButton b = buttons[rng_() % 5];
         const QPoint p = RandomPoint();
@@ -238,6 +241,8 @@ std::string GestureSoak::CheckStillEdits() {
     d_.Resize(900, 900);
     w.LinePic_Click();
     std::ostringstream bad;
+    d_.Key(Qt::Key_0, Qt::ControlModifier);  // at actual size, where the window's points are
+    if (w.Zoom() != 1.0) bad << "Ctrl+0 left the zoom at " << w.Zoom() << "; ";
     const int i = d_.Place(Kind::Cell, 300, 150);
     const ComponentElement& cell = d_.board().Array(Kind::Cell)[static_cast<size_t>(i)];
     if (cell.Left != 300 || cell.Top != 150 || cell.Tag == 0) bad << "the cell was not placed; ";

@@ -62,10 +62,10 @@ void WindowDriver::DoubleClickEvent(QPoint p, Qt::MouseButton b) {
     Send(top_->windowHandle(), QEvent::MouseButtonDblClick, window_->mapTo(top_, p), b, held_);
 }
 
-void WindowDriver::Wheel(QPoint p, int degrees) {
+void WindowDriver::Wheel(QPoint p, int degrees, Qt::KeyboardModifiers modifiers) {
     QWindow* w = top_->windowHandle();
     const QPointF at(window_->mapTo(top_, p));
-    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_, Qt::NoModifier,
+    QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_, modifiers,
                   Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
 }

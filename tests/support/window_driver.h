@@ -34,7 +34,7 @@ class WindowDriver {
     void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton);
     // The event Qt sends after the second press of a double click (the press itself not sent).
     void DoubleClickEvent(QPoint p, Qt::MouseButton b);
-    void Wheel(QPoint p, int degrees);
+    void Wheel(QPoint p, int degrees, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     Qt::MouseButtons Held() const { return held_; }
     // A key pressed and released, delivered to the focused control (the window when none).
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
