@@ -367,18 +367,22 @@ void Circuit::FitScrollBars() {
 
 void Circuit::LayOutBoard() {
     const QSizeF board = BoardExtent();
+    const QRect shown = BoardViewport();
     mainPicture_->Move(0, 0, static_cast<float>(board.width()), static_cast<float>(board.height()));
-    current_->setGeometry(mainPicture_->geometry());
-    current_->SetZoom(view_.zoom);
+    ClipToViewport(*mainPicture_);
+    // The sheets over the board lie only over what the window shows of it.
+    current_->setGeometry(mainPicture_->geometry() & shown);
+    current_->SetView(view_.zoom, mainPicture_->pos() - current_->pos());
     current_->raise();
     // The notes are kept in board units from the overlay's corner, two units in.
     glasso_->setGeometry(
-        view_.ToWindow(2, 2, std::max(0.0, board.width() - 4), std::max(0.0, board.height() - 4)));
+        view_.ToWindow(2, 2, std::max(0.0, board.width() - 4), std::max(0.0, board.height() - 4)) &
+        shown);
     const QPoint corner = ToWindow({2, 2}) - glasso_->pos();
     glasso_->SetView(
         QTransform::fromTranslate(corner.x(), corner.y()).scale(view_.zoom, view_.zoom));
     glasso_->ZOrder(0);
-    if (view_.zoom != laidOut_.zoom || view_.scroll != laidOut_.scroll) {
+    if (view_.zoom != laidOut_.zoom || view_.scroll != laidOut_.scroll || view_.zoom != 1.0) {
         laidOut_ = view_;
         for (Kind kind : kKinds) {
             for (int i = 1; i < board_.UBound(kind); ++i) {
@@ -390,6 +394,19 @@ void Circuit::LayOutBoard() {
         ChangedUnderCurrent(rect());
     }
     for (QScrollBar* bar : {hBar_, vBar_}) bar->raise();
+}
+
+void Circuit::ClipToViewport(QWidget& control) const {
+    // At actual size nothing is clipped: a part a smaller window left over the strip shows.
+    const QRect shown = BoardViewport();
+    if (view_.zoom == 1.0 || shown.contains(control.geometry())) {
+        if (!control.mask().isEmpty()) control.clearMask();
+        return;
+    }
+    const QRegion inside = QRegion(shown.translated(-control.pos())) & control.rect();
+    // An empty mask would be none at all: a part wholly under the strip keeps one pixel's mask
+    // outside itself.
+    control.setMask(inside.isEmpty() ? QRegion(-1, -1, 1, 1) : inside);
 }
 
 void Circuit::SetZoom(double zoom, std::optional<QPoint> keep) {
@@ -778,6 +795,7 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
     const QRect was = c->geometry();
     c->SetDrawnAtZoom(!InStripLook(kind, i));
     c->Move(left, top, width, height);
+    if (!InStripLook(kind, i)) ClipToViewport(*c);
     ChangedUnderCurrent(was);
     ChangedUnderCurrent(c->geometry());
     if (c->hasFocus()) UpdateFocusMarker();

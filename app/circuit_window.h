@@ -173,6 +173,9 @@ class Circuit final : public QWidget,
     void PlaceStripRow(int left);
     // The scroll bars for the zoom and the window's size, and the scroll kept within them.
     void FitScrollBars();
+    // Hides what a board control shows beyond the window's part for the board (over the strip or
+    // a scroll bar); at actual size nothing is hidden.
+    void ClipToViewport(QWidget& control) const;
     // A board point as the window shows it.
     QPoint ToWindow(QPointF board) const;
     // Which widget is which control, and the order Tab visits them in.

@@ -43,15 +43,19 @@ void CurrentView::MakeSprite() {
     p.drawEllipse(QPointF(c, c), r, r);
 }
 
-void CurrentView::SetZoom(double zoom) {
-    if (zoom == zoom_) return;
-    zoom_ = zoom;
-    MakeSprite();
+void CurrentView::SetView(double zoom, QPoint origin) {
+    if (zoom == zoom_ && origin == origin_) return;
+    if (zoom != zoom_) {
+        zoom_ = zoom;
+        MakeSprite();
+    }
+    origin_ = origin;
     update();
 }
 
 QPoint CurrentView::At(const FlowDot& d) const {
-    return {static_cast<int>(std::lround(d.x * zoom_)), static_cast<int>(std::lround(d.y * zoom_))};
+    return origin_ + QPoint(static_cast<int>(std::lround(d.x * zoom_)),
+                            static_cast<int>(std::lround(d.y * zoom_)));
 }
 
 void CurrentView::SetCurrents(const std::vector<double>& wireAmps,

@@ -23,8 +23,9 @@ class CurrentView final : public QWidget {
     // The currents of a fresh solve (wires by row, parts by number); the dots start again.
     void SetCurrents(const std::vector<double>& wireAmps, const std::vector<double>& partAmps);
     void SetElectronFlow(bool electrons);
-    // The board's zoom: the dots are drawn at it, the sheet's pixels being the board's times it.
-    void SetZoom(double zoom);
+    // The board's zoom, and where the board's corner lies on this sheet: the dots are drawn at
+    // the zoom, from there.
+    void SetView(double zoom, QPoint origin);
     bool ElectronFlow() const { return electrons_; }
     // What lies beneath changed inside the area (this sheet's coordinates): copied again before
     // the next paint.
@@ -67,6 +68,7 @@ class CurrentView final : public QWidget {
     QImage under_;
     QRegion stale_;
     double zoom_ = 1.0;
+    QPoint origin_;
 };
 
 }  // namespace cw
