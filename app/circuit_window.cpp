@@ -396,10 +396,10 @@ void Circuit::LayOutBoard() {
     for (QScrollBar* bar : {hBar_, vBar_}) bar->raise();
 }
 
-void Circuit::ClipToViewport(QWidget& control) const {
+void Circuit::ClipToViewport(QWidget& control, bool clip) const {
     // At actual size nothing is clipped: a part a smaller window left over the strip shows.
     const QRect shown = BoardViewport();
-    if (view_.zoom == 1.0 || shown.contains(control.geometry())) {
+    if (!clip || view_.zoom == 1.0 || shown.contains(control.geometry())) {
         if (!control.mask().isEmpty()) control.clearMask();
         return;
     }
@@ -701,6 +701,7 @@ void Circuit::LoadElement(Kind kind) {
         c->setFocus(Qt::OtherFocusReason);
     c->SetDrawnAtZoom(!InStripLook(kind, i));
     c->Move(e.Left, e.Top, e.Width, e.Height);
+    ClipToViewport(*c, !InStripLook(kind, i));  // a control kept from a clipped part
     if (OnStrip(kind)) {
         c->show();
     } else {
@@ -795,7 +796,7 @@ void Circuit::MoveElement(Kind kind, int i, float left, float top, float width, 
     const QRect was = c->geometry();
     c->SetDrawnAtZoom(!InStripLook(kind, i));
     c->Move(left, top, width, height);
-    if (!InStripLook(kind, i)) ClipToViewport(*c);
+    ClipToViewport(*c, !InStripLook(kind, i));  // the strip's look is never clipped
     ChangedUnderCurrent(was);
     ChangedUnderCurrent(c->geometry());
     if (c->hasFocus()) UpdateFocusMarker();

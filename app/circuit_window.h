@@ -175,7 +175,9 @@ class Circuit final : public QWidget,
     void FitScrollBars();
     // Hides what a board control shows beyond the window's part for the board (over the strip or
     // a scroll bar); at actual size nothing is hidden.
-    void ClipToViewport(QWidget& control) const;
+    // A control that may have been clipped before and is not to be now (a part become a palette
+    // copy) is shown whole again.
+    void ClipToViewport(QWidget& control, bool clip = true) const;
     // A board point as the window shows it.
     QPoint ToWindow(QPointF board) const;
     // Which widget is which control, and the order Tab visits them in.

@@ -1,8 +1,10 @@
 #include "support/window_driver.h"
 
 #include "geometry/terminal_position.h"
+#include "model/numeric.h"
 #include "model/part_kinds.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -67,7 +69,10 @@ void WindowDriver::Wheel(QPoint p, int degrees, Qt::KeyboardModifiers modifiers)
     const QPointF at(window_->mapTo(top_, p));
     QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, degrees * 8), held_, modifiers,
                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &e);
+    // As the system's own (sendEvent would mark it as the program's): Qt passes such a wheel on
+    // to the parents of a widget that ignores it.
+    QSpontaneKeyEvent::setSpontaneous(&e);
+    qApp->notify(w, &e);
 }
 
 void WindowDriver::Drag(QPoint from, QPoint to, Qt::MouseButton b) {
@@ -95,21 +100,25 @@ QPoint WindowDriver::BesideTerminal(int n) {
 }
 
 QPoint WindowDriver::SlotCentre(int slot) {
-    const int h = static_cast<int>(window_->Edit().MenuScaleHeight());
-    const int left =
-        slot < static_cast<int>(kStripKinds.size())
-            ? static_cast<int>(board().Array(kStripKinds[static_cast<size_t>(slot)]).back().Left)
-            : static_cast<int>(board().Array(kStripKinds[0]).back().Left) + slot * h;
-    const int top = window_->height() - h + 2;
-    return {left + (h - 2) / 2, top + (h - 2) / 2};
+    constexpr int kinds = static_cast<int>(kStripKinds.size());
+    const int16_t tools[] = {kToolLine, kToolPencil, kToolDelete};
+    const QWidget* control =
+        slot < kinds ? window_->Element(kStripKinds[static_cast<size_t>(slot)],
+                                        board().UBound(kStripKinds[static_cast<size_t>(slot)]))
+                     : &window_->ToolButton(tools[slot - kinds]);
+    return control->geometry().center();
+}
+
+QPoint WindowDriver::OnWindow(QPointF board) const {
+    const BoardView& view = window_->View();
+    return QPoint(Nearest32(board.x() * view.zoom), Nearest32(board.y() * view.zoom)) - view.scroll;
 }
 
 int WindowDriver::Place(Kind kind, int left, int top) {
     const int slot = KindIndex(kind);
-    const ComponentElement copy = board().Array(kind).back();
     const QPoint from = SlotCentre(slot);
-    const QPoint offset = from - QPoint(static_cast<int>(copy.Left), static_cast<int>(copy.Top));
-    Drag(from, QPoint(left, top) + offset);
+    const QPoint offset = from - window_->Element(kind, board().UBound(kind))->pos();
+    Drag(from, OnWindow(QPointF(left, top)) + offset);
     return board().UBound(kind) - 1;
 }
 

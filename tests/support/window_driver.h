@@ -44,8 +44,10 @@ class WindowDriver {
     // Just outside the part, beside terminal n: where a press with the line tool starts a wire
     // rather than a drag.
     QPoint BesideTerminal(int n);
-    // Drags the palette copy of a kind so that its top-left lands at (left, top); returns the
-    // index of the element now on the board.
+    // A board point as the window shows it at its zoom.
+    QPoint OnWindow(QPointF board) const;
+    // Drags the palette copy of a kind so that its top-left lands at the board point (left,
+    // top); returns the index of the element now on the board.
     int Place(Kind kind, int left, int top);
     // The colour of the window's pixel at p, as the screen would show it.
     QRgb PixelAt(QPoint p);

@@ -35,6 +35,14 @@ class Fingers {
         Touch().release(1, At(QPoint(400, 60)));
     }
 
+    // Two fingers land together at a and b and move apart (or together) to a2 and b2.
+    void Pinch(QPoint a, QPoint b, QPoint a2, QPoint b2) {
+        Touch().press(0, At(a)).press(1, At(b));
+        Touch().move(0, At((a + a2) / 2)).move(1, At((b + b2) / 2));
+        Touch().move(0, At(a2)).move(1, At(b2));
+        Touch().release(0, At(a2)).release(1, At(b2));
+    }
+
   private:
     QPoint At(QPoint p) { return d_.window().mapTo(&d_.top(), p); }
     QTest::QTouchEventWidgetSequence Touch() { return QTest::touchEvent(&d_.top(), screen_); }
@@ -114,6 +122,23 @@ TEST(Touch, ASecondFingerCallsTheGestureOffAsEscapeDoes) {
     EXPECT_TRUE(d.window().Glasso1().Strokes().empty());
     finger.Drag(QPoint(50, 300), QPoint(150, 350));  // and the next touch is a gesture again
     EXPECT_EQ(d.window().Glasso1().Strokes().size(), 1U);
+}
+
+// Two fingers pinch the board's zoom about the point between them, and do nothing else.
+TEST(Touch, TwoFingersPinchTheZoomAboutThePointBetweenThem) {
+    WindowDriver d(true);
+    Fingers fingers(d);
+    const int s = d.Place(Kind::Swit, 200, 150);
+    fingers.Pinch(QPoint(230, 190), QPoint(270, 190), QPoint(210, 190), QPoint(290, 190));
+    Circuit& w = d.window();
+    EXPECT_EQ(w.Zoom(), 2.0);
+    EXPECT_NEAR(w.View().ToBoard(QPointF(250, 190)).x(), 250, 0.5);
+    EXPECT_NEAR(w.View().ToBoard(QPointF(250, 190)).y(), 190, 0.5);
+    EXPECT_EQ(El(d, Kind::Swit, s).Left, 200);
+    EXPECT_TRUE(w.Glasso1().Strokes().empty());
+    // Near actual size the fingers hold it there.
+    fingers.Pinch(QPoint(200, 190), QPoint(300, 190), QPoint(224, 190), QPoint(276, 190));
+    EXPECT_EQ(w.Zoom(), 1.0);
 }
 
 TEST(Touch, TheEraserAndThePensEraserEndRubOutNotes) {
