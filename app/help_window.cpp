@@ -89,6 +89,20 @@ QString HelpWindow::Text(const KeyRows& commandKeys) {
                          .arg(kFingerReach.snap)
                          .arg(kFingerReach.click)
                          .arg(QKeySequence(Qt::Key_E).toString(QKeySequence::NativeText)));
+    const auto keyOf = [](QKeyCombination key) {
+        return QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(tr("Zooming the board"),
+                     tr("View ▸ Zoom In (%1) and Zoom Out (%2) show the board larger or smaller, "
+                        "from 50 % to 300 %; Ctrl with the mouse wheel zooms about the pointer, "
+                        "and two fingers pinch. View ▸ Actual Size (%3) goes back, and Fit in "
+                        "Window shows every part and note. A board larger than the window "
+                        "scrolls. The strip keeps its size, and the parts, wires and snapping "
+                        "are the same at every zoom; files and pictures keep the board at its "
+                        "actual size.")
+                         .arg(keyOf(Qt::CTRL | Qt::Key_Equal), keyOf(Qt::CTRL | Qt::Key_Minus),
+                              keyOf(Qt::CTRL | Qt::Key_0)));
     html += QStringLiteral("<h2>%1</h2>").arg(tr("Seeing the current"));
     html +=
         QStringLiteral("<p>%1</p><p>%2</p>")

@@ -982,6 +982,38 @@
         <source>Eraser (%1): the pencil rubs out the notes it is dragged across</source>
         <translation>Radiergummi (%1): Der Stift radiert die Notizen weg, über die du ihn ziehst</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Show the board larger: closer to the parts</source>
+        <translation>Zeigt die Arbeitsfläche größer: näher an den Bauteilen</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Show the board smaller: more of it in the window</source>
+        <translation>Zeigt die Arbeitsfläche kleiner: mehr davon im Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Show the board at its own size</source>
+        <translation>Zeigt die Arbeitsfläche in ihrer eigenen Größe</translation>
+    </message>
+    <message>
+        <source>Fit in &amp;Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Zoom so that every part and note shows in the window</source>
+        <translation>Zoomt so, dass jedes Bauteil und jede Notiz im Fenster zu sehen ist</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -1522,6 +1554,14 @@
     <message>
         <source>A finger does what the left button does: drag parts, draw wires, tap switches, resistors and tools, write notes. It reaches twice as far as the mouse: a wire snaps to a terminal up to %1 pixels away, and a tap may slip %2 pixels. A part you drag with a finger is shown above it, where it will land. A second finger calls off what the first is doing, as Escape does. Tools ▸ Eraser (%3) makes the pencil rub notes out with a finger or the left button; a pen writes with its tip and rubs out with its other end.</source>
         <translation>Ein Finger tut, was die linke Maustaste tut: Bauteile ziehen, Leitungen zeichnen, Schalter, Widerstände und Werkzeuge antippen, Notizen schreiben. Er reicht doppelt so weit wie die Maus: Eine Leitung rastet an einem Anschluss ein, der bis zu %1 Pixel entfernt ist, und beim Antippen darf der Finger %2 Pixel verrutschen. Ein Bauteil, das du mit dem Finger ziehst, wird über dem Finger gezeigt, dort, wo es landen wird. Ein zweiter Finger bricht ab, was der erste gerade tut, wie die Esc-Taste. Mit Werkzeuge ▸ Radiergummi (%3) radiert der Stift Notizen mit dem Finger oder der linken Maustaste weg; ein Eingabestift schreibt mit der Spitze und radiert mit dem anderen Ende.</translation>
+    </message>
+    <message>
+        <source>Zooming the board</source>
+        <translation>Die Arbeitsfläche zoomen</translation>
+    </message>
+    <message>
+        <source>View ▸ Zoom In (%1) and Zoom Out (%2) show the board larger or smaller, from 50 % to 300 %; Ctrl with the mouse wheel zooms about the pointer, and two fingers pinch. View ▸ Actual Size (%3) goes back, and Fit in Window shows every part and note. A board larger than the window scrolls. The strip keeps its size, and the parts, wires and snapping are the same at every zoom; files and pictures keep the board at its actual size.</source>
+        <translation>Ansicht ▸ Vergrößern (%1) und Verkleinern (%2) zeigen die Arbeitsfläche größer oder kleiner, von 50 % bis 300 %; Strg mit dem Mausrad zoomt um den Mauszeiger herum, und mit zwei Fingern kannst du die Ansicht aufziehen oder zusammenschieben. Ansicht ▸ Originalgröße (%3) führt zurück, und An Fenster anpassen zeigt jedes Bauteil und jede Notiz. Ist die Arbeitsfläche größer als das Fenster, lässt sie sich rollen. Die Leiste behält ihre Größe, und Bauteile, Leitungen und das Einrasten sind bei jedem Zoom gleich; Dateien und Bilder halten die Arbeitsfläche in ihrer Originalgröße fest.</translation>
     </message>
 </context>
 <context>

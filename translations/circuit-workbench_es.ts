@@ -982,6 +982,38 @@
         <source>Eraser (%1): the pencil rubs out the notes it is dragged across</source>
         <translation>Goma de borrar (%1): el lápiz borra las notas sobre las que lo arrastras</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Show the board larger: closer to the parts</source>
+        <translation>Muestra el tablero más grande: más cerca de los componentes</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>Show the board smaller: more of it in the window</source>
+        <translation>Muestra el tablero más pequeño: cabe más en la ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Ta&amp;maño real</translation>
+    </message>
+    <message>
+        <source>Show the board at its own size</source>
+        <translation>Muestra el tablero a su tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit in &amp;Window</source>
+        <translation>A&amp;justar a la ventana</translation>
+    </message>
+    <message>
+        <source>Zoom so that every part and note shows in the window</source>
+        <translation>Ajusta el zoom para que todos los componentes y notas se vean en la ventana</translation>
+    </message>
 </context>
 <context>
     <name>cw::FileSession</name>
@@ -1522,6 +1554,14 @@
     <message>
         <source>A finger does what the left button does: drag parts, draw wires, tap switches, resistors and tools, write notes. It reaches twice as far as the mouse: a wire snaps to a terminal up to %1 pixels away, and a tap may slip %2 pixels. A part you drag with a finger is shown above it, where it will land. A second finger calls off what the first is doing, as Escape does. Tools ▸ Eraser (%3) makes the pencil rub notes out with a finger or the left button; a pen writes with its tip and rubs out with its other end.</source>
         <translation>Un dedo hace lo mismo que el botón izquierdo: arrastrar componentes, dibujar cables, tocar interruptores, resistencias y herramientas, escribir notas. Llega el doble de lejos que el ratón: un cable se engancha a un terminal que esté hasta a %1 píxeles, y al tocar el dedo puede deslizarse %2 píxeles. Un componente que arrastras con el dedo se muestra por encima de él, donde va a quedar. Un segundo dedo cancela lo que está haciendo el primero, como la tecla Esc. Con Herramientas ▸ Goma de borrar (%3), el lápiz borra las notas con el dedo o con el botón izquierdo; un lápiz óptico escribe con la punta y borra con el otro extremo.</translation>
+    </message>
+    <message>
+        <source>Zooming the board</source>
+        <translation>Acercar y alejar el tablero</translation>
+    </message>
+    <message>
+        <source>View ▸ Zoom In (%1) and Zoom Out (%2) show the board larger or smaller, from 50 % to 300 %; Ctrl with the mouse wheel zooms about the pointer, and two fingers pinch. View ▸ Actual Size (%3) goes back, and Fit in Window shows every part and note. A board larger than the window scrolls. The strip keeps its size, and the parts, wires and snapping are the same at every zoom; files and pictures keep the board at its actual size.</source>
+        <translation>Ver ▸ Acercar (%1) y Alejar (%2) muestran el tablero más grande o más pequeño, del 50 % al 300 %; Ctrl con la rueda del ratón acerca o aleja alrededor del puntero, y con dos dedos puedes pellizcar. Ver ▸ Tamaño real (%3) vuelve atrás, y Ajustar a la ventana muestra todos los componentes y notas. Si el tablero es más grande que la ventana, se desplaza. La barra conserva su tamaño, y los componentes, los cables y el ajuste a los terminales son iguales con cualquier zoom; los archivos y las imágenes guardan el tablero a su tamaño real.</translation>
     </message>
 </context>
 <context>
