@@ -147,8 +147,12 @@ void Circuit::UpdateFocusMarker() {
         Identify(focused).type == ControlType::None) {
         marker_->hide();
     } else if (focused == mainPicture_) {
-        marker_->Cross(ToWindow(keyboard_->BoardCursor()));
+        const QPoint cross = ToWindow(keyboard_->BoardCursor());
+        if (ScrollToShow(QRect(cross, QSize(1, 1)))) return;  // which comes back here
+        marker_->Cross(cross);
     } else {
+        if (Identify(focused).type == ControlType::Part && ScrollToShow(focused->geometry()))
+            return;
         marker_->Ring(focused->geometry());
         // What the screen reader says of a part, shown below it for those who read the screen.
         if (Identify(focused).type == ControlType::Part && isActiveWindow()) {

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
@@ -366,6 +367,8 @@ void Circuit::FitScrollBars() {
 }
 
 void Circuit::LayOutBoard() {
+    // Moving the keyboard's part calls for its marker, which must not scroll the board again.
+    const QScopedValueRollback<bool> laying(layingOut_, true);
     const QSizeF board = BoardExtent();
     const QRect shown = BoardViewport();
     mainPicture_->Move(0, 0, static_cast<float>(board.width()), static_cast<float>(board.height()));
@@ -479,6 +482,26 @@ void Circuit::ScrollTo(QPoint scroll) {
     FitScrollBars();
     LayOutBoard();
     UpdateFocusMarker();
+}
+
+bool Circuit::ScrollToShow(const QRect& area) {
+    const QRect shown = BoardViewport();
+    if (hBar_->isHidden() && vBar_->isHidden()) return false;
+    auto along = [](int from, int to, int low, int high) {
+        if (from < low) return from - low;
+        if (to > high) return std::min(to - high, from - low);
+        return 0;
+    };
+    const QPoint by(along(area.left(), area.right(), shown.left(), shown.right()),
+                    along(area.top(), area.bottom(), shown.top(), shown.bottom()));
+    // Within the scroll bars' range: a part beyond the board (left by a smaller window) is not
+    // followed past its edge.
+    const QPoint to(
+        std::clamp(view_.scroll.x() + by.x(), 0, hBar_->isHidden() ? 0 : hBar_->maximum()),
+        std::clamp(view_.scroll.y() + by.y(), 0, vBar_->isHidden() ? 0 : vBar_->maximum()));
+    if (to == view_.scroll || layingOut_) return false;
+    ScrollTo(to);
+    return true;
 }
 
 void Circuit::wheelEvent(QWheelEvent* event) {

@@ -122,6 +122,9 @@ class Circuit final : public QWidget,
     const BoardView& View() const { return view_; }
     // Scrolls the zoomed board (window pixels from its origin), within its scroll bars' range.
     void ScrollTo(QPoint scroll);
+    // Scrolls a zoomed board as little as brings the area (window pixels) into view, for the
+    // keyboard's part or point: true when it scrolled.
+    bool ScrollToShow(const QRect& area);
     // The window's pixels that show the board (not the strip or the scroll bars).
     QRect BoardViewport() const;
     // The board as the learner sees it at actual size (wires, parts, the current's dots, the
@@ -280,6 +283,7 @@ class Circuit final : public QWidget,
     BoardView view_;
     BoardView laidOut_;       // the view the board's controls were last placed through
     int stripRow_ = 0;        // the palette row's left edge on the strip
+    bool layingOut_ = false;  // the board's controls are being placed
     double pinchFrom_ = 1.0;  // the zoom a two-finger pinch began at
     std::optional<OverlayRelay> relay_;
     ControlMap controls_{board_};

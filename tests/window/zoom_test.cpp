@@ -149,6 +149,22 @@ TEST(Zoom, KeysAndTheWheelStepThroughTheStopsAboutAPointWhileTheStripKeepsItsSiz
     EXPECT_EQ(w.Element(Kind::Cell, d.board().UBound(Kind::Cell))->size(), copy);
 }
 
+// Tab to a part the zoomed window does not show, or an arrow moving it out: the board scrolls it
+// into view.
+TEST(Zoom, ThePartTheKeyboardIsOnIsScrolledIntoView) {
+    WindowDriver d;
+    Circuit& w = d.window();
+    d.Place(Kind::Cell, 450, 380);
+    w.SetZoom(3.0, QPoint(0, 0));
+    ASSERT_FALSE(w.BoardViewport().contains(w.Element(Kind::Cell, 1)->geometry()));
+    for (int tab = 0; tab < 12 && w.focusWidget() != w.Element(Kind::Cell, 1); ++tab)
+        d.Key(Qt::Key_Tab);
+    ASSERT_EQ(w.focusWidget(), w.Element(Kind::Cell, 1));
+    EXPECT_TRUE(w.BoardViewport().contains(w.Element(Kind::Cell, 1)->geometry()));
+    for (int step = 0; step < 10; ++step) d.Key(Qt::Key_Left);
+    EXPECT_TRUE(w.BoardViewport().contains(w.Element(Kind::Cell, 1)->geometry()));
+}
+
 QImage Exported(Circuit& w) {
     QImage image(w.BoardArea().size(), QImage::Format_RGB32);
     QPainter p(&image);
