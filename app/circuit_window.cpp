@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QLocale>
+#include <QNativeGestureEvent>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
@@ -40,6 +41,11 @@ ComponentElement TemplateOf(Kind kind) {
     }
     return ComponentElement{left, 448, 33, 31, false, 0};
 }
+
+// The strip's palette copies, then its three tool buttons, a slot each.
+constexpr int kSlots = static_cast<int>(kStripKinds.size()) + 3;
+// A wheel's notch, in Qt's eighths of a degree.
+constexpr int kNotch = 120;
 
 }  // namespace
 
@@ -507,10 +513,12 @@ bool Circuit::ScrollToShow(const QRect& area) {
 void Circuit::wheelEvent(QWheelEvent* event) {
     const int steps = event->angleDelta().y();
     if (event->modifiers() & Qt::ControlModifier) {
-        // Ctrl and the wheel zoom about the pointer, a stop a notch.
+        // Ctrl and the wheel zoom about the pointer, a stop a notch (a touchpad's small steps
+        // add up to one).
         const QPoint at = event->position().toPoint();
-        if (steps > 0) ZoomIn(at);
-        if (steps < 0) ZoomOut(at);
+        wheelZoom_ = (wheelZoom_ > 0) == (steps > 0) ? wheelZoom_ + steps : steps;
+        for (; wheelZoom_ >= kNotch; wheelZoom_ -= kNotch) ZoomIn(at);
+        for (; wheelZoom_ <= -kNotch; wheelZoom_ += kNotch) ZoomOut(at);
         event->accept();
         return;
     }
@@ -520,6 +528,19 @@ void Circuit::wheelEvent(QWheelEvent* event) {
     const int delta = steps != 0 ? steps : event->angleDelta().x();
     bar->setValue(bar->value() - delta * bar->singleStep() / 40);
     event->accept();
+}
+
+bool Circuit::event(QEvent* event) {
+    // A touchpad's pinch, as the desktop reports it.
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            SetZoom(view_.zoom * (1.0 + gesture->value()),
+                    mapFromGlobal(gesture->globalPosition().toPoint()));
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void Circuit::resizeEvent(QResizeEvent* event) {
@@ -584,9 +605,6 @@ void Circuit::LinePic_Click() {
 void Circuit::DelPic_Click() {
     SelectTool(kToolDelete, delPic_, false);
 }
-
-// The strip's palette copies, then its three tool buttons, a slot each.
-constexpr int kSlots = static_cast<int>(kStripKinds.size()) + 3;
 
 void Circuit::MenuPic_MouseDown(int, int, float x, float) {
     const float h = menuPic_->ScaleHeight();

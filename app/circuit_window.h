@@ -161,6 +161,7 @@ class Circuit final : public QWidget,
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
@@ -284,6 +285,7 @@ class Circuit final : public QWidget,
     BoardView laidOut_;       // the view the board's controls were last placed through
     int stripRow_ = 0;        // the palette row's left edge on the strip
     bool layingOut_ = false;  // the board's controls are being placed
+    int wheelZoom_ = 0;       // Ctrl and the wheel's turn not yet a zoom's step
     double pinchFrom_ = 1.0;  // the zoom a two-finger pinch began at
     std::optional<OverlayRelay> relay_;
     ControlMap controls_{board_};

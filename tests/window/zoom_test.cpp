@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QNativeGestureEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -144,6 +146,12 @@ TEST(Zoom, KeysAndTheWheelStepThroughTheStopsAboutAPointWhileTheStripKeepsItsSiz
     const int top = w.View().scroll.y();
     d.Wheel(at, 15);
     EXPECT_LT(w.View().scroll.y(), top);
+    // A touchpad's pinch, as the desktop reports it: half as large again.
+    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2,
+                              QPointF(at), QPointF(at), QPointF(w.mapToGlobal(at)), -0.5,
+                              QPointF());
+    QApplication::sendEvent(&w, &pinch);
+    EXPECT_EQ(w.Zoom(), 1.5);
     EXPECT_EQ(w.MenuPic().geometry(), strip);
     EXPECT_EQ(w.ToolButton(kToolLine).geometry(), line);
     EXPECT_EQ(w.Element(Kind::Cell, d.board().UBound(Kind::Cell))->size(), copy);
