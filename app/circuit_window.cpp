@@ -298,6 +298,7 @@ void Circuit::Form_Load() {
 }
 
 void Circuit::Form_Resize() {
+    const QScopedValueRollback<bool> laying(layingOut_, true);
     // The strip stays along the bottom at its own size, whatever the board's zoom.
     const int h = menuPic_->height();
     menuPic_->setGeometry(0, height() - h, width(), h);
@@ -421,6 +422,8 @@ void Circuit::ClipToViewport(QWidget& control, bool clip) const {
 void Circuit::SetZoom(double zoom, std::optional<QPoint> keep) {
     zoom = std::clamp(zoom, BoardView::kMinZoom, BoardView::kMaxZoom);
     if (zoom == view_.zoom) return;
+    // The point kept is the one asked for, not the keyboard's part.
+    const QScopedValueRollback<bool> laying(layingOut_, true);
     // A gesture running goes on in board units; only what it shows is drawn anew.
     const QPoint anchor = keep.value_or(BoardViewport().center());
     const QPointF onBoard = view_.ToBoard(anchor);
@@ -484,6 +487,7 @@ void Circuit::ZoomToFit() {
 }
 
 void Circuit::ScrollTo(QPoint scroll) {
+    const QScopedValueRollback<bool> laying(layingOut_, true);
     view_.scroll = scroll;
     FitScrollBars();
     LayOutBoard();

@@ -282,9 +282,11 @@ class Circuit final : public QWidget,
     QScrollBar* hBar_;
     QScrollBar* vBar_;
     BoardView view_;
-    BoardView laidOut_;       // the view the board's controls were last placed through
-    int stripRow_ = 0;        // the palette row's left edge on the strip
-    bool layingOut_ = false;  // the board's controls are being placed
+    BoardView laidOut_;  // the view the board's controls were last placed through
+    int stripRow_ = 0;   // the palette row's left edge on the strip
+    // The board's controls are being placed (a zoom, a scroll, a resize): the keyboard's part
+    // is not followed.
+    bool layingOut_ = false;
     int wheelZoom_ = 0;       // Ctrl and the wheel's turn not yet a zoom's step
     double pinchFrom_ = 1.0;  // the zoom a two-finger pinch began at
     std::optional<OverlayRelay> relay_;

@@ -184,6 +184,31 @@ void WireAdded(benchmark::State& state) {
     state.counters["components"] = b.LastValue();
 }
 
+// A step of the zoom and back (100 % to 125 % and back, each shown), and a step of the scroll
+// bar at 200 % (down and back), on a board of n parts.
+void ZoomStep(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    Circuit& w = d->window();
+    for (auto _ : state) {
+        w.ZoomIn();
+        QCoreApplication::processEvents();
+        w.ZoomOut();
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(2 * state.iterations());  // time per item: one step
+}
+
+void ScrollStep(benchmark::State& state) {
+    auto d = BoardOf(static_cast<int>(state.range(0)));
+    Circuit& w = d->window();
+    w.SetZoom(2.0, QPoint(0, 0));
+    bool down = false;
+    for (auto _ : state) {
+        w.ScrollTo(QPoint(0, (down = !down) ? 24 : 0));
+        QCoreApplication::processEvents();
+    }
+}
+
 void FullRepaint(benchmark::State& state) {
     auto d = BoardOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
@@ -344,6 +369,12 @@ BENCHMARK(WireAdded)
 BENCHMARK(ExportPng)->Name("Export/Png")->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(CurrentFrame)->Name("Current/Frame")->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CurrentIdle)->Name("Current/IdleTenSeconds")->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(ZoomStep)->Name("Window/ZoomStep")->Arg(100)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScrollStep)
+    ->Name("Window/ScrollStep200")
+    ->Arg(100)
+    ->Arg(500)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(FullRepaint)
     ->Name("Window/FullBoardRepaint")
     ->Arg(50)

@@ -171,6 +171,11 @@ TEST(Zoom, ThePartTheKeyboardIsOnIsScrolledIntoView) {
     EXPECT_TRUE(w.BoardViewport().contains(w.Element(Kind::Cell, 1)->geometry()));
     for (int step = 0; step < 10; ++step) d.Key(Qt::Key_Left);
     EXPECT_TRUE(w.BoardViewport().contains(w.Element(Kind::Cell, 1)->geometry()));
+    // A zoom keeps the point it was asked to keep, not the keyboard's part.
+    w.SetZoom(1.0);
+    for (int notch = 0; notch < 3; ++notch) d.Wheel(QPoint(100, 100), 15, Qt::ControlModifier);
+    EXPECT_EQ(w.Zoom(), 2.0);
+    EXPECT_EQ(w.View().ToBoard(QPointF(100, 100)), QPointF(100, 100));
 }
 
 QImage Exported(Circuit& w) {
