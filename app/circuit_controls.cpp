@@ -203,9 +203,15 @@ void Circuit::FocusAfterRemoval(const QWidget* removed, const std::vector<QWidge
 }
 
 void Circuit::keyPressEvent(QKeyEvent* event) {
-    keyboardInUse_ = true;
-    UpdateFocusMarker();
     const int key = event->key();
+    // Ctrl held for the wheel's zoom, or Shift for its scroll, is the mouse's gesture: a modifier
+    // alone does not bring up the keyboard's marker.
+    const bool modifier = key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt ||
+                          key == Qt::Key_Meta || key == Qt::Key_AltGr;
+    if (!modifier) {
+        keyboardInUse_ = true;
+        UpdateFocusMarker();
+    }
     const EditScope edit(model_, IsArrowKey(key));
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     // A held key acts once; only the arrows repeat, as holding one moves a part on.

@@ -27,6 +27,34 @@ expect_glass switch-open-again "$grey"
 click 245 325
 expect_glass lit "$lit"
 
+# Zoom under the real X server, each board compared above y = 190: Ctrl with the wheel to 200 %
+# about the bulb's glass keeps the glass under the pointer, and back to 100 % is the board as it
+# was (Ctrl alone brings up no keyboard marker); Ctrl+= twice changes it, Ctrl+- twice and
+# Ctrl+0 bring it back.
+top_shot() { board_shot "$1"; convert "$shots/$1.png" -crop 582x190+0+0 +repage "$shots/$1.png"; }
+expect_differ() {  # name of the check, two screenshot names
+    if [ "$(compare -metric AE "$shots/$2.png" "$shots/$3.png" null: 2>&1 || true)" != "0" ]; then
+        echo "ok   $1"; else echo "FAIL $1: the board is unchanged"; failures=$((failures + 1)); fi
+}
+top_shot actual
+xdotool mousemove $(at 315 125) keydown ctrl click 4 click 4 click 4 keyup ctrl
+sleep 0.3
+expect_glass glass-stays-under-the-pointer-at-200 "$lit"
+top_shot zoomed
+expect_differ ctrl-wheel-zooms actual zoomed
+xdotool mousemove $(at 315 125) keydown ctrl click 5 click 5 click 5 keyup ctrl
+top_shot wheel-back
+expect_same ctrl-wheel-back-is-actual-size actual wheel-back
+keys ctrl+equal ctrl+equal
+top_shot zoomed-by-keys
+expect_differ zoom-keys-zoom actual zoomed-by-keys
+keys ctrl+minus ctrl+minus
+top_shot keys-in-and-out
+expect_same zoom-keys-in-and-out actual keys-in-and-out
+keys ctrl+equal ctrl+0
+top_shot ctrl-0
+expect_same ctrl-0-is-actual-size actual ctrl-0
+
 # A side button held across a tool change: the line tool's next drag still moves the cell.
 xdotool mousemove $(at 450 400) mousedown 8
 keys p
@@ -70,30 +98,6 @@ click 345 130          # bright
 expect_glass still-veiled 'srgb(255,255,255)'
 keys ctrl+Return
 expect_glass shown "$lit"
-
-# Zoom, by the keys and by Ctrl with the wheel under the real X server: 200 % about the bulb's
-# glass keeps the glass under the pointer; Ctrl+0 brings the board back as it was. (Compared
-# above y = 190, where the tooltip the keys may bring up below the focused cell does not reach.)
-top_shot() { board_shot "$1"; convert "$shots/$1.png" -crop 582x190+0+0 +repage "$shots/$1.png"; }
-expect_differ() {  # name of the check, two screenshot names
-    if [ "$(compare -metric AE "$shots/$2.png" "$shots/$3.png" null: 2>&1 || true)" != "0" ]; then
-        echo "ok   $1"; else echo "FAIL $1: the board is unchanged"; failures=$((failures + 1)); fi
-}
-top_shot actual
-keys ctrl+equal ctrl+equal
-top_shot zoomed-by-keys
-expect_differ zoom-keys-zoom actual zoomed-by-keys
-keys ctrl+minus ctrl+minus
-top_shot zoomed-in-and-out
-expect_same zoom-keys-in-and-out actual zoomed-in-and-out
-xdotool mousemove $(at 315 125) keydown ctrl click 4 click 4 click 4 keyup ctrl
-sleep 0.3
-expect_glass glass-stays-under-the-pointer-at-200 "$lit"
-top_shot zoomed
-expect_differ ctrl-wheel-zooms actual zoomed
-keys ctrl+0
-top_shot actual-again
-expect_same ctrl-0-is-actual-size actual actual-again
 
 expect_running
 echo "screenshots in $shots"
