@@ -66,8 +66,8 @@ class PictureControl final : public QWidget {
     void OnMouseMessage(uint32_t message, uint32_t wParam, int x, int y);
     // Repaints the area (the inner area's pixels) now.
     void Redraw(const Rect32& area);
-    // Runs the Paint handler for the area alone (inner-area coordinates) and shows it with the
-    // next frame: for a change known to lie there.
+    // Runs the Paint handler for the area alone (in the units it draws in) and shows it with
+    // the next frame: for a change known to lie there.
     void RefreshArea(const QRegion& area);
 
     // Paints the control as it shows on screen, its top-left corner at `at`, inside clip (the
